@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/controls.h"
+
+#include "app/application.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace Tintora {
+
+void onClick(QAbstractButton *button, Handler handler)
+{
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [button, handler = std::move(handler)] {
+                         Application::runHandler(button->window(), handler);
+                     });
+}
+
+void onTrigger(QAction *action, Handler handler)
+{
+    QObject::connect(action, &QAction::triggered, action, [action, handler = std::move(handler)] {
+        auto *window = qobject_cast<QWidget *>(action->parent());
+        Application::runHandler(window ? window->window() : nullptr, handler);
+    });
+}
+
+Edit::Edit(QWidget *parent) : QLineEdit(parent)
+{
+    // textEdited comes from the user only; changes from code notify in assign().
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        if (onChange)
+            Application::runHandler(window(), onChange);
+    });
+}
+
+void Edit::assign(const QString &text)
+{
+    if (text == QLineEdit::text())
+        return;
+    setText(text);
+    if (onChange)
+        onChange();
+}
+
+ScrollBar::ScrollBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent)
+{
+    connect(this, &QScrollBar::valueChanged, this, [this] {
+        if (!m_assigning && onChange)
+            Application::runHandler(window(), onChange);
+    });
+}
+
+void ScrollBar::setPosition(int position)
+{
+    position = qBound(minimum(), position, maximum());
+    if (position == value())
+        return;
+    m_assigning = true;
+    setValue(position);
+    m_assigning = false;
+    if (onChange)
+        onChange();
+}
+
+RadioButton::RadioButton(const QString &text, QWidget *parent) : QRadioButton(text, parent)
+{
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (onClick)
+            Application::runHandler(window(), onClick);
+    });
+}
+
+void RadioButton::check()
+{
+    if (isChecked())
+        return;
+    setChecked(true); // auto-exclusive: unchecks the siblings
+    if (onClick)
+        onClick();
+}
+
+ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert); // names enter the list only through "Add To List"
+    setCompleter(nullptr); // completion would change the name being typed
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon); // never scans items
+    connect(this, &QComboBox::activated, this, [this] {
+        if (onClick)
+            Application::runHandler(window(), onClick);
+    });
+}
+
+Label::Label(const QString &text, QWidget *parent) : QLabel(text, parent) { }
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+            && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click && onClick)
+        Application::runHandler(window(), onClick);
+}
+
+Shape::Shape(QWidget *parent) : QWidget(parent) { }
+
+void Shape::setBrushColor(const QColor &color)
+{
+    if (color == m_brush)
+        return;
+    m_brush = color;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.setBrush(m_brush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void Shape::mousePressEvent(QMouseEvent *event)
+{
+    QWidget::mousePressEvent(event);
+    if (onMouseDown)
+        Application::runHandler(window(), onMouseDown);
+}
+
+StringGrid::StringGrid(QWidget *parent) : QTableView(parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // A double click picks the row's color; editing starts from the keyboard (F2 or typing).
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setWordWrap(false);
+}
+
+int StringGrid::currentRow() const
+{
+    const QModelIndex index = currentIndex();
+    return index.isValid() ? index.row() : 0;
+}
+
+void StringGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    if (onDblClick)
+        Application::runHandler(window(), onDblClick);
+}
+
+} // namespace Tintora

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The window's controls with the change notifications the color handlers are built on: a value
+// set from code notifies exactly when it really changes, at once, before the setter returns; a
+// value changed by the user notifies through Application::runHandler. Handlers set by code run
+// inside the running handler, so their errors travel up to the one handler that Qt called.
+
+#include <QColor>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableView>
+
+#include <functional>
+
+class QAbstractButton;
+class QAction;
+
+namespace Tintora {
+
+using Handler = std::function<void()>;
+
+// Connects a button's click or an action's trigger to a handler.
+void onClick(QAbstractButton *button, Handler handler);
+void onTrigger(QAction *action, Handler handler);
+
+// Single-line text field.
+class Edit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit Edit(QWidget *parent = nullptr);
+    // Sets the text; when it differs from the current text the change handler runs once.
+    void assign(const QString &text);
+    Handler onChange;
+};
+
+// Horizontal scroll bar.
+class ScrollBar : public QScrollBar
+{
+    Q_OBJECT
+public:
+    explicit ScrollBar(QWidget *parent = nullptr);
+    int position() const { return value(); }
+    // Clamps into the range; when the position really changes the change handler runs once.
+    void setPosition(int position);
+    Handler onChange;
+
+private:
+    bool m_assigning = false;
+};
+
+// Radio button whose click handler also runs when it is checked from code.
+class RadioButton : public QRadioButton
+{
+    Q_OBJECT
+public:
+    explicit RadioButton(const QString &text, QWidget *parent = nullptr);
+    // Checks it; if it was unchecked its siblings are unchecked and the click handler runs.
+    void check();
+    Handler onClick;
+};
+
+// Editable combo box: setting its text from code runs nothing; the click handler runs only for
+// an item the user chose, after the text has become that item's.
+class ComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget *parent = nullptr);
+    QString text() const { return currentText(); }
+    void setText(const QString &text) { setEditText(text); }
+    Handler onClick;
+};
+
+// Label that reports clicks.
+class Label : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit Label(const QString &text, QWidget *parent = nullptr);
+    Handler onClick;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A filled rectangle with a one-pixel black outline.
+class Shape : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Shape(QWidget *parent = nullptr);
+    QColor brushColor() const { return m_brush; }
+    void setBrushColor(const QColor &color);
+    Handler onMouseDown;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QColor m_brush = Qt::white;
+};
+
+// Table of strings shown through a model; reports double clicks.
+class StringGrid : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit StringGrid(QWidget *parent = nullptr);
+    // The row of the current cell; 0 when no cell is current.
+    int currentRow() const;
+    Handler onDblClick;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
+
+} // namespace Tintora

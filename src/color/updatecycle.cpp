@@ -1,0 +1,227 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's colors: the current color, the three sample targets, and Update, the one
+// routine that brings every view into line with the hex field.
+#include "ui/tform1.h"
+
+#include "app/controls.h"
+#include "app/convert.h"
+#include "app/dialogs.h"
+#include "lists/colorlistmodel.h"
+
+#include <QColorDialog>
+#include <QPushButton>
+
+using namespace Tintora;
+
+namespace {
+
+QColor toQColor(Color::ColorValue color)
+{
+    return QColor(Color::red(color), Color::green(color), Color::blue(color));
+}
+
+void setTextColor(QLabel *label, Color::ColorValue color)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, toQColor(color));
+    label->setPalette(palette);
+}
+
+} // namespace
+
+void TForm1::FormCreate()
+{
+    QFont sample1 = Label2->font();
+    QFont sample2 = Label3->font();
+    if (m_pixelsPerInch <= 100) {
+        sample1.setPointSize(12);
+        sample2.setPointSize(14);
+        m_scale = 1.0;
+    } else {
+        sample1.setPointSize(10);
+        sample2.setPointSize(12);
+        m_scale = 1.25;
+    }
+    Label2->setFont(sample1);
+    Label3->setFont(sample2);
+
+    m_activeTarget = SampleTarget::Background;
+    m_backgroundColor = Color::pack(255, 255, 255);
+    m_sample1Color = Color::pack(0, 0, 0);
+    m_sample2Color = Color::pack(0, 0, 0);
+
+    m_listModified = false;
+    m_hasFile = false;
+    m_currentListFile.clear();
+
+    setWindowTitle(QStringLiteral("TRA v 1.0"));
+}
+
+QString TForm1::buildHexStr(ColorValue color)
+{
+    return Color::buildHex(color);
+}
+
+int TForm1::hexToInt(const QString &digits)
+{
+    return Color::hexToInt(digits);
+}
+
+TForm1::ColorValue TForm1::getActiveSampleColor() const
+{
+    switch (m_activeTarget) {
+    case SampleTarget::Background:
+        return m_backgroundColor;
+    case SampleTarget::TextSample1:
+        return m_sample1Color;
+    case SampleTarget::TextSample2:
+        return m_sample2Color;
+    }
+    Q_UNREACHABLE();
+}
+
+void TForm1::Update()
+{
+    const Color::Components c = Color::parseHex(Edit1->text());
+
+    Rval->assign(Convert::intToStr(c.red));
+    Gval->assign(Convert::intToStr(c.green));
+    Bval->assign(Convert::intToStr(c.blue));
+
+    m_currentColor = Color::pack(c.red, c.green, c.blue);
+
+    switch (m_activeTarget) {
+    case SampleTarget::Background:
+        Shape1->setBrushColor(toQColor(m_currentColor));
+        m_backgroundColor = m_currentColor;
+        break;
+    case SampleTarget::TextSample1:
+        setTextColor(Label2, m_currentColor);
+        m_sample1Color = m_currentColor;
+        break;
+    case SampleTarget::TextSample2:
+        setTextColor(Label3, m_currentColor);
+        m_sample2Color = m_currentColor;
+        break;
+    }
+
+    RScrollBar1->setPosition(c.red);
+    gScrollBar1->setPosition(c.green);
+    bScrollBar1->setPosition(c.blue);
+
+    if (listsEnabled())
+        matchListEntry();
+
+    emit colorsChanged();
+}
+
+void TForm1::matchListEntry()
+{
+    // Of all entries whose value equals the hex text (any letter case) the last one wins; with
+    // no match the name box keeps its text.
+    const qsizetype row = m_list->list().lastRowWithHex(Edit1->text());
+    if (row < 0)
+        return;
+    ComboBox1->setCurrentIndex(int(row));
+    ComboBox1->setText(m_list->list().name(row));
+}
+
+void TForm1::decimalFieldChange(Edit *field)
+{
+    if (field->text().isEmpty())
+        field->assign(QStringLiteral("0")); // runs a whole update of its own first
+
+    const int blue = Convert::strToInt(Bval->text());
+    const int green = Convert::strToInt(Gval->text());
+    const int red = Convert::strToInt(Rval->text());
+    m_currentColor = Color::pack(red, green, blue);
+    Edit1->assign(buildHexStr(m_currentColor));
+    ComboBox1->setText(QString());
+    Update();
+}
+
+void TForm1::RvalChange()
+{
+    decimalFieldChange(Rval);
+}
+
+void TForm1::GvalChange()
+{
+    decimalFieldChange(Gval);
+}
+
+void TForm1::BvalChange()
+{
+    decimalFieldChange(Bval);
+}
+
+void TForm1::RScrollBar1Change()
+{
+    Rval->assign(Convert::intToStr(RScrollBar1->position()));
+}
+
+void TForm1::gScrollBar1Change()
+{
+    Gval->assign(Convert::intToStr(gScrollBar1->position()));
+}
+
+void TForm1::bScrollBar1Change()
+{
+    Bval->assign(Convert::intToStr(bScrollBar1->position()));
+}
+
+void TForm1::selectTarget(SampleTarget target)
+{
+    m_activeTarget = target;
+    m_currentColor = getActiveSampleColor();
+    Edit1->assign(buildHexStr(m_currentColor));
+    Update();
+}
+
+void TForm1::RadioButton1Click()
+{
+    selectTarget(SampleTarget::Background);
+}
+
+void TForm1::RadioButton2Click()
+{
+    selectTarget(SampleTarget::TextSample1);
+}
+
+void TForm1::RadioButton3Click()
+{
+    selectTarget(SampleTarget::TextSample2);
+}
+
+void TForm1::Shape1MouseDown()
+{
+    RadioButton1->check();
+    RadioButton1Click();
+}
+
+void TForm1::Label2Click()
+{
+    RadioButton2->check();
+    RadioButton2Click();
+}
+
+void TForm1::Label3Click()
+{
+    RadioButton3->check();
+    RadioButton3Click();
+}
+
+void TForm1::SetClrBtnClick()
+{
+    const ColorValue before = getActiveSampleColor();
+    if (const auto chosen = Dialogs::instance().chooseColor(ColorDialog1(), m_currentColor)) {
+        m_currentColor = *chosen;
+        Edit1->assign(buildHexStr(m_currentColor));
+        Update();
+        if (before != Color::pack(Shape1->brushColor().red(), Shape1->brushColor().green(),
+                                  Shape1->brushColor().blue()))
+            ComboBox1->setText(QString());
+    }
+    if (listsEnabled())
+        ComboBox1->setFocus();
+}

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lists/colorlistmodel.h"
+
+namespace Tintora {
+
+int ColorNamesModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_list->count());
+}
+
+QVariant ColorNamesModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_list->count()
+        || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return m_list->name(index.row());
+}
+
+ColorListModel::ColorListModel(QObject *parent) : QAbstractTableModel(parent)
+{
+    m_names.m_list = &m_list;
+}
+
+int ColorListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_list.count() + 1);
+}
+
+int ColorListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QString ColorListModel::cell(int column, qsizetype row) const
+{
+    if (row == m_list.count())
+        return column == 0 ? m_list.blankName : m_list.blankHex;
+    return column == 0 ? m_list.name(row) : m_list.hex(row);
+}
+
+QVariant ColorListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return cell(index.column(), index.row());
+}
+
+Qt::ItemFlags ColorListModel::flags(const QModelIndex &index) const
+{
+    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+bool ColorListModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    setCell(index.column(), index.row(), value.toString());
+    return true;
+}
+
+void ColorListModel::setCell(int column, qsizetype row, const QString &text)
+{
+    if (row == m_list.count()) {
+        (column == 0 ? m_list.blankName : m_list.blankHex) = text;
+    } else if (column == 0) {
+        m_list.setName(row, text);
+        const QModelIndex item = m_names.index(int(row));
+        emit m_names.dataChanged(item, item);
+    } else {
+        m_list.setHex(row, text);
+    }
+    const QModelIndex changed = index(int(row), column);
+    emit dataChanged(changed, changed);
+}
+
+void ColorListModel::append(const QString &name, const QString &hex)
+{
+    // The new entry takes the blank row's place; a fresh blank row follows it.
+    const int row = int(m_list.count());
+    beginInsertRows({}, row + 1, row + 1);
+    m_names.beginInsertRows({}, row, row);
+    m_list.append(name, hex);
+    m_list.blankName.clear();
+    m_list.blankHex.clear();
+    m_names.endInsertRows();
+    endInsertRows();
+    emit dataChanged(index(row, 0), index(row + 1, 1));
+}
+
+void ColorListModel::remove(qsizetype row)
+{
+    beginRemoveRows({}, int(row), int(row));
+    m_names.beginRemoveRows({}, int(row), int(row));
+    m_list.remove(row);
+    m_names.endRemoveRows();
+    endRemoveRows();
+}
+
+void ColorListModel::assign(const QStringList &names, const QStringList &hexes)
+{
+    beginResetModel();
+    m_names.beginResetModel();
+    m_list.assign(names, hexes);
+    m_list.blankName.clear();
+    m_list.blankHex = hexes.value(names.size());
+    m_names.endResetModel();
+    endResetModel();
+}
+
+} // namespace Tintora

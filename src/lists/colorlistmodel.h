@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "lists/colorlist.h"
+
+#include <QAbstractListModel>
+#include <QAbstractTableModel>
+
+namespace Tintora {
+
+// The names of a color list, one item per entry: the name box's items.
+class ColorNamesModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+private:
+    friend class ColorListModel;
+    const ColorList *m_list = nullptr;
+};
+
+// The color list as the two-column table the user sees and edits: name and hex color text, one
+// row per entry and a blank row at the end. All changes to the list go through here, so that the
+// table and the name box's items always show the same entries.
+class ColorListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit ColorListModel(QObject *parent = nullptr);
+
+    const ColorList &list() const { return m_list; }
+    ColorNamesModel *namesModel() { return &m_names; }
+
+    // Rows of the table: the entries and the blank row.
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // A cell by column (0 name, 1 hex) and row; the blank row included.
+    QString cell(int column, qsizetype row) const;
+    void setCell(int column, qsizetype row, const QString &text);
+
+    void append(const QString &name, const QString &hex);
+    void remove(qsizetype row);
+    void assign(const QStringList &names, const QStringList &hexes);
+
+private:
+    ColorList m_list;
+    ColorNamesModel m_names;
+};
+
+} // namespace Tintora

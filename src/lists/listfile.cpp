@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lists/listfile.h"
+
+#include "app/error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <memory>
+
+namespace Tintora::ListFile {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five holes map to C1 controls.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+[[noreturn]] void fail(const QString &verb, const QString &path, const QString &reason)
+{
+    throw FileError(QStringLiteral("Cannot %1 \"%2\": %3")
+                            .arg(verb, QDir::toNativeSeparators(path), reason));
+}
+
+// Far beyond any real list (a million entries take about 15 MB), small enough to read safely.
+constexpr qint64 kMaxFileSize = qint64(256) << 20;
+
+} // namespace
+
+QString hexPathFor(const QString &namePath)
+{
+    const QString fileName = QFileInfo(namePath).fileName();
+    if (fileName.endsWith(QLatin1String(".clr")) && fileName.size() > 4)
+        return namePath.chopped(4) + QLatin1String(".hex");
+    return namePath + QLatin1String(".hex");
+}
+
+QStringList splitLines(QStringView text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start).toString());
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start).toString());
+    return lines;
+}
+
+QString decode(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    text.resize(bytes.size());
+    QChar *out = text.data();
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b));
+    }
+    return text;
+}
+
+QByteArray encode(const QStringList &lines)
+{
+    QByteArray bytes;
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    bytes.reserve(size);
+    for (const QString &line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+QStringList readLines(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        fail(QStringLiteral("open"), path, QStringLiteral("It is a folder"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("open"), path, file.errorString());
+    if (file.size() > kMaxFileSize)
+        fail(QStringLiteral("read"), path, QStringLiteral("The file is too large for a color list"));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        fail(QStringLiteral("read"), path, file.errorString());
+    return splitLines(decode(bytes));
+}
+
+Contents load(const QString &namePath)
+{
+    Contents contents;
+    contents.names = readLines(namePath);
+    contents.hexes = readLines(hexPathFor(namePath));
+    return contents;
+}
+
+void save(const QString &namePath, const QStringList &names, const QStringList &hexes)
+{
+    const QString hexPath = hexPathFor(namePath);
+    QSaveFile nameFile(namePath);
+    QSaveFile hexFile(hexPath);
+    const auto write = [](QSaveFile &file, const QString &path, const QStringList &lines) {
+        if (!file.open(QIODevice::WriteOnly))
+            fail(QStringLiteral("write"), path, file.errorString());
+        const QByteArray bytes = encode(lines);
+        if (file.write(bytes) != bytes.size())
+            fail(QStringLiteral("write"), path, file.errorString());
+    };
+    write(nameFile, namePath, names);
+    write(hexFile, hexPath, hexes);
+    // Both are written in full; only now do they replace the old files.
+    if (!nameFile.commit())
+        fail(QStringLiteral("write"), namePath, nameFile.errorString());
+    if (!hexFile.commit())
+        fail(QStringLiteral("write"), hexPath, hexFile.errorString());
+}
+
+} // namespace Tintora::ListFile

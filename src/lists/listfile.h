@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The color list files: a name file (.clr) and a hex file (.hex) side by side, one line per
+// entry, each line ended by CR LF. The hex file has one more line, the table's blank row.
+namespace Tintora::ListFile {
+
+// The hex file beside a name file: a ".clr" ending the file name becomes ".hex"; any other name
+// gets ".hex" appended (LIST.CLR pairs with LIST.CLR.hex).
+QString hexPathFor(const QString &namePath);
+
+// Lines split at CR, LF or CR LF; a last line without an ending counts, an ending after the last
+// line adds no empty line.
+QStringList splitLines(QStringView text);
+
+// UTF-8 when the bytes are valid UTF-8, otherwise Windows-1252 (files from older Windows).
+QString decode(const QByteArray &bytes);
+
+// Each line in UTF-8 followed by CR LF.
+QByteArray encode(const QStringList &lines);
+
+// A file's lines; throws FileError naming the file and the reason.
+QStringList readLines(const QString &path);
+
+struct Contents
+{
+    QStringList names;
+    QStringList hexes;
+};
+
+// Reads both files in full before returning; throws FileError if either cannot be read.
+Contents load(const QString &namePath);
+
+// Writes both files, each through a temporary file renamed over the old one only when both have
+// been written, so a failure leaves the old pair whole. Throws FileError.
+void save(const QString &namePath, const QStringList &names, const QStringList &hexes);
+
+} // namespace Tintora::ListFile

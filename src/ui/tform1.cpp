@@ -1,0 +1,415 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/tform1.h"
+
+#include "app/application.h"
+#include "app/controls.h"
+#include "lists/colorlistmodel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QWindow>
+
+#include <cmath>
+
+using namespace Tintora;
+
+namespace {
+
+// The classic application-workspace gray that the window and its panel are painted in.
+const QColor kWorkspaceColor(128, 128, 128);
+// The table's dark blue (color value 8404992: red 0, green 64, blue 128).
+const QColor kGridColor(0, 64, 128);
+
+template<typename T>
+T *named(T *object, const char *name)
+{
+    object->setObjectName(QLatin1String(name));
+    return object;
+}
+
+QFont systemFont(int pixelSize, bool bold = false)
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont sampleFont(int pixelSize)
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent, int pixelsPerInch)
+    : QMainWindow(parent), m_list(new ColorListModel(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    m_pixelsPerInch = pixelsPerInch > 0 ? pixelsPerInch : logicalDpiY();
+    setWindowTitle(QStringLiteral("Tintora - Release 1.0"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(systemFont(13));
+    setToolTipDuration(-1);
+
+    buildLayout();
+    buildMenu();
+    wireHandlers();
+    qApp->installEventFilter(this);
+
+    move(20, 14);
+    SetClrBtn->setFocus();
+    Application::runHandler(this, [this] { FormCreate(); });
+    setOuterSize(scaled(295), scaled(383));
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::buildLayout()
+{
+    // The design places controls in pixels at 96 pixels per inch; scale them like the fonts.
+    const double dpiScale = m_pixelsPerInch / 96.0;
+    const auto place = [dpiScale](QWidget *widget, int x, int y, int w, int h) {
+        widget->setGeometry(int(std::lround(x * dpiScale)), int(std::lround(y * dpiScale)),
+                            int(std::lround(w * dpiScale)), int(std::lround(h * dpiScale)));
+    };
+
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("ClientArea"));
+    central->setAutoFillBackground(true);
+    QPalette workspace = central->palette();
+    workspace.setColor(QPalette::Window, kWorkspaceColor);
+    workspace.setColor(QPalette::WindowText, Qt::black);
+    central->setPalette(workspace);
+    setCentralWidget(central);
+
+    Panel1 = named(new QFrame(central), "Panel1");
+    Panel1->setAutoFillBackground(true);
+    place(Panel1, 0, 0, 289, 337);
+
+    GroupBox1 = named(new QGroupBox(QStringLiteral("Set the Color of:"), Panel1), "GroupBox1");
+    place(GroupBox1, 8, 7, 129, 81);
+    Label8 = named(new Label(QStringLiteral("R:"), Panel1), "Label8");
+    place(Label8, 11, 96, 11, 13);
+    Label9 = named(new Label(QStringLiteral("G:"), Panel1), "Label9");
+    place(Label9, 11, 120, 11, 13);
+    Label10 = named(new Label(QStringLiteral("B:"), Panel1), "Label10");
+    place(Label10, 11, 144, 11, 13);
+
+    const auto makeBar = [&](const char *name, int top) {
+        auto *bar = named(new ScrollBar(Panel1), name);
+        bar->setRange(0, 255);
+        bar->setValue(255);
+        bar->setPageStep(10);
+        bar->setFocusPolicy(Qt::NoFocus);
+        place(bar, 88, top, 193, 17);
+        return bar;
+    };
+    RScrollBar1 = makeBar("RScrollBar1", 98);
+    gScrollBar1 = makeBar("gScrollBar1", 121);
+    bScrollBar1 = makeBar("bScrollBar1", 144);
+
+    Label6 = named(new Label(QStringLiteral("Hex Value:"), Panel1), "Label6");
+    place(Label6, 12, 171, 69, 13);
+
+    Shape1 = named(new Shape(Panel1), "Shape1");
+    place(Shape1, 5, 191, 278, 82);
+
+    const auto makeSample = [&](const char *name, const QString &text, int pixelSize) {
+        auto *label = named(new Label(text, Panel1), name);
+        label->setFont(sampleFont(pixelSize));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+        return label;
+    };
+    Label2 = makeSample("Label2", QStringLiteral("Sample 1: Our ingnorance of  history..."), 15);
+    place(Label2, 22, 197, 263, 19);
+    Label3 = makeSample("Label3",
+                        QStringLiteral("Sample 2: ...makes us vilify our own age.    -Marlowen"),
+                        19);
+    place(Label3, 23, 222, 225, 45);
+
+    Label1 = named(new Label(QStringLiteral("Custom Color Name:"), Panel1), "Label1");
+    place(Label1, 17, 273, 147, 13);
+    Label1->hide();
+
+    ComboBox1 = named(new ComboBox(Panel1), "ComboBox1");
+    place(ComboBox1, 8, 291, 273, 24);
+    ComboBox1->setToolTip(QStringLiteral("Enter or select custom color by name here."));
+    ComboBox1->setModel(m_list->namesModel());
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox1->setIconSize(QSize(0, 16));
+    ComboBox1->hide();
+
+    // Controls on the window itself, above the panel.
+    const auto makeButton = [&](const char *name, const QString &text, int top) {
+        auto *button = named(new QPushButton(text, central), name);
+        place(button, 149, top, 126, 22);
+        return button;
+    };
+    SetClrBtn = makeButton("SetClrBtn", QStringLiteral("Set The Color"), 6);
+    SetClrBtn->setToolTip(QStringLiteral("Click her to use the color dialog to set sample color."));
+    AddToLstBtn = makeButton("AddToLstBtn", QStringLiteral("Add To List"), 28);
+    AddToLstBtn->setToolTip(
+            QStringLiteral("Add the color displayed in the sample to custom color list."));
+    DelFrLstBtn = makeButton("DelFrLstBtn", QStringLiteral("Delete From List"), 50);
+    DelFrLstBtn->setToolTip(
+            QStringLiteral("Delete the currently displayed name from the custom color list."));
+    DelFrLstBtn->setFocusPolicy(Qt::ClickFocus);
+    ViewLstBtn = makeButton("ViewLstBtn", QStringLiteral("View Full List"), 72);
+    ViewLstBtn->setFocusPolicy(Qt::ClickFocus);
+
+    RadioButton1 = named(new RadioButton(QStringLiteral("Background"), central), "RadioButton1");
+    place(RadioButton1, 16, 24, 97, 17);
+    RadioButton1->setChecked(true);
+    RadioButton2 = named(new RadioButton(QStringLiteral("Text Sample 1"), central), "RadioButton2");
+    place(RadioButton2, 16, 42, 113, 17);
+    RadioButton3 = named(new RadioButton(QStringLiteral("Text Sample 2"), central), "RadioButton3");
+    place(RadioButton3, 16, 60, 113, 17);
+
+    const auto makeField = [&](const char *name, int left, int top, int width) {
+        auto *field = named(new Edit(central), name);
+        field->setText(QStringLiteral("255"));
+        place(field, left, top, width, 22);
+        return field;
+    };
+    Rval = makeField("Rval", 32, 93, 49);
+    Gval = makeField("Gval", 32, 117, 49);
+    Bval = makeField("Bval", 32, 141, 49);
+    Edit1 = makeField("Edit1", 102, 166, 89);
+    Edit1->setText(QStringLiteral("#FFFFFF"));
+    Edit1->setReadOnly(true);
+    Edit1->setFocusPolicy(Qt::ClickFocus);
+    Edit1->setToolTip(QStringLiteral("This is the string that gets copied to the clipboard.when "
+                                     "you click Edit/Copy to Clipboard"));
+
+    StringGrid1 = named(new StringGrid(central), "StringGrid1");
+    place(StringGrid1, 296, 0, 249, 329);
+    StringGrid1->setModel(m_list);
+    StringGrid1->setFocusPolicy(Qt::ClickFocus);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(int(std::lround(145 * dpiScale)));
+    StringGrid1->verticalHeader()->setDefaultSectionSize(int(std::lround(22 * dpiScale)));
+    StringGrid1->setFont(systemFont(13, true));
+    QPalette gridPalette = StringGrid1->palette();
+    gridPalette.setColor(QPalette::Base, kGridColor);
+    gridPalette.setColor(QPalette::Text, Qt::white);
+    StringGrid1->setPalette(gridPalette);
+
+    // Plain labels size themselves to their text, so no font cuts them off.
+    for (Label *label : {Label1, Label6, Label8, Label9, Label10})
+        label->adjustSize();
+
+    // Buttons and radio buttons are drawn above the panel, as in the design.
+    for (QWidget *w : {static_cast<QWidget *>(RadioButton1), static_cast<QWidget *>(RadioButton2),
+                       static_cast<QWidget *>(RadioButton3)})
+        w->raise();
+
+    setTabOrder(SetClrBtn, Rval);
+    setTabOrder(Rval, Gval);
+    setTabOrder(Gval, Bval);
+    setTabOrder(Bval, ComboBox1);
+    setTabOrder(ComboBox1, AddToLstBtn);
+    setTabOrder(AddToLstBtn, RadioButton1);
+    setTabOrder(RadioButton1, RadioButton2);
+    setTabOrder(RadioButton2, RadioButton3);
+
+    setListControlsEnabled(false);
+}
+
+void TForm1::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    const auto makeItem = [this](QMenu *menu, const char *name, const QString &caption,
+                                 const QKeySequence &shortcut = {}) {
+        auto *action = named(new QAction(caption, this), name);
+        action->setShortcut(shortcut);
+        menu->addAction(action);
+        return action;
+    };
+
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    Open1 = makeItem(file, "Open1", QStringLiteral("&Load List"));
+    Save1 = makeItem(file, "Save1", QStringLiteral("&Save List"));
+    Save1->setEnabled(false);
+    file->addSeparator();
+    Exit1 = makeItem(file, "Exit1", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    QMenu *edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit2"));
+    Copy1 = makeItem(edit, "Copy1", QStringLiteral("&Copy to Clipboard"),
+                     QKeySequence(Qt::CTRL | Qt::Key_C));
+
+    QMenu *options = bar->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("Options1"));
+    RollUp1 = makeItem(options, "RollUp1", QStringLiteral("&Roll Up"));
+    StayonTop1 = makeItem(options, "StayonTop1", QStringLiteral("Stay on &Top"));
+    StayonTop1->setCheckable(true);
+    DisableHints1 = makeItem(options, "DisableHints1", QStringLiteral("Disable &Hints"));
+    EnableLists1 = makeItem(options, "EnableLists1", QStringLiteral("Enable &Lists"));
+
+    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    Contents1 = makeItem(help, "Contents1", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
+    About1 = makeItem(help, "About1", QStringLiteral("&About"));
+}
+
+void TForm1::wireHandlers()
+{
+    Rval->onChange = [this] { RvalChange(); };
+    Gval->onChange = [this] { GvalChange(); };
+    Bval->onChange = [this] { BvalChange(); };
+    RScrollBar1->onChange = [this] { RScrollBar1Change(); };
+    gScrollBar1->onChange = [this] { gScrollBar1Change(); };
+    bScrollBar1->onChange = [this] { bScrollBar1Change(); };
+    RadioButton1->onClick = [this] { RadioButton1Click(); };
+    RadioButton2->onClick = [this] { RadioButton2Click(); };
+    RadioButton3->onClick = [this] { RadioButton3Click(); };
+    Shape1->onMouseDown = [this] { Shape1MouseDown(); };
+    Label2->onClick = [this] { Label2Click(); };
+    Label3->onClick = [this] { Label3Click(); };
+    ComboBox1->onClick = [this] { ComboBox1Click(); };
+    StringGrid1->onDblClick = [this] { StringGrid1DblClick(); };
+
+    onClick(SetClrBtn, [this] { SetClrBtnClick(); });
+    onClick(AddToLstBtn, [this] { AddToLstBtnClick(); });
+    onClick(DelFrLstBtn, [this] { DelFrLstBtnClick(); });
+    onClick(ViewLstBtn, [this] { ViewLstBtnClick(); });
+
+    onTrigger(Open1, [this] { Open1Click(); });
+    onTrigger(Save1, [this] { Save1Click(); });
+    onTrigger(Exit1, [this] { Exit1Click(); });
+    onTrigger(Copy1, [this] { Copy1Click(); });
+    onTrigger(RollUp1, [this] { RollUp1Click(); });
+    onTrigger(StayonTop1, [this] {
+        // Qt has already flipped the check mark; the handler flips it itself.
+        StayonTop1->setChecked(!StayonTop1->isChecked());
+        StayonTop1Click();
+    });
+    onTrigger(DisableHints1, [this] { DisableHints1Click(); });
+    onTrigger(EnableLists1, [this] { EnableLists1Click(); });
+    onTrigger(Contents1, [this] { Contents1Click(); });
+    onTrigger(About1, [this] { About1Click(); });
+}
+
+QColorDialog *TForm1::ColorDialog1()
+{
+    if (!m_colorDialog) {
+        m_colorDialog = named(new QColorDialog(this), "ColorDialog1");
+        // Qt's chooser always shows its custom-color part and offers opaque colors only.
+        m_colorDialog->setOption(QColorDialog::ShowAlphaChannel, false);
+    }
+    return m_colorDialog;
+}
+
+QFileDialog *TForm1::OpenDialog1()
+{
+    if (!m_openDialog) {
+        m_openDialog = named(new QFileDialog(this), "OpenDialog1");
+        m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
+        m_openDialog->setFileMode(QFileDialog::ExistingFile);
+        m_openDialog->setNameFilter(QStringLiteral("TRA Color lists (*.clr)"));
+        m_openDialog->setDefaultSuffix(QStringLiteral("clr"));
+    }
+    return m_openDialog;
+}
+
+QFileDialog *TForm1::SaveDialog1()
+{
+    if (!m_saveDialog) {
+        m_saveDialog = named(new QFileDialog(this), "SaveDialog1");
+        m_saveDialog->setAcceptMode(QFileDialog::AcceptSave);
+        m_saveDialog->setFileMode(QFileDialog::AnyFile);
+        m_saveDialog->setNameFilter(QStringLiteral("TRA Color Lists (*.clr)"));
+        m_saveDialog->setDefaultSuffix(QStringLiteral("clr"));
+    }
+    return m_saveDialog;
+}
+
+int TForm1::scaled(int value) const
+{
+    return int(std::lrint(value * m_scale)); // the default rounding mode sends halves to even
+}
+
+QSize TForm1::outerSize() const
+{
+    return frameGeometry().size();
+}
+
+void TForm1::setOuterSize(int width, int height)
+{
+    const QSize frame = frameGeometry().size() - size();
+    // A fixed size keeps the border fixed: the user cannot resize the window.
+    setFixedSize(qMax(1, width - frame.width()), qMax(1, height - frame.height()));
+}
+
+bool TForm1::listsEnabled() const
+{
+    return EnableLists1->text() == QLatin1String("Disable &Lists");
+}
+
+void TForm1::setListControlsEnabled(bool enabled)
+{
+    Label1->setVisible(enabled);
+    ComboBox1->setVisible(enabled);
+    AddToLstBtn->setEnabled(enabled);
+    DelFrLstBtn->setEnabled(enabled);
+    ViewLstBtn->setEnabled(enabled);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    bool canClose = false; // an error while asking keeps the window, and the list, open
+    Application::runHandler(this, [this, &canClose] {
+        bool answer = true;
+        FormCloseQuery(answer);
+        canClose = answer;
+    });
+    if (canClose)
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+
+    if (event->type() == QEvent::ToolTip && !m_showHints)
+        return true;
+
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The menu's shortcuts work from anywhere in the window: a text field must not take
+        // Ctrl+C or Ctrl+X for itself. Leaving the override unaccepted lets the menu have it.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction *action : {Copy1, Exit1}) {
+            if (action->isEnabled() && action->shortcut() == pressed)
+                return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

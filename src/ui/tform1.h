@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "color/color.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <optional>
+
+class QAction;
+class QColorDialog;
+class QFileDialog;
+class QFrame;
+class QGroupBox;
+class QPushButton;
+
+namespace Tintora {
+class ColorListModel;
+class ComboBox;
+class Edit;
+class Label;
+class RadioButton;
+class ScrollBar;
+class Shape;
+class StringGrid;
+} // namespace Tintora
+
+class TAboutBox;
+
+// The main window. Its controls and handlers carry the names of the program's design; the
+// handlers are grouped by concern: the layout and wiring in ui/tform1.cpp, the colors and their
+// update cycle in color/updatecycle.cpp, the color list in lists/listhandlers.cpp, the list
+// files in lists/filehandlers.cpp and the window commands in ui/windowcommands.cpp.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // pixelsPerInch overrides the screen's (tests); 0 reads it from the screen.
+    explicit TForm1(QWidget *parent = nullptr, int pixelsPerInch = 0);
+    ~TForm1() override;
+
+    using ColorValue = Tintora::Color::ColorValue;
+    using SampleTarget = Tintora::Color::SampleTarget;
+
+    // Colors and the update cycle.
+    void FormCreate();
+    void Update();
+    void RvalChange();
+    void GvalChange();
+    void BvalChange();
+    void RScrollBar1Change();
+    void gScrollBar1Change();
+    void bScrollBar1Change();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void Shape1MouseDown();
+    void Label2Click();
+    void Label3Click();
+    void SetClrBtnClick();
+    QString buildHexStr(ColorValue color);
+    int hexToInt(const QString &digits);
+    ColorValue getActiveSampleColor() const;
+
+    // The color list.
+    void EnableLists1Click();
+    void AddToLstBtnClick();
+    void DelFrLstBtnClick();
+    void ComboBox1Click();
+    void StringGrid1DblClick();
+
+    // The list files.
+    void Save1Click();
+    void Open1Click();
+    // Asked before the window closes; clears canClose to keep it open.
+    void FormCloseQuery(bool &canClose);
+
+    // Window commands.
+    void ViewLstBtnClick();
+    void RollUp1Click();
+    void StayonTop1Click();
+    void DisableHints1Click();
+    void Copy1Click();
+    void Contents1Click();
+    void About1Click();
+    void Exit1Click();
+    void CloseBtnClick();
+
+    // State, read by tests and tools.
+    double scaleFactor() const { return m_scale; }
+    SampleTarget activeTarget() const { return m_activeTarget; }
+    ColorValue currentColor() const { return m_currentColor; }
+    ColorValue backgroundColor() const { return m_backgroundColor; }
+    ColorValue sample1Color() const { return m_sample1Color; }
+    ColorValue sample2Color() const { return m_sample2Color; }
+    bool listsEnabled() const;
+    bool listModified() const { return m_listModified; }
+    bool hasFile() const { return m_hasFile; }
+    QString currentListFile() const { return m_currentListFile; }
+    bool showHints() const { return m_showHints; }
+    Tintora::ColorListModel *colorList() const { return m_list; }
+
+
+    // The dialogs, created on first use.
+    QColorDialog *ColorDialog1();
+    QFileDialog *OpenDialog1();
+    QFileDialog *SaveDialog1();
+
+    // The window's outer size (frame included), as the window commands set and read it.
+    QSize outerSize() const;
+    void setOuterSize(int width, int height);
+    // round(value * scale factor), halves to even.
+    int scaled(int value) const;
+
+signals:
+    // Update has brought every view into line with a new color or target.
+    void colorsChanged();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildMenu();
+    void wireHandlers();
+    void selectTarget(SampleTarget target);
+    void decimalFieldChange(Tintora::Edit *field);
+    void matchListEntry();
+    void saveToCurrentFile();
+    void setListControlsEnabled(bool enabled);
+
+    // Controls.
+    QFrame *Panel1 = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    Tintora::Label *Label1 = nullptr;
+    Tintora::Label *Label2 = nullptr;
+    Tintora::Label *Label3 = nullptr;
+    Tintora::Label *Label6 = nullptr;
+    Tintora::Label *Label8 = nullptr;
+    Tintora::Label *Label9 = nullptr;
+    Tintora::Label *Label10 = nullptr;
+    Tintora::ScrollBar *RScrollBar1 = nullptr;
+    Tintora::ScrollBar *gScrollBar1 = nullptr;
+    Tintora::ScrollBar *bScrollBar1 = nullptr;
+    Tintora::Shape *Shape1 = nullptr;
+    Tintora::ComboBox *ComboBox1 = nullptr;
+    QPushButton *SetClrBtn = nullptr;
+    QPushButton *AddToLstBtn = nullptr;
+    QPushButton *DelFrLstBtn = nullptr;
+    QPushButton *ViewLstBtn = nullptr;
+    Tintora::RadioButton *RadioButton1 = nullptr;
+    Tintora::RadioButton *RadioButton2 = nullptr;
+    Tintora::RadioButton *RadioButton3 = nullptr;
+    Tintora::Edit *Rval = nullptr;
+    Tintora::Edit *Gval = nullptr;
+    Tintora::Edit *Bval = nullptr;
+    Tintora::Edit *Edit1 = nullptr;
+    Tintora::StringGrid *StringGrid1 = nullptr;
+
+    // Menu items.
+    QAction *Open1 = nullptr;
+    QAction *Save1 = nullptr;
+    QAction *Exit1 = nullptr;
+    QAction *Copy1 = nullptr;
+    QAction *RollUp1 = nullptr;
+    QAction *StayonTop1 = nullptr;
+    QAction *DisableHints1 = nullptr;
+    QAction *EnableLists1 = nullptr;
+    QAction *Contents1 = nullptr;
+    QAction *About1 = nullptr;
+
+    QColorDialog *m_colorDialog = nullptr;
+    QFileDialog *m_openDialog = nullptr;
+    QFileDialog *m_saveDialog = nullptr;
+    QPointer<TAboutBox> m_aboutBox;
+
+    // Colors.
+    int m_pixelsPerInch = 0;
+    double m_scale = 1.0;
+    SampleTarget m_activeTarget = SampleTarget::Background;
+    ColorValue m_backgroundColor = 0;
+    ColorValue m_sample1Color = 0;
+    ColorValue m_sample2Color = 0;
+    ColorValue m_currentColor = 0;
+
+    // The color list and its file.
+    Tintora::ColorListModel *m_list = nullptr;
+    bool m_listModified = false;
+    bool m_hasFile = false;
+    QString m_currentListFile;
+
+    bool m_showHints = true;
+};
