@@ -24,8 +24,7 @@ void ScriptedDialogs::clear()
     colorDialogInitial.clear();
 }
 
-Dialogs::Answer ScriptedDialogs::message(QWidget *, const QString &text, Type type,
-                                         Buttons buttons)
+Dialogs::Answer ScriptedDialogs::message(QWidget *, const QString &text, Type type, Buttons buttons)
 {
     messages.append({text, type, buttons});
     if (buttons == Buttons::Ok)

@@ -38,8 +38,8 @@ public:
 
     Answer message(QWidget *parent, const QString &text, Type type, Buttons buttons) override;
     void error(QWidget *parent, const QString &text) override;
-    std::optional<Tintora::Color::ColorValue> chooseColor(QColorDialog *dialog,
-                                                          Tintora::Color::ColorValue initial) override;
+    std::optional<Tintora::Color::ColorValue> chooseColor(
+            QColorDialog *dialog, Tintora::Color::ColorValue initial) override;
     std::optional<QString> chooseFile(QFileDialog *dialog) override;
 
 private:

@@ -81,7 +81,8 @@ void tst_Convert::fileNamePart()
 {
     QCOMPARE(Convert::extractFileName(QStringLiteral("C:\\lists\\colors.clr")),
              QStringLiteral("colors.clr"));
-    QCOMPARE(Convert::extractFileName(QStringLiteral("C:colors.clr")), QStringLiteral("colors.clr"));
+    QCOMPARE(Convert::extractFileName(QStringLiteral("C:colors.clr")),
+             QStringLiteral("colors.clr"));
     QCOMPARE(Convert::extractFileName(QStringLiteral("/home/me/colors.clr")),
              QStringLiteral("colors.clr"));
     QCOMPARE(Convert::extractFileName(QStringLiteral("colors.clr")), QStringLiteral("colors.clr"));

@@ -86,7 +86,7 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert); // names enter the list only through "Add To List"
-    setCompleter(nullptr); // completion would change the name being typed
+    setCompleter(nullptr);                // completion would change the name being typed
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon); // never scans items
     connect(this, &QComboBox::activated, this, [this] {
         if (onClick)

@@ -32,8 +32,7 @@ Dialogs *Dialogs::install(Dialogs *dialogs)
     return previous;
 }
 
-Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, Type type,
-                                   Buttons buttons)
+Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, Type type, Buttons buttons)
 {
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("MessageDialog"));

@@ -18,9 +18,18 @@ constexpr ColorValue pack(int red, int green, int blue)
     return ColorValue(red & 255) | (ColorValue(green & 255) << 8) | (ColorValue(blue & 255) << 16);
 }
 
-constexpr int red(ColorValue color) { return int(color & 255); }
-constexpr int green(ColorValue color) { return int((color >> 8) & 255); }
-constexpr int blue(ColorValue color) { return int((color >> 16) & 255); }
+constexpr int red(ColorValue color)
+{
+    return int(color & 255);
+}
+constexpr int green(ColorValue color)
+{
+    return int((color >> 8) & 255);
+}
+constexpr int blue(ColorValue color)
+{
+    return int((color >> 16) & 255);
+}
 
 // "#RRGGBB" in uppercase, red first although red is the low byte.
 QString buildHex(ColorValue color);

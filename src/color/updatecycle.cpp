@@ -218,8 +218,9 @@ void TForm1::SetClrBtnClick()
         m_currentColor = *chosen;
         Edit1->assign(buildHexStr(m_currentColor));
         Update();
-        if (before != Color::pack(Shape1->brushColor().red(), Shape1->brushColor().green(),
-                                  Shape1->brushColor().blue()))
+        if (before
+            != Color::pack(Shape1->brushColor().red(), Shape1->brushColor().green(),
+                           Shape1->brushColor().blue()))
             ComboBox1->setText(QString());
     }
     if (listsEnabled())

@@ -111,9 +111,9 @@ void ColorList::indexAdd(const Entry &entry)
         slot->lastId = std::max(slot->lastId, entry.id);
         ++slot->count;
     } else if (key.odd) {
-        m_oddIndex.insert(key.text, Slot{entry.id, 1});
+        m_oddIndex.insert(key.text, Slot {entry.id, 1});
     } else {
-        m_index.insert(key.value, Slot{entry.id, 1});
+        m_index.insert(key.value, Slot {entry.id, 1});
     }
 }
 
@@ -157,7 +157,7 @@ void ColorList::append(const QString &name, const QString &hex)
     if (m_nextId == std::numeric_limits<quint32>::max())
         renumber();
     const quint32 id = m_nextId++;
-    m_entries.push_back(Entry{name, encode(id, hex), id});
+    m_entries.push_back(Entry {name, encode(id, hex), id});
     indexAdd(m_entries.back());
 }
 
@@ -192,7 +192,7 @@ void ColorList::assign(const QStringList &names, const QStringList &hexes)
     m_nextId = 0;
     for (qsizetype i = 0; i < names.size(); ++i) {
         const quint32 id = m_nextId++;
-        m_entries.push_back(Entry{names.at(i), encode(id, hexes.value(i)), id});
+        m_entries.push_back(Entry {names.at(i), encode(id, hexes.value(i)), id});
         indexAdd(m_entries.back());
     }
 }

@@ -53,7 +53,7 @@ private:
     struct Slot
     {
         quint32 lastId; // the last entry holding the key
-        quint32 count; // how many entries hold it
+        quint32 count;  // how many entries hold it
     };
     // A key for the case-blind match: a 24-bit value, or the uppercased text in m_oddIndex.
     struct Key

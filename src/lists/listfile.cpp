@@ -17,9 +17,9 @@ namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five holes map to C1 controls.
 constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 [[noreturn]] void fail(const QString &verb, const QString &path, const QString &reason)
@@ -97,7 +97,8 @@ QStringList readLines(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         fail(QStringLiteral("open"), path, file.errorString());
     if (file.size() > kMaxFileSize)
-        fail(QStringLiteral("read"), path, QStringLiteral("The file is too large for a color list"));
+        fail(QStringLiteral("read"), path,
+             QStringLiteral("The file is too large for a color list"));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         fail(QStringLiteral("read"), path, file.errorString());

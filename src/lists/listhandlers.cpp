@@ -30,7 +30,8 @@ void TForm1::AddToLstBtnClick()
 {
     if (ComboBox1->text().isEmpty()) {
         Dialogs::instance().message(
-                this, QStringLiteral("Please enter a custom name before adding this color to the list."),
+                this,
+                QStringLiteral("Please enter a custom name before adding this color to the list."),
                 Dialogs::Type::Warning, Dialogs::Buttons::Ok);
         ComboBox1->setFocus();
         return;
@@ -55,7 +56,8 @@ void TForm1::DelFrLstBtnClick()
     if (text.isEmpty() || sel < 0) {
         Dialogs::instance().message(
                 this,
-                QStringLiteral("There is no currently displayed custom color to delete from the list."),
+                QStringLiteral(
+                        "There is no currently displayed custom color to delete from the list."),
                 Dialogs::Type::Warning, Dialogs::Buttons::Ok);
         return;
     }

@@ -144,9 +144,8 @@ void TForm1::buildLayout()
     };
     Label2 = makeSample("Label2", QStringLiteral("Sample 1: Our ingnorance of  history..."), 15);
     place(Label2, 22, 197, 263, 19);
-    Label3 = makeSample("Label3",
-                        QStringLiteral("Sample 2: ...makes us vilify our own age.    -Marlowen"),
-                        19);
+    Label3 = makeSample(
+            "Label3", QStringLiteral("Sample 2: ...makes us vilify our own age.    -Marlowen"), 19);
     place(Label3, 23, 222, 225, 45);
 
     Label1 = named(new Label(QStringLiteral("Custom Color Name:"), Panel1), "Label1");
@@ -359,9 +358,13 @@ QSize TForm1::outerSize() const
 
 void TForm1::setOuterSize(int width, int height)
 {
+    if (!isVisible())
+        m_pendingOuterSize = QSize(width, height);
     const QSize frame = frameGeometry().size() - size();
     // A fixed size keeps the border fixed: the user cannot resize the window.
-    setFixedSize(qMax(1, width - frame.width()), qMax(1, height - frame.height()));
+    const QSize client(qMax(1, width - frame.width()), qMax(1, height - frame.height()));
+    if (client != minimumSize() || client != maximumSize() || client != size())
+        setFixedSize(client);
 }
 
 bool TForm1::listsEnabled() const
@@ -376,6 +379,16 @@ void TForm1::setListControlsEnabled(bool enabled)
     AddToLstBtn->setEnabled(enabled);
     DelFrLstBtn->setEnabled(enabled);
     ViewLstBtn->setEnabled(enabled);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_pendingOuterSize.isValid()) {
+        const QSize pending = m_pendingOuterSize;
+        m_pendingOuterSize = QSize();
+        setOuterSize(pending.width(), pending.height());
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

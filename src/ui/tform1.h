@@ -101,7 +101,6 @@ public:
     bool showHints() const { return m_showHints; }
     Tintora::ColorListModel *colorList() const { return m_list; }
 
-
     // The dialogs, created on first use.
     QColorDialog *ColorDialog1();
     QFileDialog *OpenDialog1();
@@ -119,6 +118,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -192,4 +192,6 @@ private:
     QString m_currentListFile;
 
     bool m_showHints = true;
+    // An outer size asked for before the frame was known, applied once the window shows.
+    QSize m_pendingOuterSize;
 };
