@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QHeaderView>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -88,6 +89,9 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert); // names enter the list only through "Add To List"
     setCompleter(nullptr);                // completion would change the name being typed
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon); // never scans items
+    // Equal rows let the drop-down lay out a list of a million names without measuring each.
+    if (auto *list = qobject_cast<QListView *>(view()))
+        list->setUniformItemSizes(true);
     connect(this, &QComboBox::activated, this, [this] {
         if (onClick)
             Application::runHandler(window(), onClick);

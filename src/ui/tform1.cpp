@@ -157,7 +157,6 @@ void TForm1::buildLayout()
     ComboBox1->setToolTip(QStringLiteral("Enter or select custom color by name here."));
     ComboBox1->setModel(m_list->namesModel());
     ComboBox1->setCurrentIndex(-1);
-    ComboBox1->setIconSize(QSize(0, 16));
     ComboBox1->hide();
 
     // Controls on the window itself, above the panel.
