@@ -103,7 +103,10 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
     Panel1->setPalette(silver);
     place(Panel1, 8, 8, 281, 161);
 
-    const QStringList lydian {QStringLiteral("Lydian BT"), QStringLiteral("Lydian")};
+    // Liberation's faces stand in where the box's own are missing; they keep its texts inside
+    // their places.
+    const QStringList lydian {QStringLiteral("Lydian BT"), QStringLiteral("Lydian"),
+                              QStringLiteral("Liberation Sans")};
 
     ProgramIcon = named(new QLabel(Panel1), "ProgramIcon");
     place(ProgramIcon, 16, 16, 32, 32);
@@ -118,42 +121,46 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
     Version->setFont(aboutFont(lydian, QFont::SansSerif, px(16), true));
     place(Version, 88, 42, 185, 20);
 
-    Copyright = named(
-            new Label(QStringLiteral("Copyright \u00A9 1998 Brindlewood Pixel Works"), Panel1),
-            "Copyright");
+    Copyright =
+            named(new Label(QStringLiteral("Copyright \u00A9 1998 Brindle Pixel Works"), Panel1),
+                  "Copyright");
     Copyright->setFont(aboutFont(lydian, QFont::SansSerif, px(13), true));
     Copyright->setWordWrap(true);
+    Copyright->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Copyright->setCursor(Qt::PointingHandCursor);
-    place(Copyright, 8, 80, 265, 20);
+    place(Copyright, 8, 76, 265, 32);
 
     Comments = named(new QLabel(QStringLiteral("Questions and ideas are welcome at "
-                                               "tintora@brindlewood.example"),
+                                               "tintora@brindle.example"),
                                 Panel1),
                      "Comments");
     Comments->setFont(aboutFont(lydian, QFont::SansSerif, px(16), true));
     Comments->setWordWrap(true);
     Comments->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(Comments, 8, 104, 265, 49);
+    place(Comments, 8, 108, 265, 46);
 
     // The address lies over the notice and the contact line while it is shown.
-    Label1 = named(new Label(QStringLiteral("Brindlewood Pixel Works\n14 Lantern Row\n"
+    Label1 = named(new Label(QStringLiteral("Brindle Pixel Works\n14 Lantern Row\n"
                                             "Marrowfield MF3 9QX"),
                              Panel1),
                    "Label1");
-    Label1->setFont(aboutFont({QStringLiteral("Raleigh Md BT"), QStringLiteral("Raleigh")},
+    Label1->setFont(aboutFont({QStringLiteral("Raleigh Md BT"), QStringLiteral("Raleigh"),
+                               QStringLiteral("Liberation Serif")},
                               QFont::Serif, px(16), false));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
     Label1->setAutoFillBackground(true);
     Label1->setPalette(silver);
     Label1->setCursor(Qt::PointingHandCursor);
-    place(Label1, 8, 76, 265, 77);
+    place(Label1, 8, 70, 265, 84);
     Label1->hide();
 
     OKButton = named(new QPushButton(QStringLiteral("OK"), this), "OKButton");
     OKButton->setIcon(checkMarkGlyph(px(16)));
     OKButton->setIconSize(QSize(px(16), px(16)));
-    OKButton->setFont(aboutFont({QStringLiteral("MS Sans Serif")}, QFont::SansSerif, px(11), true));
+    OKButton->setFont(
+            aboutFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")},
+                      QFont::SansSerif, px(11), true));
     OKButton->setDefault(true);
     place(OKButton, 111, 178, 75, 25);
 
