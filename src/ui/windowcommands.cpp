@@ -3,7 +3,10 @@
 // About and closing. They change how the window looks, never the colors.
 #include "ui/tform1.h"
 
+#include "app/application.h"
 #include "app/controls.h"
+#include "app/helpservice.h"
+#include "ui/taboutbox.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -59,9 +62,18 @@ void TForm1::Copy1Click()
     QGuiApplication::clipboard()->setText(Edit1->selectedText());
 }
 
-void TForm1::Contents1Click() { }
+void TForm1::Contents1Click()
+{
+    Help::showContext(Application::helpFile(), 0);
+}
 
-void TForm1::About1Click() { }
+void TForm1::About1Click()
+{
+    // A fresh box each time, belonging to the application rather than to this window; it
+    // releases itself when it closes.
+    m_aboutBox = new TAboutBox;
+    m_aboutBox->exec();
+}
 
 void TForm1::Exit1Click()
 {
