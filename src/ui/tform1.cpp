@@ -361,7 +361,11 @@ void TForm1::setOuterSize(int width, int height)
         m_pendingOuterSize = QSize(width, height);
     const QSize frame = frameGeometry().size() - size();
     // A fixed size keeps the border fixed: the user cannot resize the window.
-    const QSize client(qMax(1, width - frame.width()), qMax(1, height - frame.height()));
+    // However short the window, its menu bar stays whole: the rolled-up strip must still offer
+    // "Roll Down" under window managers with tall title bars.
+    const int minimumHeight = menuBar()->sizeHint().height();
+    const QSize client(qMax(1, width - frame.width()),
+                       qMax(minimumHeight, height - frame.height()));
     if (client != minimumSize() || client != maximumSize() || client != size())
         setFixedSize(client);
 }
