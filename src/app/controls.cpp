@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 
 namespace Tintora {
 
@@ -141,8 +142,30 @@ void Shape::mousePressEvent(QMouseEvent *event)
         Application::runHandler(window(), onMouseDown);
 }
 
+namespace {
+
+// Draws the grid's lines between columns only; rows run on without lines between them.
+class ColumnLineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+        painter->restore();
+    }
+};
+
+} // namespace
+
 StringGrid::StringGrid(QWidget *parent) : QTableView(parent)
 {
+    setShowGrid(false);
+    setItemDelegate(new ColumnLineDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     // A double click picks the row's color; editing starts from the keyboard (F2 or typing).
