@@ -3,6 +3,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Tintora;
@@ -402,6 +403,22 @@ void tst_Contrast::lightnessLine()
         // At its own lightness a color stays itself (it is in gamut there).
         QCOMPARE(Color::buildHex(withLightness(hex(c), lightness(hex(c)))), QLatin1String(c));
     }
+    // The line holds every color a walk along it meets, however finely it walks; a coarse
+    // sampling misses the slivers where two channels step at almost the same lightness.
+    for (const char *c : {"#D9822B", "#3366CC", "#777777"}) {
+        const std::vector<ColorValue> line = sameHueColors(hex(c));
+        QCOMPARE(line.front(), hex("#000000"));
+        QCOMPARE(line.back(), hex("#FFFFFF"));
+        QVERIFY(std::find(line.begin(), line.end(), hex(c)) != line.end());
+        constexpr int steps = 100000;
+        for (int i = 0; i <= steps; ++i) {
+            const ColorValue met = withLightness(hex(c), double(i) / steps);
+            QVERIFY2(std::find(line.begin(), line.end(), met) != line.end(),
+                     qPrintable(Color::buildHex(met)));
+        }
+    }
+    QCOMPARE(sameHueColors(hex("#777777")).size(), size_t(256)); // the grays, each once
+
     // A gray stays gray at every lightness.
     for (int i = 0; i <= 20; ++i) {
         const ColorValue c = withLightness(hex("#777777"), i / 20.0);

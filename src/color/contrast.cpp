@@ -146,9 +146,18 @@ private:
     double m_unitB = 0;
 };
 
-// Lightness is searched on a grid this fine; neighbouring 8-bit colors of one hue lie further
-// apart than that, so every color on the line is met.
+// The lightness line is sampled on a grid this fine, then refined where neighbouring samples
+// are more than one 8-bit step apart: where two channels change at almost the same lightness
+// the color between them lives on a sliver far narrower than any practical grid.
 constexpr int kLightnessSteps = 8192;
+constexpr int kMaxRefinement = 30;
+
+bool adjacent(ColorValue a, ColorValue b)
+{
+    return std::abs(Color::red(a) - Color::red(b)) + std::abs(Color::green(a) - Color::green(b))
+            + std::abs(Color::blue(a) - Color::blue(b))
+            <= 1;
+}
 
 const double kMachadoProtanopia[3][3] = {{0.152286, 1.052583, -0.204868},
                                          {0.114503, 0.786281, 0.099216},
@@ -345,6 +354,39 @@ ColorValue withLightness(ColorValue color, double lightness)
     return HueLine(color).at(lightness);
 }
 
+std::vector<ColorValue> sameHueColors(ColorValue color)
+{
+    const HueLine line(color);
+    std::vector<ColorValue> colors;
+    const auto add = [&colors](ColorValue c) {
+        if (colors.empty() || colors.back() != c)
+            colors.push_back(c);
+    };
+    const auto between = [&](const auto &self, double from, ColorValue fromColor, double to,
+                             ColorValue toColor, int depth) -> void {
+        if (fromColor == toColor || adjacent(fromColor, toColor) || depth >= kMaxRefinement)
+            return;
+        const double mid = (from + to) / 2;
+        const ColorValue midColor = line.at(mid);
+        self(self, from, fromColor, mid, midColor, depth + 1);
+        add(midColor);
+        self(self, mid, midColor, to, toColor, depth + 1);
+    };
+
+    double previous = 0;
+    ColorValue previousColor = line.at(0);
+    add(previousColor);
+    for (int step = 1; step <= kLightnessSteps; ++step) {
+        const double lightness = double(step) / kLightnessSteps;
+        const ColorValue c = line.at(lightness);
+        between(between, previous, previousColor, lightness, c, 0);
+        add(c);
+        previous = lightness;
+        previousColor = c;
+    }
+    return colors;
+}
+
 bool fixExists(ColorValue background, double minimum)
 {
     return passes(contrastRatio(Color::pack(0, 0, 0), background), minimum)
@@ -365,19 +407,13 @@ std::optional<ColorValue> fixTextColor(ColorValue text, ColorValue background, d
     if (!fixExists(background, minimum))
         return std::nullopt;
 
-    // The whole line is walked rather than outward to the first pass: rounding to 8 bits moves
-    // a color's lightness a little off the grid point it came from, so the first pass met need
-    // not be the nearest one.
-    const HueLine line(text);
+    // Every color of the line is weighed rather than walking outward to the first pass:
+    // rounding to 8 bits moves a color's lightness a little off the point it came from, so the
+    // first pass met need not be the nearest one.
     const double start = lightness(text);
     std::optional<ColorValue> best;
     double bestChange = std::numeric_limits<double>::infinity();
-    ColorValue previous = ~ColorValue(0);
-    for (int step = 0; step <= kLightnessSteps; ++step) {
-        const ColorValue candidate = line.at(double(step) / kLightnessSteps);
-        if (candidate == previous)
-            continue;
-        previous = candidate;
+    for (ColorValue candidate : sameHueColors(text)) {
         if (!reaches(candidate))
             continue;
         const double change = std::abs(lightness(candidate) - start);

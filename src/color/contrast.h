@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // How readable one color is on another: the WCAG 2.x contrast ratio, the APCA lightness
 // contrast, the nearest readable color of the same hue, and colors as people with a color
@@ -78,6 +79,10 @@ double lightness(ColorValue color);
 // much of its chroma as the sRGB gamut allows at that lightness, rounded to 8 bits. Lightness
 // 0 gives black and 1 white.
 ColorValue withLightness(ColorValue color, double lightness);
+
+// Every 8-bit color that withLightness gives for the hue of color, in order of lightness from
+// black to white: the colors among which Fix chooses.
+std::vector<ColorValue> sameHueColors(ColorValue color);
 
 // Whether some text color reaches minimum against the background. Black and white are the ends
 // of every hue's lightness range, so exactly when one of them does; then every hue has a fix.
