@@ -226,3 +226,27 @@ void TForm1::SetClrBtnClick()
     if (listsEnabled())
         ComboBox1->setFocus();
 }
+
+void TForm1::applyColor(SampleTarget target, ColorValue color)
+{
+    // The target is chosen through its radio button, as a click on the sample chooses it, so
+    // the buttons and the remembered colors agree before the new color arrives.
+    switch (target) {
+    case SampleTarget::Background:
+        RadioButton1->check();
+        RadioButton1Click();
+        break;
+    case SampleTarget::TextSample1:
+        RadioButton2->check();
+        RadioButton2Click();
+        break;
+    case SampleTarget::TextSample2:
+        RadioButton3->check();
+        RadioButton3Click();
+        break;
+    }
+    m_currentColor = color;
+    Edit1->assign(buildHexStr(m_currentColor));
+    ComboBox1->setText(QString()); // a named color shows its name again through Update
+    Update();
+}

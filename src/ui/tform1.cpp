@@ -266,6 +266,8 @@ void TForm1::buildMenu()
     StayonTop1->setCheckable(true);
     DisableHints1 = makeItem(options, "DisableHints1", QStringLiteral("Disable &Hints"));
     EnableLists1 = makeItem(options, "EnableLists1", QStringLiteral("Enable &Lists"));
+    ContrastChecker1 = makeItem(options, "ContrastChecker1", QStringLiteral("Contrast &Checker"),
+                                QKeySequence(Qt::CTRL | Qt::Key_K));
 
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -309,6 +311,7 @@ void TForm1::wireHandlers()
     onTrigger(EnableLists1, [this] { EnableLists1Click(); });
     onTrigger(Contents1, [this] { Contents1Click(); });
     onTrigger(About1, [this] { About1Click(); });
+    onTrigger(ContrastChecker1, [this] { ContrastChecker1Click(); });
 }
 
 QColorDialog *TForm1::ColorDialog1()

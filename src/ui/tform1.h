@@ -26,6 +26,7 @@ class Shape;
 class StringGrid;
 } // namespace Tintora
 
+class ContrastChecker;
 class TAboutBox;
 
 // The main window. Its controls and handlers carry the names of the program's design; the
@@ -62,6 +63,9 @@ public:
     QString buildHexStr(ColorValue color);
     int hexToInt(const QString &digits);
     ColorValue getActiveSampleColor() const;
+    // Sets a target's color as the user would: selects the target, writes the hex field and
+    // runs Update (tools such as the contrast checker's Fix).
+    void applyColor(SampleTarget target, ColorValue color);
 
     // The color list.
     void EnableLists1Click();
@@ -86,6 +90,9 @@ public:
     void About1Click();
     void Exit1Click();
     void CloseBtnClick();
+
+    // Contrast checker.
+    void ContrastChecker1Click();
 
     // State, read by tests and tools.
     double scaleFactor() const { return m_scale; }
@@ -170,11 +177,13 @@ private:
     QAction *EnableLists1 = nullptr;
     QAction *Contents1 = nullptr;
     QAction *About1 = nullptr;
+    QAction *ContrastChecker1 = nullptr;
 
     QColorDialog *m_colorDialog = nullptr;
     QFileDialog *m_openDialog = nullptr;
     QFileDialog *m_saveDialog = nullptr;
     QPointer<TAboutBox> m_aboutBox;
+    QPointer<ContrastChecker> m_contrastChecker;
 
     // Colors.
     int m_pixelsPerInch = 0;
