@@ -83,8 +83,8 @@ void BM_ListFileSaveFromModel(benchmark::State &state)
 {
     ColorListModel model;
     {
-        const Bench::ListData data = Bench::makeList(state.range(0));
-        model.assign(data.names, data.hexes);
+        const ListFile::Contents contents = ListFile::load(Bench::listFile(state.range(0)));
+        model.assign(contents.names, contents.hexes);
     }
     const QString path = Bench::scratchPath(QStringLiteral("saved.clr"));
     Bench::resetPeak();
@@ -101,11 +101,7 @@ BENCHMARK(BM_ListFileSaveFromModel)->Apply(sizes);
 void BM_Save1Click(benchmark::State &state)
 {
     Bench::Window window;
-    {
-        const Bench::ListData data = Bench::makeList(state.range(0));
-        window.form().colorList()->assign(data.names, data.hexes);
-    }
-    Bench::Window::settle();
+    window.load(Bench::listFile(state.range(0)));
     Bench::dialogs().nextFile = Bench::scratchPath(QStringLiteral("saved.clr"));
     Bench::resetPeak();
     for (auto _ : state) {

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Adding and deleting entries in a list of 100,000: through the list model alone, through the
 // model of a shown window (its table and name box follow every change), and through the
-// window's own "Add To List" and "Delete From List" handlers. The program only ever adds at the
-// end, so "add" appends; deletes are timed at the first and at the last entry.
+// window's own "Add To List" and "Delete From List" handlers, those also with 1,000,000. The
+// program only ever adds at the end, so "add" appends; deletes are timed at the first and at
+// the last entry.
 #include "benchsupport.h"
 
 #include "lists/colorlistmodel.h"
+#include "lists/listfile.h"
 
 #include <QComboBox>
+
+#include <memory>
 
 namespace {
 
@@ -18,18 +22,19 @@ enum Position { First = 0, Last = 1 };
 
 struct Subject
 {
-    explicit Subject(Where where)
+    explicit Subject(Where where, qsizetype entries = kEntries)
     {
-        const Bench::ListData data = Bench::makeList(kEntries);
+        const QString path = Bench::listFile(entries);
         if (where == InWindow) {
             window = std::make_unique<Bench::Window>();
+            window->load(path);
             model = window->form().colorList();
         } else {
             standalone = std::make_unique<Tintora::ColorListModel>();
             model = standalone.get();
+            const Tintora::ListFile::Contents contents = Tintora::ListFile::load(path);
+            model->assign(contents.names, contents.hexes);
         }
-        model->assign(data.names, data.hexes);
-        Bench::Window::settle();
     }
     qsizetype count() const { return model->list().count(); }
     // Lets the window's views catch up, outside the clock.
@@ -104,7 +109,8 @@ double handlerThenRepaint(benchmark::State &state, F &&handler)
 // "Add To List" with a name typed into the name box.
 void BM_AddToLstBtnClick(benchmark::State &state)
 {
-    Subject subject(InWindow);
+    const qsizetype entries = state.range(0);
+    Subject subject(InWindow, entries);
     auto *names = subject.window->child<QComboBox>("ComboBox1");
     Bench::resetPeak();
     qsizetype i = 0;
@@ -113,7 +119,7 @@ void BM_AddToLstBtnClick(benchmark::State &state)
         names->setEditText(spareName(i++));
         Bench::Window::settle();
         repaint += handlerThenRepaint(state, [&] { subject.window->form().AddToLstBtnClick(); });
-        if (subject.count() != kEntries + 1)
+        if (subject.count() != entries + 1)
             qFatal("Add To List did not add");
         subject.model->remove(subject.count() - 1);
         Bench::Window::settle();
@@ -121,22 +127,31 @@ void BM_AddToLstBtnClick(benchmark::State &state)
     Bench::reportMemory(state);
     state.counters["repaint_us"] = benchmark::Counter(repaint, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_AddToLstBtnClick)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AddToLstBtnClick)
+        ->ArgName("entries")
+        ->Arg(kEntries)
+        ->Arg(1000000)
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond);
 
-// "Delete From List" on the entry chosen in the name box.
+// "Delete From List" on the entry chosen in the name box; afterwards the entry before it (or the
+// new first one) is shown, in its color.
 void BM_DelFrLstBtnClick(benchmark::State &state)
 {
-    Subject subject(InWindow);
-    const Position position = Position(state.range(0));
+    const qsizetype entries = state.range(0);
+    Subject subject(InWindow, entries);
+    const Position position = Position(state.range(1));
     auto *names = subject.window->child<QComboBox>("ComboBox1");
     Bench::resetPeak();
     qsizetype i = 0;
     double repaint = 0;
     for (auto _ : state) {
+        // The user picks the entry in the name box, which shows its color, then deletes it.
         names->setCurrentIndex(position == First ? 0 : int(subject.count() - 1));
+        subject.window->form().ComboBox1Click();
         Bench::Window::settle();
         repaint += handlerThenRepaint(state, [&] { subject.window->form().DelFrLstBtnClick(); });
-        if (subject.count() != kEntries - 1)
+        if (subject.count() != entries - 1)
             qFatal("Delete From List did not delete");
         subject.model->append(spareName(i++), QStringLiteral("#87CEEB"));
         Bench::Window::settle();
@@ -145,9 +160,8 @@ void BM_DelFrLstBtnClick(benchmark::State &state)
     state.counters["repaint_us"] = benchmark::Counter(repaint, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_DelFrLstBtnClick)
-        ->ArgName("last")
-        ->Arg(First)
-        ->Arg(Last)
+        ->ArgNames({"entries", "last"})
+        ->ArgsProduct({{kEntries, 1000000}, {First, Last}})
         ->UseManualTime()
         ->Unit(benchmark::kMicrosecond);
 

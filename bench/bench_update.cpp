@@ -5,6 +5,7 @@
 #include "benchsupport.h"
 
 #include "lists/colorlistmodel.h"
+#include "lists/listfile.h"
 
 #include <QComboBox>
 #include <QScrollBar>
@@ -20,18 +21,20 @@ constexpr int kRedB = 101; // #65FFFF
 // Without, neither is, as for most of the colors a drag passes through.
 void fillList(Bench::Window &window, qsizetype count, bool match)
 {
-    Bench::ListData data = Bench::makeList(count);
-    for (QString &hex : data.hexes) {
-        if (hex == QLatin1String("#64FFFF") || hex == QLatin1String("#65FFFF"))
-            hex = QStringLiteral("#000000");
+    QString path;
+    {
+        Bench::ListData data = Bench::makeList(count);
+        for (QString &hex : data.hexes) {
+            if (hex == QLatin1String("#64FFFF") || hex == QLatin1String("#65FFFF"))
+                hex = QStringLiteral("#000000");
+        }
+        if (match) {
+            data.hexes[count / 10] = QStringLiteral("#64ffff"); // matching ignores letter case
+            data.hexes[count - 1] = QStringLiteral("#65FFFF");
+        }
+        path = Bench::writeList(data, QStringLiteral("scroll.clr"));
     }
-    if (match) {
-        data.hexes[count / 10] = QStringLiteral("#64ffff"); // matching ignores letter case
-        data.hexes[count - 1] = QStringLiteral("#65FFFF");
-    }
-    window.form().colorList()->assign(data.names, data.hexes);
-    window.child<QComboBox>("ComboBox1")->setCurrentIndex(-1); // as after "Load List"
-    Bench::Window::settle();
+    window.load(path);
 }
 
 void checkStep(Bench::Window &window, QScrollBar *bar, qsizetype count, bool match)
@@ -88,3 +91,31 @@ void BM_ScrollStepPainted(benchmark::State &state)
 BENCHMARK(BM_ScrollStepPainted)->Apply(lists);
 
 } // namespace
+
+// The lookup Update makes: the last entry with the hex field's value. Alternating between two
+// entries, as the steps above do, and through all entries in a scattered order, where nothing
+// of the list is left in the caches.
+void BM_LastRowWithHex(benchmark::State &state)
+{
+    const qsizetype count = state.range(0);
+    const bool scattered = state.range(1) != 0;
+    Tintora::ColorList list;
+    QStringList hexes;
+    {
+        const Tintora::ListFile::Contents contents =
+                Tintora::ListFile::load(Bench::listFile(count));
+        list.assign(contents.names, contents.hexes);
+        hexes = contents.hexes.first(count);
+    }
+    Bench::resetPeak();
+    qsizetype i = 0;
+    for (auto _ : state) {
+        const qsizetype row = scattered ? (i * 7919) % count : (i & 1 ? count - 1 : count / 10);
+        benchmark::DoNotOptimize(list.lastRowWithHex(hexes.at(row)));
+        ++i;
+    }
+    Bench::reportMemory(state);
+}
+BENCHMARK(BM_LastRowWithHex)
+        ->ArgNames({"entries", "scattered"})
+        ->ArgsProduct({{1000, 100000, 1000000}, {0, 1}});

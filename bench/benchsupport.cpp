@@ -107,15 +107,20 @@ QString scratchPath(const QString &fileName)
     return tempDir().filePath(fileName);
 }
 
+QString writeList(const ListData &data, const QString &fileName)
+{
+    const QString path = scratchPath(fileName);
+    Tintora::ListFile::save(path, data.names, data.hexes);
+    return path;
+}
+
 QString listFile(qsizetype count)
 {
     static QHash<qsizetype, QString> written;
     auto it = written.constFind(count);
     if (it != written.cend())
         return *it;
-    const QString path = scratchPath(QStringLiteral("list%1.clr").arg(count));
-    const ListData data = makeList(count);
-    Tintora::ListFile::save(path, data.names, data.hexes);
+    const QString path = writeList(makeList(count), QStringLiteral("list%1.clr").arg(count));
     written.insert(count, path);
     return path;
 }
@@ -160,6 +165,14 @@ Window::Window(bool listsEnabled) : m_form(new TForm1(nullptr, 96))
 Window::~Window()
 {
     delete m_form;
+    settle();
+}
+
+void Window::load(const QString &path)
+{
+    dialogs().nextFile = path;
+    m_form->Open1Click();
+    dialogs().nextFile.clear();
     settle();
 }
 

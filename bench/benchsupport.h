@@ -34,6 +34,8 @@ ListData makeList(qsizetype count);
 
 // A .clr/.hex pair of count entries, written once into the run's temporary folder.
 QString listFile(qsizetype count);
+// Writes data as a pair named fileName in the run's temporary folder; returns the .clr path.
+QString writeList(const ListData &data, const QString &fileName);
 // A path in the run's temporary folder.
 QString scratchPath(const QString &fileName);
 
@@ -66,6 +68,11 @@ public:
             qFatal("No control %s in the main window", name);
         return found;
     }
+    // "Load List" of the pair at path, then settle. Lists are put into the window this way,
+    // not by assigning strings made in the benchmark: how the load allocates and frees decides
+    // how fast the heap serves every later step, and only a real load leaves it as the
+    // program has it.
+    void load(const QString &path);
     // Lets Qt lay out and paint what the last handler changed, as the event loop would.
     static void settle();
 
