@@ -34,9 +34,10 @@ QStringList hexColumn(const ColorListModel &model)
     return hexes;
 }
 
-// After a load, the file's text and its hex lines lie freed between the new list's entries,
-// where the allocator does not return them by itself: a million-entry list would keep some
-// 45 MB it no longer uses. Hand those pages back; it takes about 2 ms.
+// After a load or a save of a long list, the files' text and a million short strings lie freed
+// between memory still in use, where the allocator does not return them by itself: with a
+// million entries the window would keep 45 MB after a load and 85 MB more after a save that it
+// no longer uses. Hand those pages back; it takes about 2 ms.
 void releaseFreedMemory()
 {
 #if defined(__GLIBC__)
@@ -53,6 +54,7 @@ static bool saveWithDialog(TForm1 *form, ColorListModel *model)
     if (!path)
         return false;
     ListFile::save(*path, model->list().names(), hexColumn(*model));
+    releaseFreedMemory();
     return true;
 }
 
@@ -65,6 +67,7 @@ void TForm1::Save1Click()
 void TForm1::saveToCurrentFile()
 {
     ListFile::save(m_currentListFile, m_list->list().names(), hexColumn(*m_list));
+    releaseFreedMemory();
     m_listModified = false;
 }
 
