@@ -187,7 +187,6 @@ void ColorList::assign(const QStringList &names, const QStringList &hexes)
     m_oddText.clear();
     m_index.clear();
     m_oddIndex.clear();
-    m_entries.reserve(size_t(names.size()));
     m_index.reserve(names.size());
     m_nextId = 0;
     for (qsizetype i = 0; i < names.size(); ++i) {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
+#include <deque>
 
 namespace Tintora {
 
@@ -72,7 +72,8 @@ private:
     qsizetype rowOfId(quint32 id) const;
     void renumber();
 
-    std::vector<Entry> m_entries;
+    // A deque, not a vector: deleting the first entry must not move all the others.
+    std::deque<Entry> m_entries;
     QHash<quint32, QString> m_oddText; // by entry id
     QHash<quint32, Slot> m_index;
     QHash<QString, Slot> m_oddIndex;

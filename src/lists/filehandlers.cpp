@@ -12,6 +12,10 @@
 #include <QAction>
 #include <QPushButton>
 
+#if defined(__GLIBC__)
+#    include <malloc.h>
+#endif
+
 using namespace Tintora;
 
 namespace {
@@ -30,6 +34,17 @@ QStringList hexColumn(const ColorListModel &model)
     return hexes;
 }
 
+// After a load or a save of a long list, the files' text and a million short strings lie freed
+// between memory still in use, where the allocator does not return them by itself: with a
+// million entries the window would keep 45 MB after a load and 85 MB more after a save that it
+// no longer uses. Hand those pages back; it takes about 2 ms.
+void releaseFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
 } // namespace
 
 // Returns whether the list was saved; a cancelled dialog saves nothing. Failures throw.
@@ -39,6 +54,7 @@ static bool saveWithDialog(TForm1 *form, ColorListModel *model)
     if (!path)
         return false;
     ListFile::save(*path, model->list().names(), hexColumn(*model));
+    releaseFreedMemory();
     return true;
 }
 
@@ -51,6 +67,7 @@ void TForm1::Save1Click()
 void TForm1::saveToCurrentFile()
 {
     ListFile::save(m_currentListFile, m_list->list().names(), hexColumn(*m_list));
+    releaseFreedMemory();
     m_listModified = false;
 }
 
@@ -72,13 +89,15 @@ void TForm1::Open1Click()
         return;
 
     // Both files are read in full before anything changes: a failed load changes nothing.
-    const ListFile::Contents contents = ListFile::load(*path);
+    ListFile::Contents contents = ListFile::load(*path);
 
     Save1->setEnabled(true);
     setListControlsEnabled(true);
     EnableLists1->setText(QStringLiteral("Disable &Lists"));
 
     m_list->assign(contents.names, contents.hexes);
+    contents = {};
+    releaseFreedMemory();
     ComboBox1->setCurrentIndex(-1);
     m_listModified = false;
     m_hasFile = true;

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing, builds the bench preset and runs every benchmark: the library
+# benchmarks (headless, the memory one in a process of its own), then the start-up comparison
+# under Xvfb. Arguments go to the library benchmarks, e.g.
+#   scripts/bench.sh --benchmark_filter=ScrollStep --benchmark_repetitions=5
+# The figures and how to read them: docs/performance.md.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh bench
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
+cmake --workflow --preset bench
+
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+bench=build/bench/bench/tintora_bench
+echo "== Memory of a loaded list"
+"$bench" --benchmark_filter=BM_ListMemory
+echo "== Library benchmarks"
+"$bench" --benchmark_filter=-BM_ListMemory "$@"
+echo "== Start-up"
+bench/startup.sh
