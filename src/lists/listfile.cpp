@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
 #include <memory>
 
 namespace Tintora::ListFile {
@@ -122,8 +123,13 @@ void save(const QString &namePath, const QStringList &names, const QStringList &
         if (!file.open(QIODevice::WriteOnly))
             fail(QStringLiteral("write"), path, file.errorString());
         const QByteArray bytes = encode(lines);
-        if (file.write(bytes) != bytes.size())
-            fail(QStringLiteral("write"), path, file.errorString());
+        // commit() flushes too, but renames over the old file even when that flush failed (a
+        // full disk): flush here, where a failure can still keep the old pair. A write cut
+        // short leaves Qt with "Unknown error"; the system's own reason is in errno.
+        errno = 0;
+        if (file.write(bytes) != bytes.size() || !file.flush())
+            fail(QStringLiteral("write"), path,
+                 errno != 0 ? qt_error_string(errno) : file.errorString());
     };
     write(nameFile, namePath, names);
     write(hexFile, hexPath, hexes);
