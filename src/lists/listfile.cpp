@@ -117,6 +117,16 @@ Contents load(const QString &namePath)
 void save(const QString &namePath, const QStringList &names, const QStringList &hexes)
 {
     const QString hexPath = hexPathFor(namePath);
+    // A list is saved by writing new files and renaming them over the old ones. Over a device,
+    // a pipe or a socket that rename would replace the node itself (root may do so even in
+    // /dev), so only regular files, or nothing yet, may stand where the pair goes.
+    for (const QString &path : {namePath, hexPath}) {
+        const QFileInfo info(path);
+        if (info.isDir())
+            fail(QStringLiteral("write"), path, QStringLiteral("It is a folder"));
+        if (info.exists() && !info.isFile())
+            fail(QStringLiteral("write"), path, QStringLiteral("It is not a regular file"));
+    }
     QSaveFile nameFile(namePath);
     QSaveFile hexFile(hexPath);
     const auto write = [](QSaveFile &file, const QString &path, const QStringList &lines) {
