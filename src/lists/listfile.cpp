@@ -92,8 +92,13 @@ QByteArray encode(const QStringList &lines)
 
 QStringList readLines(const QString &path)
 {
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         fail(QStringLiteral("open"), path, QStringLiteral("It is a folder"));
+    // A device has no size to check and may never end (/dev/zero), and opening a pipe waits for
+    // a writer that may never come: a list is only ever read from a regular file.
+    if (info.exists() && !info.isFile())
+        fail(QStringLiteral("open"), path, QStringLiteral("It is not a regular file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail(QStringLiteral("open"), path, file.errorString());
@@ -103,6 +108,9 @@ QStringList readLines(const QString &path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         fail(QStringLiteral("read"), path, file.errorString());
+    if (bytes.size() > kMaxFileSize) // it grew while we read it
+        fail(QStringLiteral("read"), path,
+             QStringLiteral("The file is too large for a color list"));
     return splitLines(decode(bytes));
 }
 
