@@ -111,6 +111,10 @@ QStringList readLines(const QString &path)
     if (bytes.size() > kMaxFileSize) // it grew while we read it
         fail(QStringLiteral("read"), path,
              QStringLiteral("The file is too large for a color list"));
+    // No text in any encoding a list is written in holds a NUL byte; a file that does is a
+    // program, an image or UTF-16, and its "lines" would only fill the list with garbage.
+    if (bytes.contains('\0'))
+        fail(QStringLiteral("read"), path, QStringLiteral("It is not a text file"));
     return splitLines(decode(bytes));
 }
 
