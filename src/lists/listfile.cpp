@@ -32,6 +32,35 @@ constexpr char16_t kCp1252High[32] = {
 // Far beyond any real list (a million entries take about 15 MB), small enough to read safely.
 constexpr qint64 kMaxFileSize = qint64(256) << 20;
 
+// Why a line cannot be written so that it reads back the same, or an empty string.
+QString unstorable(QStringView line)
+{
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c == u'\r' || c == u'\n')
+            return QStringLiteral("contains a line break");
+        if (c.isNull())
+            return QStringLiteral("contains a NUL character");
+        if (c.isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return QStringLiteral("contains half of a character (a lone surrogate)");
+    }
+    return {};
+}
+
+// A list whose lines would read back differently is not written at all: a name with a line
+// break (pasted into the name box) would shift every later name off its value.
+void checkStorable(const QString &path, const QStringList &lines)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString why = unstorable(lines.at(i));
+        if (!why.isEmpty())
+            fail(QStringLiteral("write"), path,
+                 QStringLiteral("Line %1 %2, which a list file cannot hold").arg(i + 1).arg(why));
+    }
+}
+
 } // namespace
 
 QString hexPathFor(const QString &namePath)
@@ -139,6 +168,8 @@ void save(const QString &namePath, const QStringList &names, const QStringList &
         if (info.exists() && !info.isFile())
             fail(QStringLiteral("write"), path, QStringLiteral("It is not a regular file"));
     }
+    checkStorable(namePath, names);
+    checkStorable(hexPath, hexes);
     QSaveFile nameFile(namePath);
     QSaveFile hexFile(hexPath);
     const auto write = [](QSaveFile &file, const QString &path, const QStringList &lines) {
