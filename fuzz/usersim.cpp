@@ -271,6 +271,12 @@ QString UserSimulator::act()
     }
     m_before = snapshot();
     m_fileBefore = m_form->currentListFile();
+    m_change = ListChange::None;
+    auto *box = child<ComboBox>("ComboBox1");
+    m_nameBefore = box->text();
+    m_selectedBefore = box->currentIndex();
+    m_hexBefore = child<QLineEdit>("Edit1")->text();
+    m_listsEnabledBefore = m_form->listsEnabled();
 
     const QString what = doAction();
     m_recent.append(what);
@@ -316,10 +322,12 @@ QString UserSimulator::doAction()
     case 21:
     case 22:
     case 23:
+        m_change = ListChange::Add;
         QTest::mouseClick(child<QPushButton>("AddToLstBtn"), Qt::LeftButton);
         return QStringLiteral("Add To List");
     case 24:
     case 25:
+        m_change = ListChange::Delete;
         QTest::mouseClick(child<QPushButton>("DelFrLstBtn"), Qt::LeftButton);
         return QStringLiteral("Delete From List");
     case 26:
@@ -331,6 +339,7 @@ QString UserSimulator::doAction()
     case 30:
     case 31:
         m_fileAction = true;
+        m_change = ListChange::Load;
         child<QAction>("Open1")->trigger();
         return QStringLiteral("Load List ") + m_filesChosen.join(QLatin1Char(' '));
     case 32:
@@ -521,6 +530,10 @@ QString UserSimulator::editGridCell()
     const int column = int(m_choices.below(2));
     const QString text =
             column == 1 && !m_choices.oneIn(4) ? m_choices.hexText() : m_choices.text(10);
+    m_change = ListChange::Edit;
+    m_editRow = row;
+    m_editColumn = column;
+    m_editText = text;
     model->setData(model->index(row, column), text, Qt::EditRole);
     return QStringLiteral("edit cell (%1, %2) to %3")
             .arg(column)
@@ -575,8 +588,9 @@ UserSimulator::ListSnapshot UserSimulator::snapshot() const
 
 QString UserSimulator::check()
 {
-    for (const auto &part : {&UserSimulator::checkErrors, &UserSimulator::checkList,
-                             &UserSimulator::checkFiles, &UserSimulator::checkColors}) {
+    for (const auto &part :
+         {&UserSimulator::checkErrors, &UserSimulator::checkList, &UserSimulator::checkListChange,
+          &UserSimulator::checkFiles, &UserSimulator::checkColors}) {
         const QString broken = (this->*part)();
         if (!broken.isEmpty())
             return broken;
@@ -715,6 +729,62 @@ QString UserSimulator::checkList()
         return QStringLiteral("the full list button says '%1' at width %2")
                 .arg(child<QPushButton>("ViewLstBtn")->text())
                 .arg(m_form->outerSize().width());
+    return {};
+}
+
+QString UserSimulator::checkListChange()
+{
+    if (!m_form || m_change == ListChange::Load || m_recent.isEmpty()
+        || m_recent.constLast() == QLatin1String("new window"))
+        return {}; // loads are checked with the files
+    ListSnapshot expected = m_before;
+    switch (m_change) {
+    case ListChange::None:
+    case ListChange::Load:
+        break;
+    case ListChange::Add:
+        // The name box's text and the hex field's text take the blank row, and a new blank row
+        // follows; with no name there is only the warning.
+        if (m_listsEnabledBefore && !m_nameBefore.isEmpty()) {
+            expected.names.append(m_nameBefore);
+            expected.hexes.last() = m_hexBefore;
+            expected.hexes.append(QString());
+        }
+        break;
+    case ListChange::Delete: {
+        // The chosen entry goes; a typed name that is not the chosen item means the first entry
+        // of exactly that name; a name in no entry deletes nothing.
+        if (!m_listsEnabledBefore || m_nameBefore.isEmpty())
+            break;
+        qsizetype row = m_selectedBefore;
+        if (row < 0 || row >= m_before.names.size() || m_before.names.at(row) != m_nameBefore)
+            row = m_before.names.indexOf(m_nameBefore);
+        if (row >= 0) {
+            expected.names.removeAt(row);
+            expected.hexes.removeAt(row);
+        }
+        break;
+    }
+    case ListChange::Edit:
+        if (m_editColumn == 1)
+            expected.hexes[m_editRow] = m_editText;
+        else if (m_editRow < expected.names.size())
+            expected.names[m_editRow] = m_editText;
+        break;
+    }
+    const ListSnapshot now = snapshot();
+    if (now != expected) {
+        const auto show = [](const ListSnapshot &list) {
+            QStringList rows;
+            for (qsizetype i = 0; i < list.hexes.size(); ++i)
+                rows.append(QString::fromLatin1(list.names.value(i).toUtf8().toHex()) + u'='
+                            + QString::fromLatin1(list.hexes.at(i).toUtf8().toHex()));
+            return rows.join(u' ');
+        };
+        return QStringLiteral("the list is not what the action should have left:\n  %1\n"
+                              "expected\n  %2")
+                .arg(show(now), show(expected));
+    }
     return {};
 }
 

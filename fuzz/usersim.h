@@ -79,6 +79,7 @@ private:
     QString editGridCell();
     QString windowCommand();
 
+    QString checkListChange();
     QString checkColors();
     QString checkList();
     QString checkFiles();
@@ -99,6 +100,16 @@ private:
     bool m_fileAction = false;
     bool m_copied = false;
     ListSnapshot m_before;
+    // How the last action may change the list, and what it would change it with.
+    enum class ListChange { None, Add, Delete, Edit, Load };
+    ListChange m_change = ListChange::None;
+    QString m_nameBefore; // the name box's text
+    int m_selectedBefore = -1;
+    QString m_hexBefore; // the hex field's text
+    bool m_listsEnabledBefore = false;
+    int m_editRow = 0;
+    int m_editColumn = 0;
+    QString m_editText;
     QString m_fileBefore; // the current list file when the action began
     Tree m_tree;          // the folder as the last check left it
 
