@@ -6,8 +6,12 @@
 // another seed or a longer walk.
 #include "usersim.h"
 
+#include "app/controls.h"
+#include "formfixture.h"
+#include "lists/colorlistmodel.h"
 #include "ui/tform1.h"
 
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +21,9 @@ class tst_RandomUser : public QObject
 private slots:
     void randomUser_data();
     void randomUser();
+
+    // What the random user found, replayed step by step.
+    void typingAnExistingNameIsNotAChoice();
 };
 
 void tst_RandomUser::randomUser_data()
@@ -65,6 +72,41 @@ void tst_RandomUser::randomUser()
     QVERIFY2(user.loadsChecked() > 0, "no list was loaded");
     qInfo("%d actions: %d error boxes, %d saves and %d loads checked", actions, user.errorBoxes(),
           user.savesChecked(), user.loadsChecked());
+}
+
+void tst_RandomUser::typingAnExistingNameIsNotAChoice()
+{
+    using namespace Tintora;
+    FormFixture f;
+    f.create();
+    f.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    f.form->EnableLists1Click();
+    const auto setColor = [&](int red, int green, int blue) {
+        for (auto [name, value] : {std::pair {"Rval", red}, {"Gval", green}, {"Bval", blue}}) {
+            Edit *field = f.child<Edit>(name);
+            field->selectAll();
+            QTest::keyClicks(field, QString::number(value));
+        }
+    };
+    auto *nameBox = f.child<ComboBox>("ComboBox1");
+    const auto addAs = [&](const QString &name) {
+        nameBox->setFocus();
+        nameBox->lineEdit()->selectAll();
+        QTest::keyClicks(nameBox->lineEdit(), name);
+        QTest::mouseClick(f.child<QPushButton>("AddToLstBtn"), Qt::LeftButton);
+    };
+    setColor(135, 206, 235);
+    addAs(QStringLiteral("Sky"));
+    setColor(46, 139, 87);
+    addAs(QStringLiteral("Sea")); // the chosen item is Sea now
+    // Another color under an earlier name: leaving the name box must not pick that entry.
+    setColor(255, 0, 0);
+    addAs(QStringLiteral("Sky"));
+    QCOMPARE(f.form->colorList()->list().hexes(), QStringList({"#87CEEB", "#2E8B57", "#FF0000"}));
+    QCOMPARE(f.child<QLineEdit>("Edit1")->text(), QStringLiteral("#FF0000"));
+    QVERIFY(f.dialogs.errors.isEmpty());
+    f.destroy();
 }
 
 QTEST_MAIN(tst_RandomUser)

@@ -88,6 +88,11 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert); // names enter the list only through "Add To List"
     setCompleter(nullptr);                // completion would change the name being typed
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon); // never scans items
+    // When the line edit loses focus, QComboBox looks the typed text up among the items and, if
+    // it is there, selects it and reports it as activated: typing a name already in the list
+    // and clicking "Add To List" would pick that entry (its color replacing the current one)
+    // before the click. Typing is not choosing; only a pick from the list is.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     connect(this, &QComboBox::activated, this, [this] {
         if (onClick)
             Application::runHandler(window(), onClick);
