@@ -111,7 +111,11 @@ QByteArray encode(const QStringList &lines)
     qsizetype size = 0;
     for (const QString &line : lines)
         size += line.size() + 2;
-    bytes.reserve(size);
+    bytes.reserve(size + 3);
+    // Reading drops a byte order mark at the start of a file; a first line that begins with
+    // U+FEFF of its own gets one more in front, so that it reads back as it was written.
+    if (!lines.isEmpty() && lines.constFirst().startsWith(QChar(0xFEFF)))
+        bytes += "\xEF\xBB\xBF";
     for (const QString &line : lines) {
         bytes += line.toUtf8();
         bytes += "\r\n";
