@@ -341,6 +341,9 @@ void tst_FailingFiles::failedLoadKeepsEverything_data()
     QTest::newRow("huge") << "huge.clr"
                           << "huge.clr"
                           << "too large";
+    QTest::newRow("too many lines") << "lines.clr"
+                                    << "lines.clr"
+                                    << "more lines than a color list can hold";
     QTest::newRow("device") << "/dev/zero"
                             << "/dev/zero"
                             << "not a regular file";
@@ -380,6 +383,9 @@ void tst_FailingFiles::failedLoadKeepsEverything()
         QVERIFY(huge.resize(qint64(300) << 20)); // sparse: takes no room on disk
     }
     write(path(QStringLiteral("huge.hex")), "\r\n");
+    // Small as files go, but every line would be an entry of its own.
+    write(path(QStringLiteral("lines.clr")), QByteArray(4'000'001, '\n'));
+    write(path(QStringLiteral("lines.hex")), "\r\n");
     QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.clr"))).constData(), 0600), 0);
     write(path(QStringLiteral("pipe.hex")), "\r\n");
     QVERIFY(QFile::link(path(QStringLiteral("loop.clr")), path(QStringLiteral("loop.clr"))));

@@ -31,6 +31,23 @@ constexpr char16_t kCp1252High[32] = {
 
 // Far beyond any real list (a million entries take about 15 MB), small enough to read safely.
 constexpr qint64 kMaxFileSize = qint64(256) << 20;
+// Each line costs a list entry of its own whatever its length: 256 MB of empty lines would be
+// over a hundred million entries and many gigabytes. Four times the largest list we plan for.
+constexpr qsizetype kMaxLines = 4'000'000;
+
+// The lines splitLines would make of the bytes, counted without making them.
+qsizetype lineCount(const QByteArray &bytes)
+{
+    qsizetype lines = 0;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == n || bytes[i + 1] != '\n')))
+            ++lines;
+    }
+    if (n > 0 && bytes[n - 1] != '\n' && bytes[n - 1] != '\r')
+        ++lines;
+    return lines;
+}
 
 // Why a line cannot be written so that it reads back the same, or an empty string.
 QString unstorable(QStringView line)
@@ -148,6 +165,10 @@ QStringList readLines(const QString &path)
     // program, an image or UTF-16, and its "lines" would only fill the list with garbage.
     if (bytes.contains('\0'))
         fail(QStringLiteral("read"), path, QStringLiteral("It is not a text file"));
+    if (lineCount(bytes) > kMaxLines)
+        fail(QStringLiteral("read"), path,
+             QStringLiteral("The file has more lines than a color list can hold (%1)")
+                     .arg(kMaxLines));
     return splitLines(decode(bytes));
 }
 
