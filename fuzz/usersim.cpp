@@ -379,7 +379,10 @@ QString UserSimulator::typeIntoField()
     case 0:
     case 1:
     case 2: {
-        const QString keys = m_choices.numberText(4);
+        // Mostly a number, as users mostly type; now and then anything a number is made of.
+        const QString keys = m_choices.oneIn(3)
+                ? m_choices.numberText(4)
+                : QString::number(m_choices.below(m_choices.oneIn(8) ? 100000 : 256));
         field->selectAll();
         QTest::keyClicks(field, keys);
         return QStringLiteral("type '%1' over %2").arg(keys, where);
@@ -685,6 +688,7 @@ QString UserSimulator::checkColors()
                     .arg(hex)
                     .arg(values[i]);
     }
+    ++m_colorsChecked;
     if (!m_currentColorSet)
         return {};
     if (form->currentColor() != Color::pack(c.red, c.green, c.blue))

@@ -45,6 +45,8 @@ public:
     int errorBoxes() const { return m_errorBoxes; }
     int savesChecked() const { return m_savesChecked; }
     int loadsChecked() const { return m_loadsChecked; }
+    // Actions after which the hex text, the fields and the bars were found in agreement.
+    int colorsChecked() const { return m_colorsChecked; }
 
 private:
     // Dialogs, answered from the choices.
@@ -121,4 +123,5 @@ private:
     int m_errorBoxes = 0;
     int m_savesChecked = 0;
     int m_loadsChecked = 0;
+    int m_colorsChecked = 0;
 };

@@ -70,8 +70,10 @@ void tst_RandomUser::randomUser()
     // A walk that never saved and loaded a list back would check far less than it claims.
     QVERIFY2(user.savesChecked() > 0, "no list was saved");
     QVERIFY2(user.loadsChecked() > 0, "no list was loaded");
-    qInfo("%d actions: %d error boxes, %d saves and %d loads checked", actions, user.errorBoxes(),
-          user.savesChecked(), user.loadsChecked());
+    QVERIFY2(user.colorsChecked() > actions / 2, "the colors were seldom in a state to check");
+    qInfo("%d actions: %d error boxes; colors checked after %d, %d saves and %d loads checked",
+          actions, user.errorBoxes(), user.colorsChecked(), user.savesChecked(),
+          user.loadsChecked());
 }
 
 void tst_RandomUser::typingAnExistingNameIsNotAChoice()
