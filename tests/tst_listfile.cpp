@@ -26,6 +26,7 @@ private slots:
     void failedSaveLeavesOldPairWhole_data();
     void failedSaveLeavesOldPairWhole();
     void garbageLoadsWithoutHarm();
+    void leadingByteOrderMarkReadsBack();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -159,13 +160,27 @@ void tst_ListFile::garbageLoadsWithoutHarm()
 {
     const QString names = path(QStringLiteral("garbage.clr"));
     QByteArray junk(1 << 20, 'x'); // a line of a megabyte
-    junk += QByteArray("\0\xff\xfe\r\r\n\n\x80", 8);
+    junk += QByteArray("\xff\xfe\r\r\n\n\x80", 7);
     write(names, junk);
-    write(path(QStringLiteral("garbage.hex")), QByteArray(3, '\0'));
+    write(path(QStringLiteral("garbage.hex")), "\x80\x81\x82");
     const ListFile::Contents contents = ListFile::load(names);
     QCOMPARE(contents.names.size(), 4);
-    QCOMPARE(contents.names.first().size(), (1 << 20) + 3); // the NUL and two bad bytes stay
+    QCOMPARE(contents.names.first().size(), (1 << 20) + 2); // the two bad bytes stay
     QCOMPARE(contents.hexes.size(), 1);
+}
+
+void tst_ListFile::leadingByteOrderMarkReadsBack()
+{
+    // A byte order mark opening a file is dropped on reading (files from Notepad have one), so
+    // a first name that starts with U+FEFF must not be mistaken for one.
+    const QString names = path(QStringLiteral("bom.clr"));
+    const QStringList marked = {QStringLiteral("\uFEFFSky"), QStringLiteral("\uFEFF")};
+    ListFile::save(names, marked, marked + QStringList {QString()});
+    const ListFile::Contents contents = ListFile::load(names);
+    QCOMPARE(contents.names, marked);
+    QCOMPARE(contents.hexes, marked + QStringList {QString()});
+    write(names, "\xef\xbb\xbfSky\r\n");
+    QCOMPARE(ListFile::load(names).names, QStringList({"Sky"}));
 }
 
 QTEST_GUILESS_MAIN(tst_ListFile)

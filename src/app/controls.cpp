@@ -93,6 +93,11 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
     // Equal rows let the drop-down lay out a list of a million names without measuring each.
     if (auto *list = qobject_cast<QListView *>(view()))
         list->setUniformItemSizes(true);
+    // When the line edit loses focus, QComboBox looks the typed text up among the items and, if
+    // it is there, selects it and reports it as activated: typing a name already in the list
+    // and clicking "Add To List" would pick that entry (its color replacing the current one)
+    // before the click. Typing is not choosing; only a pick from the list is.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     connect(this, &QComboBox::activated, this, [this] {
         if (onClick)
             Application::runHandler(window(), onClick);

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
 #include <memory>
 
 namespace Tintora::ListFile {
@@ -30,6 +31,52 @@ constexpr char16_t kCp1252High[32] = {
 
 // Far beyond any real list (a million entries take about 15 MB), small enough to read safely.
 constexpr qint64 kMaxFileSize = qint64(256) << 20;
+// Each line costs a list entry of its own whatever its length: 256 MB of empty lines would be
+// over a hundred million entries and many gigabytes. Four times the largest list we plan for.
+constexpr qsizetype kMaxLines = 4'000'000;
+
+// The lines splitLines would make of the bytes, counted without making them.
+qsizetype lineCount(const QByteArray &bytes)
+{
+    qsizetype lines = 0;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == n || bytes[i + 1] != '\n')))
+            ++lines;
+    }
+    if (n > 0 && bytes[n - 1] != '\n' && bytes[n - 1] != '\r')
+        ++lines;
+    return lines;
+}
+
+// Why a line cannot be written so that it reads back the same, or an empty string.
+QString unstorable(QStringView line)
+{
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c == u'\r' || c == u'\n')
+            return QStringLiteral("contains a line break");
+        if (c.isNull())
+            return QStringLiteral("contains a NUL character");
+        if (c.isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return QStringLiteral("contains half of a character (a lone surrogate)");
+    }
+    return {};
+}
+
+// A list whose lines would read back differently is not written at all: a name with a line
+// break (pasted into the name box) would shift every later name off its value.
+void checkStorable(const QString &path, const QStringList &lines)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString why = unstorable(lines.at(i));
+        if (!why.isEmpty())
+            fail(QStringLiteral("write"), path,
+                 QStringLiteral("Line %1 %2, which a list file cannot hold").arg(i + 1).arg(why));
+    }
+}
 
 } // namespace
 
@@ -81,7 +128,11 @@ QByteArray encode(const QStringList &lines)
     qsizetype size = 0;
     for (const QString &line : lines)
         size += line.size() + 2;
-    bytes.reserve(size);
+    bytes.reserve(size + 3);
+    // Reading drops a byte order mark at the start of a file; a first line that begins with
+    // U+FEFF of its own gets one more in front, so that it reads back as it was written.
+    if (!lines.isEmpty() && lines.constFirst().startsWith(QChar(0xFEFF)))
+        bytes += "\xEF\xBB\xBF";
     for (const QString &line : lines) {
         bytes += line.toUtf8();
         bytes += "\r\n";
@@ -91,8 +142,13 @@ QByteArray encode(const QStringList &lines)
 
 QStringList readLines(const QString &path)
 {
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         fail(QStringLiteral("open"), path, QStringLiteral("It is a folder"));
+    // A device has no size to check and may never end (/dev/zero), and opening a pipe waits for
+    // a writer that may never come: a list is only ever read from a regular file.
+    if (info.exists() && !info.isFile())
+        fail(QStringLiteral("open"), path, QStringLiteral("It is not a regular file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail(QStringLiteral("open"), path, file.errorString());
@@ -102,6 +158,17 @@ QStringList readLines(const QString &path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         fail(QStringLiteral("read"), path, file.errorString());
+    if (bytes.size() > kMaxFileSize) // it grew while we read it
+        fail(QStringLiteral("read"), path,
+             QStringLiteral("The file is too large for a color list"));
+    // No text in any encoding a list is written in holds a NUL byte; a file that does is a
+    // program, an image or UTF-16, and its "lines" would only fill the list with garbage.
+    if (bytes.contains('\0'))
+        fail(QStringLiteral("read"), path, QStringLiteral("It is not a text file"));
+    if (lineCount(bytes) > kMaxLines)
+        fail(QStringLiteral("read"), path,
+             QStringLiteral("The file has more lines than a color list can hold (%1)")
+                     .arg(kMaxLines));
     return splitLines(decode(bytes));
 }
 
@@ -116,14 +183,31 @@ Contents load(const QString &namePath)
 void save(const QString &namePath, const QStringList &names, const QStringList &hexes)
 {
     const QString hexPath = hexPathFor(namePath);
+    // A list is saved by writing new files and renaming them over the old ones. Over a device,
+    // a pipe or a socket that rename would replace the node itself (root may do so even in
+    // /dev), so only regular files, or nothing yet, may stand where the pair goes.
+    for (const QString &path : {namePath, hexPath}) {
+        const QFileInfo info(path);
+        if (info.isDir())
+            fail(QStringLiteral("write"), path, QStringLiteral("It is a folder"));
+        if (info.exists() && !info.isFile())
+            fail(QStringLiteral("write"), path, QStringLiteral("It is not a regular file"));
+    }
+    checkStorable(namePath, names);
+    checkStorable(hexPath, hexes);
     QSaveFile nameFile(namePath);
     QSaveFile hexFile(hexPath);
     const auto write = [](QSaveFile &file, const QString &path, const QStringList &lines) {
         if (!file.open(QIODevice::WriteOnly))
             fail(QStringLiteral("write"), path, file.errorString());
         const QByteArray bytes = encode(lines);
-        if (file.write(bytes) != bytes.size())
-            fail(QStringLiteral("write"), path, file.errorString());
+        // commit() flushes too, but renames over the old file even when that flush failed (a
+        // full disk): flush here, where a failure can still keep the old pair. A write cut
+        // short leaves Qt with "Unknown error"; the system's own reason is in errno.
+        errno = 0;
+        if (file.write(bytes) != bytes.size() || !file.flush())
+            fail(QStringLiteral("write"), path,
+                 errno != 0 ? qt_error_string(errno) : file.errorString());
     };
     write(nameFile, namePath, names);
     write(hexFile, hexPath, hexes);

@@ -23,7 +23,8 @@ QString decode(const QByteArray &bytes);
 // Each line in UTF-8 followed by CR LF.
 QByteArray encode(const QStringList &lines);
 
-// A file's lines; throws FileError naming the file and the reason.
+// A file's lines; throws FileError naming the file and the reason, also for a file that is not
+// a regular file, is too large, or holds a NUL byte (binary, not text).
 QStringList readLines(const QString &path);
 
 struct Contents
@@ -36,7 +37,9 @@ struct Contents
 Contents load(const QString &namePath);
 
 // Writes both files, each through a temporary file renamed over the old one only when both have
-// been written, so a failure leaves the old pair whole. Throws FileError.
+// been written, so a failure leaves the old pair whole. Throws FileError, also before writing
+// anything when a path is a folder or not a regular file, or when a line would not read back
+// the same (it holds a line break, a NUL or a lone surrogate).
 void save(const QString &namePath, const QStringList &names, const QStringList &hexes);
 
 } // namespace Tintora::ListFile
