@@ -7,6 +7,7 @@
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
 #include "lists/listfile.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -21,6 +22,7 @@
 #include <unistd.h>
 
 using namespace Tintora;
+using namespace TestFiles;
 using Answer = Dialogs::Answer;
 
 namespace {
@@ -122,15 +124,6 @@ private slots:
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    static void write(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-        QCOMPARE(file.write(bytes), bytes.size());
-        // Readable by all, whatever the umask, like any list a user keeps.
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                            | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    }
     void add(const QString &name, const QString &hex);
     // A character device that behaves as /dev/full; its own node, so that a program that
     // replaced the node instead of writing to it could not harm the system's.

@@ -2,6 +2,7 @@
 #include "app/controls.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 
 using namespace Tintora;
+using namespace TestFiles;
 using Answer = Dialogs::Answer;
 
 class tst_FileHandlers : public QObject
@@ -36,17 +38,6 @@ private slots:
 private:
     void add(const QString &name, const QString &hex);
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    static QByteArray bytesOf(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    static void write(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     ColorListModel *model() const { return f.form->colorList(); }
     QStringList questions() const
     {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/error.h"
 #include "lists/listfile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <unistd.h>
 
 using namespace Tintora;
+using namespace TestFiles;
 
 class tst_ListFile : public QObject
 {
@@ -30,17 +32,6 @@ private slots:
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
-    static QByteArray bytesOf(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    static void write(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 
     QTemporaryDir m_dir;
 };

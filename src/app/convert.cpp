@@ -12,7 +12,9 @@ namespace {
     throw ConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
 }
 
-int hexDigit(QChar c)
+} // namespace
+
+int hexDigitValue(QChar c)
 {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
@@ -23,8 +25,6 @@ int hexDigit(QChar c)
         return u - u'A' + 10;
     return -1;
 }
-
-} // namespace
 
 qint32 strToInt(const QString &text)
 {
@@ -42,7 +42,7 @@ qint32 strToInt(const QString &text)
             fail(text);
         quint32 value = 0;
         for (; i < n; ++i) {
-            const int d = hexDigit(text.at(i));
+            const int d = hexDigitValue(text.at(i));
             if (d < 0)
                 fail(text);
             value = (value << 4) | quint32(d);

@@ -11,6 +11,9 @@ namespace Tintora::Convert {
 // ("$FFFFFFFF" is -1). Anything else throws ConvertError("'<text>' is not a valid integer value").
 qint32 strToInt(const QString &text);
 
+// The value of a hexadecimal digit in either case; -1 for any other character.
+int hexDigitValue(QChar c);
+
 // Decimal digits, with a leading '-' for negatives.
 QString intToStr(qint64 value);
 

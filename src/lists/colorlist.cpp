@@ -1,23 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/colorlist.h"
 
+#include "app/convert.h"
+
 #include <algorithm>
 #include <limits>
 
 namespace Tintora {
 
 namespace {
-
-int hexDigitValue(char16_t u)
-{
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    return -1;
-}
 
 // "#" and six hex digits; uppercaseOnly rejects lowercase digits.
 bool parseCanonical(const QString &text, bool uppercaseOnly, quint32 *value)
@@ -29,7 +20,7 @@ bool parseCanonical(const QString &text, bool uppercaseOnly, quint32 *value)
         const char16_t u = text.at(i).unicode();
         if (uppercaseOnly && u >= u'a' && u <= u'f')
             return false;
-        const int d = hexDigitValue(u);
+        const int d = Convert::hexDigitValue(QChar(u));
         if (d < 0)
             return false;
         v = (v << 4) | quint32(d);

@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/controls.h"
+#include "ui/lookandfeel.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ using namespace Tintora;
 using Contrast::ApcaUse;
 using Contrast::Level;
 using Contrast::Vision;
+using LookAndFeel::sampleFont;
 
 namespace {
 
@@ -117,15 +119,6 @@ QString widestHex(const QFont &font)
             widest = digit;
     }
     return QLatin1Char('#') + QString(6, widest);
-}
-
-QFont sampleFont(int pixelSize)
-{
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    return font;
 }
 
 } // namespace

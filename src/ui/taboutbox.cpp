@@ -2,6 +2,7 @@
 #include "ui/taboutbox.h"
 
 #include "app/controls.h"
+#include "ui/lookandfeel.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -12,20 +13,13 @@
 #include <cmath>
 
 using namespace Tintora;
+using namespace Tintora::LookAndFeel;
 
 namespace {
 
 // The dialog is painted in the application-workspace gray of the main window, its panel in
 // silver.
-const QColor kWorkspaceColor(128, 128, 128);
 const QColor kSilver(192, 192, 192);
-
-template<typename T>
-T *named(T *object, const char *name)
-{
-    object->setObjectName(QLatin1String(name));
-    return object;
-}
 
 // The box's typefaces are not found on every machine: each falls back to the closest generic
 // family, so the box keeps its proportions wherever it runs.
@@ -87,7 +81,7 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
 
     setAutoFillBackground(true);
     QPalette workspace = palette();
-    workspace.setColor(QPalette::Window, kWorkspaceColor);
+    workspace.setColor(QPalette::Window, LookAndFeel::workspaceColor);
     setPalette(workspace);
     setFixedSize(px(298), px(213));
 

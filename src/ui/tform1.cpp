@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/controls.h"
 #include "lists/colorlistmodel.h"
+#include "ui/lookandfeel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,37 +21,12 @@
 #include <cmath>
 
 using namespace Tintora;
+using namespace Tintora::LookAndFeel;
 
 namespace {
 
-// The classic application-workspace gray that the window and its panel are painted in.
-const QColor kWorkspaceColor(128, 128, 128);
 // The table's dark blue (color value 8404992: red 0, green 64, blue 128).
 const QColor kGridColor(0, 64, 128);
-
-template<typename T>
-T *named(T *object, const char *name)
-{
-    object->setObjectName(QLatin1String(name));
-    return object;
-}
-
-QFont systemFont(int pixelSize, bool bold = false)
-{
-    QFont font = QApplication::font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-QFont sampleFont(int pixelSize)
-{
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    return font;
-}
 
 } // namespace
 
@@ -95,7 +71,7 @@ void TForm1::buildLayout()
     central->setObjectName(QStringLiteral("ClientArea"));
     central->setAutoFillBackground(true);
     QPalette workspace = central->palette();
-    workspace.setColor(QPalette::Window, kWorkspaceColor);
+    workspace.setColor(QPalette::Window, LookAndFeel::workspaceColor);
     workspace.setColor(QPalette::WindowText, Qt::black);
     central->setPalette(workspace);
     setCentralWidget(central);
