@@ -123,7 +123,11 @@ void TForm1::matchListEntry()
     if (row < 0)
         return;
     ComboBox1->setCurrentIndex(int(row));
-    ComboBox1->setText(m_list->list().name(row));
+    // Choosing the item usually shows its name already; laying the same text out again would
+    // double the cost of every scroll-bar step that lands on a listed color.
+    const QString name = m_list->list().name(row);
+    if (ComboBox1->text() != name)
+        ComboBox1->setText(name);
 }
 
 void TForm1::decimalFieldChange(Edit *field)
