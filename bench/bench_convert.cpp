@@ -2,8 +2,8 @@
 // The conversions every step of the update cycle runs several times.
 #include "benchsupport.h"
 
-#include "app/convert.h"
 #include "color/color.h"
+#include "core/convert.h"
 
 using namespace Tintora;
 

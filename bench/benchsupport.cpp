@@ -135,18 +135,20 @@ void BenchDialogs::error(QWidget *, const QString &text)
     qFatal("The program reported an error: %s", qPrintable(text));
 }
 
-std::optional<Tintora::Color::ColorValue> BenchDialogs::chooseColor(QColorDialog *,
-                                                                    Tintora::Color::ColorValue)
+std::optional<Tintora::Color::ColorValue> BenchDialogs::chooseColor(QWidget *,
+                                                                    const Tintora::ColorRequest &)
 {
     return std::nullopt;
 }
 
-std::optional<QString> BenchDialogs::chooseFile(QFileDialog *)
+std::optional<Tintora::FileChoice> BenchDialogs::chooseFile(QWidget *, const Tintora::FileRequest &)
 {
     if (nextFile.isEmpty())
         return std::nullopt;
-    return nextFile;
+    return Tintora::FileChoice {nextFile, 0};
 }
+
+void BenchDialogs::about(QWidget *) { }
 
 BenchDialogs &dialogs()
 {

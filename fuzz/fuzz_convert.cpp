@@ -3,8 +3,8 @@
 // optional sign and decimal digits within 32 bits, or '$' and one to eight hex digits (wrapping
 // like a 32-bit register); nothing after, nothing else. Also the decimal and hex formatting read
 // back through it, and the file-name part of a path.
-#include "app/convert.h"
-#include "app/error.h"
+#include "core/convert.h"
+#include "core/error.h"
 #include "fuzztext.h"
 
 #include <optional>

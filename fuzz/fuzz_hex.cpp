@@ -2,9 +2,9 @@
 // The #RRGGBB notation: the pieces of any hex field text, reading them (blue first, the first
 // bad piece in that order named in the error), and the round trip from a packed color to its
 // text and back, in upper and lower case.
-#include "app/convert.h"
-#include "app/error.h"
 #include "color/color.h"
+#include "core/convert.h"
+#include "core/error.h"
 #include "fuzztext.h"
 
 using namespace Tintora;

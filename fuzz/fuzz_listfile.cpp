@@ -2,7 +2,7 @@
 // The list files on any bytes at all: NULs, CR/LF mixtures, invalid UTF-8, megabyte lines,
 // empty files. Splitting, decoding and loading are checked against plain readings of what
 // they promise, and every list the library agrees to save loads back as the same list.
-#include "app/error.h"
+#include "core/error.h"
 #include "fuzztext.h"
 #include "lists/listfile.h"
 

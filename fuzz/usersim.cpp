@@ -2,8 +2,8 @@
 #include "usersim.h"
 
 #include "app/controls.h"
-#include "app/convert.h"
-#include "app/error.h"
+#include "core/convert.h"
+#include "core/error.h"
 #include "lists/colorlistmodel.h"
 #include "lists/listfile.h"
 #include "ui/tform1.h"
@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -216,10 +215,9 @@ void UserSimulator::error(QWidget *, const QString &text)
     ++m_errorBoxes;
 }
 
-std::optional<Color::ColorValue> UserSimulator::chooseColor(QColorDialog *,
-                                                            Color::ColorValue initial)
+std::optional<Color::ColorValue> UserSimulator::chooseColor(QWidget *, const ColorRequest &request)
 {
-    if (initial != m_form->currentColor())
+    if (request.initial != m_form->currentColor())
         m_errors.append(QStringLiteral("<the color dialog did not open on the current color>"));
     if (m_choices.oneIn(4))
         return std::nullopt;
@@ -234,7 +232,9 @@ std::optional<Color::ColorValue> UserSimulator::chooseColor(QColorDialog *,
     return Color::ColorValue(m_choices.below(1u << 24));
 }
 
-std::optional<QString> UserSimulator::chooseFile(QFileDialog *dialog)
+void UserSimulator::about(QWidget *) { }
+
+std::optional<FileChoice> UserSimulator::chooseFile(QWidget *, const FileRequest &request)
 {
     if (m_choices.oneIn(6))
         return std::nullopt;
@@ -243,7 +243,7 @@ std::optional<QString> UserSimulator::chooseFile(QFileDialog *dialog)
         candidates.append(QString::fromUtf8(name));
     for (const char *name : kRefusedForSaving)
         candidates.append(QString::fromUtf8(name));
-    const bool opening = dialog->objectName() == QLatin1String("OpenDialog1");
+    const bool opening = request.mode == FileRequest::Mode::Open;
     if (opening) {
         for (const char *name : kOnlyForLoading)
             candidates.append(QString::fromUtf8(name));
@@ -255,7 +255,7 @@ std::optional<QString> UserSimulator::chooseFile(QFileDialog *dialog)
         m_openedPath = chosen;
         m_errorsBeforeOpen = int(m_errors.size());
     }
-    return chosen;
+    return FileChoice {chosen, 0};
 }
 
 // Actions --------------------------------------------------------------------------------------
@@ -531,6 +531,9 @@ QString UserSimulator::doubleClickGrid()
 
 QString UserSimulator::editGridCell()
 {
+    // The table can be edited where the user sees it.
+    if (!m_form->fullListOpen())
+        return doubleClickGrid();
     ColorListModel *model = m_form->colorList();
     const int row = int(m_choices.below(quint32(model->rowCount())));
     const int column = int(m_choices.below(2));
@@ -739,6 +742,20 @@ QString UserSimulator::checkList()
     return {};
 }
 
+namespace {
+
+// A name as a one-line editor shows it: each line break (CR LF, CR or LF) and each NUL as one
+// space.
+QString asShown(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (const QChar c : {QChar(u'\r'), QChar(u'\n'), QChar(u'\0')})
+        text.replace(c, u' ');
+    return text;
+}
+
+} // namespace
+
 QString UserSimulator::checkListChange()
 {
     if (!m_form || m_change == ListChange::Load || m_recent.isEmpty()
@@ -753,7 +770,7 @@ QString UserSimulator::checkListChange()
         // The name box's text and the hex field's text take the blank row, and a new blank row
         // follows; with no name there is only the warning.
         if (m_listsEnabledBefore && !m_nameBefore.isEmpty()) {
-            expected.names.append(m_nameBefore);
+            expected.names.append(asShown(m_nameBefore));
             expected.hexes.last() = m_hexBefore;
             expected.hexes.append(QString());
         }
@@ -772,12 +789,18 @@ QString UserSimulator::checkListChange()
         }
         break;
     }
-    case ListChange::Edit:
+    case ListChange::Edit: {
+        // Only entries are edited in place, not the blank row; a line break typed or pasted
+        // into a cell is kept as one space, as the editor shows it.
+        const QString text = asShown(m_editText);
+        if (m_editRow >= expected.names.size())
+            break;
         if (m_editColumn == 1)
-            expected.hexes[m_editRow] = m_editText;
-        else if (m_editRow < expected.names.size())
-            expected.names[m_editRow] = m_editText;
+            expected.hexes[m_editRow] = text;
+        else
+            expected.names[m_editRow] = text;
         break;
+    }
     }
     const ListSnapshot now = snapshot();
     if (now != expected) {

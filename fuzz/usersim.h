@@ -53,8 +53,10 @@ private:
     Answer message(QWidget *parent, const QString &text, Type type, Buttons buttons) override;
     void error(QWidget *parent, const QString &text) override;
     std::optional<Tintora::Color::ColorValue> chooseColor(
-            QColorDialog *dialog, Tintora::Color::ColorValue initial) override;
-    std::optional<QString> chooseFile(QFileDialog *dialog) override;
+            QWidget *parent, const Tintora::ColorRequest &request) override;
+    std::optional<Tintora::FileChoice> chooseFile(QWidget *parent,
+                                                  const Tintora::FileRequest &request) override;
+    void about(QWidget *parent) override;
 
     struct ListSnapshot
     {

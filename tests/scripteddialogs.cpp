@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scripteddialogs.h"
 
-#include <QFileDialog>
-
 using namespace Tintora;
 
 ScriptedDialogs::ScriptedDialogs() : m_previous(Dialogs::install(this)) { }
@@ -17,11 +15,24 @@ void ScriptedDialogs::clear()
     answers.clear();
     colors.clear();
     files.clear();
+    fileFilters.clear();
     messages.clear();
     errors.clear();
     unexpected.clear();
     fileDialogs.clear();
+    fileRequests.clear();
     colorDialogInitial.clear();
+    aboutBoxes = 0;
+}
+
+QString ScriptedDialogs::surprises() const
+{
+    QStringList lines;
+    for (const QString &text : unexpected)
+        lines.append(QStringLiteral("unexpected dialog: ") + text);
+    for (const QString &text : errors)
+        lines.append(QStringLiteral("error box: ") + text);
+    return lines.join(u'\n');
 }
 
 Dialogs::Answer ScriptedDialogs::message(QWidget *, const QString &text, Type type, Buttons buttons)
@@ -41,10 +52,10 @@ void ScriptedDialogs::error(QWidget *, const QString &text)
     errors.append(text);
 }
 
-std::optional<Color::ColorValue> ScriptedDialogs::chooseColor(QColorDialog *,
-                                                              Color::ColorValue initial)
+std::optional<Color::ColorValue> ScriptedDialogs::chooseColor(QWidget *,
+                                                              const ColorRequest &request)
 {
-    colorDialogInitial.append(initial);
+    colorDialogInitial.append(request.initial);
     if (colors.isEmpty()) {
         unexpected.append(QStringLiteral("color dialog"));
         return std::nullopt;
@@ -52,12 +63,22 @@ std::optional<Color::ColorValue> ScriptedDialogs::chooseColor(QColorDialog *,
     return colors.dequeue();
 }
 
-std::optional<QString> ScriptedDialogs::chooseFile(QFileDialog *dialog)
+std::optional<FileChoice> ScriptedDialogs::chooseFile(QWidget *, const FileRequest &request)
 {
-    fileDialogs.append(dialog->objectName());
+    fileDialogs.append(request.name);
+    fileRequests.append(request);
     if (files.isEmpty()) {
-        unexpected.append(dialog->objectName());
+        unexpected.append(request.name);
         return std::nullopt;
     }
-    return files.dequeue();
+    const std::optional<QString> path = files.dequeue();
+    const int filter = fileFilters.isEmpty() ? 0 : fileFilters.dequeue();
+    if (!path)
+        return std::nullopt;
+    return FileChoice {*path, filter};
+}
+
+void ScriptedDialogs::about(QWidget *)
+{
+    ++aboutBoxes;
 }

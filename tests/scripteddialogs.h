@@ -7,7 +7,7 @@
 #include <QQueue>
 #include <QStringList>
 
-// Answers the program's dialogs from a script and records what was shown. A dialog that the
+// Answers the program's dialogs from a script and records what was asked. A dialog that the
 // script did not expect is answered No or Cancel and recorded in unexpected.
 class ScriptedDialogs : public Tintora::Dialogs
 {
@@ -26,21 +26,28 @@ public:
     QQueue<Answer> answers;
     QQueue<std::optional<Tintora::Color::ColorValue>> colors;
     QQueue<std::optional<QString>> files;
+    QQueue<int> fileFilters; // the filter chosen with each file; the first when none is queued
 
     // Record.
     QList<Message> messages;
     QStringList errors;
     QStringList unexpected;
-    QStringList fileDialogs; // objectName of each file dialog run
+    QStringList fileDialogs; // the design name of each file dialog run
+    QList<Tintora::FileRequest> fileRequests;
     QList<Tintora::Color::ColorValue> colorDialogInitial;
+    int aboutBoxes = 0;
 
     void clear();
+    // The unexpected dialogs and the error boxes, one a line; empty when there were none.
+    QString surprises() const;
 
     Answer message(QWidget *parent, const QString &text, Type type, Buttons buttons) override;
     void error(QWidget *parent, const QString &text) override;
     std::optional<Tintora::Color::ColorValue> chooseColor(
-            QColorDialog *dialog, Tintora::Color::ColorValue initial) override;
-    std::optional<QString> chooseFile(QFileDialog *dialog) override;
+            QWidget *parent, const Tintora::ColorRequest &request) override;
+    std::optional<Tintora::FileChoice> chooseFile(QWidget *parent,
+                                                  const Tintora::FileRequest &request) override;
+    void about(QWidget *parent) override;
 
 private:
     Tintora::Dialogs *m_previous;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/error.h"
 #include "color/color.h"
+#include "core/error.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/controls.h"
 #include "color/contrast.h"
+#include "formfixture.h"
 #include "lists/colorlistmodel.h"
-#include "scripteddialogs.h"
 #include "ui/contrastchecker.h"
 #include "ui/tform1.h"
 
@@ -35,19 +35,11 @@ private slots:
     void reopensAndClosesWithMainWindow();
 
 private:
-    template<typename T = QWidget>
-    T *formChild(const char *name) const
-    {
-        T *child = m_form->findChild<T *>(QLatin1String(name));
-        if (!child)
-            qFatal("no %s in the main window", name);
-        return child;
-    }
     QString checkerText(const char *name) const;
     QStringList previewLines(const char *name) const;
-    QAction *menuItem() const { return formChild<QAction>("ContrastChecker1"); }
+    QAction *menuItem() const { return f.child<QAction>("ContrastChecker1"); }
     ContrastChecker *openChecker();
-    ContrastChecker *checker() const { return m_form->findChild<ContrastChecker *>(); }
+    ContrastChecker *checker() const { return f.form->findChild<ContrastChecker *>(); }
     // Moves the three scroll bars as the user would; the update cycle does the rest.
     void dragBarsTo(int red, int green, int blue);
     void clickRadio(const char *name);
@@ -57,25 +49,18 @@ private:
     // close to the right edge as the screen allows; always on the screen.
     void verifyBesideForm(const ContrastChecker *c);
 
-    ScriptedDialogs *m_dialogs = nullptr;
-    TForm1 *m_form = nullptr;
+    FormFixture f;
 };
 
 void tst_ContrastChecker::init()
 {
-    m_dialogs = new ScriptedDialogs;
-    m_form = new TForm1(nullptr, 96);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    f.create();
 }
 
 void tst_ContrastChecker::cleanup()
 {
-    QVERIFY2(m_dialogs->errors.isEmpty(), qPrintable(m_dialogs->errors.join(u'\n')));
-    delete m_form;
-    m_form = nullptr;
-    delete m_dialogs;
-    m_dialogs = nullptr;
+    VERIFY_NO_SURPRISES(f.dialogs);
+    f.destroy();
 }
 
 QString tst_ContrastChecker::checkerText(const char *name) const
@@ -105,32 +90,32 @@ ContrastChecker *tst_ContrastChecker::openChecker()
 
 void tst_ContrastChecker::dragBarsTo(int red, int green, int blue)
 {
-    formChild<ScrollBar>("RScrollBar1")->setValue(red);
-    formChild<ScrollBar>("gScrollBar1")->setValue(green);
-    formChild<ScrollBar>("bScrollBar1")->setValue(blue);
+    f.dragBar("RScrollBar1", red);
+    f.dragBar("gScrollBar1", green);
+    f.dragBar("bScrollBar1", blue);
 }
 
 void tst_ContrastChecker::clickRadio(const char *name)
 {
-    QTest::mouseClick(formChild<RadioButton>(name), Qt::LeftButton);
+    QTest::mouseClick(f.child<RadioButton>(name), Qt::LeftButton);
 }
 
 void tst_ContrastChecker::verifyViewsShow(Color::ColorValue color)
 {
-    QCOMPARE(formChild<Edit>("Edit1")->text(), Color::buildHex(color));
-    QCOMPARE(formChild<Edit>("Rval")->text(), QString::number(Color::red(color)));
-    QCOMPARE(formChild<Edit>("Gval")->text(), QString::number(Color::green(color)));
-    QCOMPARE(formChild<Edit>("Bval")->text(), QString::number(Color::blue(color)));
-    QCOMPARE(formChild<ScrollBar>("RScrollBar1")->position(), Color::red(color));
-    QCOMPARE(formChild<ScrollBar>("gScrollBar1")->position(), Color::green(color));
-    QCOMPARE(formChild<ScrollBar>("bScrollBar1")->position(), Color::blue(color));
-    QCOMPARE(m_form->currentColor(), color);
+    QCOMPARE(f.child<Edit>("Edit1")->text(), Color::buildHex(color));
+    QCOMPARE(f.child<Edit>("Rval")->text(), QString::number(Color::red(color)));
+    QCOMPARE(f.child<Edit>("Gval")->text(), QString::number(Color::green(color)));
+    QCOMPARE(f.child<Edit>("Bval")->text(), QString::number(Color::blue(color)));
+    QCOMPARE(f.child<ScrollBar>("RScrollBar1")->position(), Color::red(color));
+    QCOMPARE(f.child<ScrollBar>("gScrollBar1")->position(), Color::green(color));
+    QCOMPARE(f.child<ScrollBar>("bScrollBar1")->position(), Color::blue(color));
+    QCOMPARE(f.form->currentColor(), color);
 }
 
 void tst_ContrastChecker::verifyBesideForm(const ContrastChecker *c)
 {
-    const QRect screen = m_form->screen()->availableGeometry();
-    const QRect form = m_form->frameGeometry();
+    const QRect screen = f.form->screen()->availableGeometry();
+    const QRect form = f.form->frameGeometry();
     const QRect tool = c->frameGeometry();
     QVERIFY(screen.contains(tool));
     if (screen.right() - form.right() >= tool.width() + 6)
@@ -148,12 +133,12 @@ void tst_ContrastChecker::opensFromOptionsMenu()
     QAction *item = menuItem();
     QCOMPARE(item->text(), QStringLiteral("Contrast &Checker"));
     QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
-    auto *options = m_form->menuBar()->findChild<QMenu *>(QStringLiteral("Options1"));
+    auto *options = f.form->menuBar()->findChild<QMenu *>(QStringLiteral("Options1"));
     QVERIFY(options);
     QVERIFY(options->actions().contains(item));
 
-    m_form->move(0, 0); // room on the right on the smallest test screen
-    const QSize formSize = m_form->outerSize();
+    f.form->move(0, 0); // room on the right on the smallest test screen
+    const QSize formSize = f.form->outerSize();
     QVERIFY(!checker());
     ContrastChecker *c = openChecker();
     QVERIFY(c);
@@ -164,31 +149,31 @@ void tst_ContrastChecker::opensFromOptionsMenu()
     QVERIFY(!c->isModal());
     // Beside the main window, which keeps its size.
     verifyBesideForm(c);
-    QCOMPARE(m_form->outerSize(), formSize);
+    QCOMPARE(f.form->outerSize(), formSize);
 
     // With no room on the right it goes to the left.
     QVERIFY(c->close());
-    const QRect screen = m_form->screen()->availableGeometry();
-    m_form->move(screen.right() + 1 - m_form->frameGeometry().width(), 0);
+    const QRect screen = f.form->screen()->availableGeometry();
+    f.form->move(screen.right() + 1 - f.form->frameGeometry().width(), 0);
     menuItem()->trigger();
     QVERIFY(c->isVisible());
     verifyBesideForm(c);
 
     // A second command brings the same window forward rather than opening another.
     menuItem()->trigger();
-    QCOMPARE(m_form->findChildren<ContrastChecker *>().size(), 1);
+    QCOMPARE(f.form->findChildren<ContrastChecker *>().size(), 1);
     QCOMPARE(checker(), c);
 
     // The main window still takes input while the tool is open.
     clickRadio("RadioButton3");
-    QCOMPARE(m_form->activeTarget(), Color::SampleTarget::TextSample2);
+    QCOMPARE(f.form->activeTarget(), Color::SampleTarget::TextSample2);
 }
 
 void tst_ContrastChecker::shortcutWorksFromATextField()
 {
-    m_form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-    auto *field = formChild<Edit>("Rval");
+    f.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    auto *field = f.child<Edit>("Rval");
     field->setFocus();
     field->setCursorPosition(0);
     QTest::keyClick(field, Qt::Key_K, Qt::ControlModifier);
@@ -212,11 +197,11 @@ void tst_ContrastChecker::followsColorsAndTargets()
     QVERIFY(checker()->findChild<QLabel *>(QStringLiteral("Sample1Title"))->font().bold());
 
     // Every step of a drag is followed, not only the end.
-    formChild<ScrollBar>("RScrollBar1")->setValue(119);
+    f.dragBar("RScrollBar1", 119);
     QCOMPARE(previewLines("Sample1Preview"), QStringList {QStringLiteral("Sample 1  #770000")});
     QCOMPARE(checkerText("Sample1Title"), QStringLiteral("Text Sample 1  (selected)"));
-    formChild<ScrollBar>("gScrollBar1")->setValue(119);
-    formChild<ScrollBar>("bScrollBar1")->setValue(119);
+    f.dragBar("gScrollBar1", 119);
+    f.dragBar("bScrollBar1", 119);
     QCOMPARE(checkerText("Sample1Ratio"), QStringLiteral("4.47:1"));
     QCOMPARE(checkerText("Sample1AaNormal"), QStringLiteral("Fail"));
     QCOMPARE(checkerText("Sample1AaLarge"), QStringLiteral("Pass"));
@@ -261,16 +246,16 @@ void tst_ContrastChecker::followsColorsAndTargets()
 void tst_ContrastChecker::followsListSelection()
 {
     openChecker();
-    m_form->colorList()->append(QStringLiteral("Slate"), QStringLiteral("#708090"));
-    m_form->colorList()->append(QStringLiteral("Navy"), QStringLiteral("#000080"));
-    formChild<QAction>("EnableLists1")->trigger();
-    QVERIFY(m_form->listsEnabled());
+    f.form->colorList()->append(QStringLiteral("Slate"), QStringLiteral("#708090"));
+    f.form->colorList()->append(QStringLiteral("Navy"), QStringLiteral("#000080"));
+    f.child<QAction>("EnableLists1")->trigger();
+    QVERIFY(f.form->listsEnabled());
 
     clickRadio("RadioButton3");
-    auto *names = formChild<ComboBox>("ComboBox1");
+    auto *names = f.child<ComboBox>("ComboBox1");
     names->setCurrentIndex(0);
     emit names->activated(0); // as when the user picks the item
-    QCOMPARE(m_form->sample2Color(), Color::pack(0x70, 0x80, 0x90));
+    QCOMPARE(f.form->sample2Color(), Color::pack(0x70, 0x80, 0x90));
     QCOMPARE(previewLines("Sample2Preview"), QStringList {QStringLiteral("Sample 2  #708090")});
     QCOMPARE(checkerText("Sample2Ratio"),
              Contrast::formatRatio(Contrast::contrastRatio(Color::pack(0x70, 0x80, 0x90),
@@ -306,13 +291,13 @@ void tst_ContrastChecker::fixAppliesThroughUpdateCycle()
 
     // A named list entry holds the old color, so the name box shows a name that the fix must
     // replace with the new color's own (here: none).
-    m_form->colorList()->append(QStringLiteral("Old"), Color::buildHex(text));
-    formChild<QAction>("EnableLists1")->trigger();
+    f.form->colorList()->append(QStringLiteral("Old"), Color::buildHex(text));
+    f.child<QAction>("EnableLists1")->trigger();
 
     openChecker();
     clickRadio(sample == 1 ? "RadioButton2" : "RadioButton3");
     dragBarsTo(Color::red(text), Color::green(text), Color::blue(text));
-    QCOMPARE(formChild<ComboBox>("ComboBox1")->text(), QStringLiteral("Old"));
+    QCOMPARE(f.child<ComboBox>("ComboBox1")->text(), QStringLiteral("Old"));
     clickRadio("RadioButton1"); // the fix must bring its own target back
 
     const QByteArray fixName =
@@ -332,17 +317,17 @@ void tst_ContrastChecker::fixAppliesThroughUpdateCycle()
     }
     const auto target =
             sample == 1 ? Color::SampleTarget::TextSample1 : Color::SampleTarget::TextSample2;
-    QCOMPARE(m_form->activeTarget(), target);
-    QVERIFY(formChild<RadioButton>(sample == 1 ? "RadioButton2" : "RadioButton3")->isChecked());
-    QVERIFY(!formChild<RadioButton>("RadioButton1")->isChecked());
+    QCOMPARE(f.form->activeTarget(), target);
+    QVERIFY(f.child<RadioButton>(sample == 1 ? "RadioButton2" : "RadioButton3")->isChecked());
+    QVERIFY(!f.child<RadioButton>("RadioButton1")->isChecked());
     verifyViewsShow(fixed);
-    QCOMPARE(sample == 1 ? m_form->sample1Color() : m_form->sample2Color(), fixed);
-    QCOMPARE(m_form->backgroundColor(), Color::pack(255, 255, 255));
-    const QColor shown = formChild<QLabel>(sample == 1 ? "Label2" : "Label3")
+    QCOMPARE(sample == 1 ? f.form->sample1Color() : f.form->sample2Color(), fixed);
+    QCOMPARE(f.form->backgroundColor(), Color::pack(255, 255, 255));
+    const QColor shown = f.child<QLabel>(sample == 1 ? "Label2" : "Label3")
                                  ->palette()
                                  .color(QPalette::WindowText);
     QCOMPARE(shown, QColor(Color::red(fixed), Color::green(fixed), Color::blue(fixed)));
-    QCOMPARE(formChild<ComboBox>("ComboBox1")->text(), QString());
+    QCOMPARE(f.child<ComboBox>("ComboBox1")->text(), QString());
 
     // The checker followed: the level passes now and needs no fix.
     const QString prefix = QStringLiteral("Sample%1").arg(sample);
@@ -356,7 +341,7 @@ void tst_ContrastChecker::fixAppliesThroughUpdateCycle()
     // Undoing by hand goes through the same cycle: the fix left nothing behind that disagrees.
     dragBarsTo(Color::red(text), Color::green(text), Color::blue(text));
     verifyViewsShow(text);
-    QCOMPARE(formChild<ComboBox>("ComboBox1")->text(), QStringLiteral("Old"));
+    QCOMPARE(f.child<ComboBox>("ComboBox1")->text(), QStringLiteral("Old"));
 }
 
 void tst_ContrastChecker::saysWhenNoColorPasses()
@@ -375,8 +360,8 @@ void tst_ContrastChecker::saysWhenNoColorPasses()
 
     // Asked anyway, it changes nothing and says so.
     checker()->fixSample(1, Level::AaaNormal);
-    QCOMPARE(m_form->sample1Color(), Color::pack(0, 0, 0));
-    QCOMPARE(m_form->activeTarget(), Color::SampleTarget::Background);
+    QCOMPARE(f.form->sample1Color(), Color::pack(0, 0, 0));
+    QCOMPARE(f.form->activeTarget(), Color::SampleTarget::Background);
     verifyViewsShow(Color::pack(0x77, 0x77, 0x77));
     QCOMPARE(checkerText("Sample1Note"), QStringLiteral("No color of this hue passes"));
 
@@ -427,7 +412,7 @@ void tst_ContrastChecker::showsColorVisionPreviews()
 
 void tst_ContrastChecker::reopensAndClosesWithMainWindow()
 {
-    m_form->move(0, 0);
+    f.form->move(0, 0);
     ContrastChecker *c = openChecker();
     QVERIFY(c->close());
     QVERIFY(!c->isVisible());
@@ -448,21 +433,20 @@ void tst_ContrastChecker::reopensAndClosesWithMainWindow()
 
     // The window commands hide and show the main window to change its flags; the tool goes
     // and comes back with it.
-    m_form->findChild<QAction *>(QStringLiteral("StayonTop1"))->trigger();
-    QVERIFY(m_form->isVisible());
+    f.form->findChild<QAction *>(QStringLiteral("StayonTop1"))->trigger();
+    QVERIFY(f.form->isVisible());
     QVERIFY(c->isVisible());
     QVERIFY(c->close());
-    m_form->findChild<QAction *>(QStringLiteral("StayonTop1"))->trigger();
+    f.form->findChild<QAction *>(QStringLiteral("StayonTop1"))->trigger();
     QVERIFY(!c->isVisible()); // closed by the user, it stays closed
 
     // Closing the main window closes the tool; destroying it takes the tool along.
     openChecker();
     QVERIFY(c->isVisible());
     QPointer<ContrastChecker> watch(c);
-    QVERIFY(m_form->close());
+    QVERIFY(f.form->close());
     QVERIFY(!c->isVisible());
-    delete m_form;
-    m_form = nullptr;
+    f.form.reset();
     QVERIFY(watch.isNull());
 }
 

@@ -1,13 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 #include "app/controls.h"
-#include "app/error.h"
+#include "core/error.h"
 #include "scripteddialogs.h"
 
+#include <QHelpEvent>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace Tintora;
+
+// Qt's silent setters are out of reach through our controls: a value set from code always
+// goes through the notifying one.
+template<typename T>
+concept SetsTextSilently = requires(T &control)
+{
+    control.setText(QString());
+};
+template<typename T>
+concept SetsValueSilently = requires(T &control)
+{
+    control.setValue(1);
+};
+template<typename T>
+concept ChecksSilently = requires(T &control)
+{
+    control.setChecked(true);
+};
+static_assert(!SetsTextSilently<Edit> && SetsTextSilently<QLineEdit>);
+static_assert(!SetsValueSilently<ScrollBar> && SetsValueSilently<QScrollBar>);
+static_assert(!ChecksSilently<RadioButton> && ChecksSilently<QRadioButton>);
 
 class tst_Controls : public QObject
 {
@@ -24,6 +47,8 @@ private slots:
     void comboUserChoiceRunsClickAfterText();
     void errorBoxShowsMessageAndProgramGoesOn();
     void errorFromUserEventEndsOnlyThatHandler();
+    void errorBoxShortensHugeMessagesAndLogsThem();
+    void windowFilterSeesOnlyItsOwnWindow();
 
 private:
     ScriptedDialogs m_dialogs;
@@ -31,8 +56,7 @@ private:
 
 void tst_Controls::editNotifiesOnlyRealChanges()
 {
-    Edit field;
-    field.setText(QStringLiteral("255"));
+    Edit field(QStringLiteral("255"));
     int calls = 0;
     field.onChange = [&] { ++calls; };
     field.assign(QStringLiteral("255"));
@@ -53,9 +77,7 @@ void tst_Controls::editNotifiesUserTyping()
 
 void tst_Controls::scrollBarClampsAndNotifiesOnce()
 {
-    ScrollBar bar;
-    bar.setRange(0, 255);
-    bar.setValue(255);
+    ScrollBar bar(0, 255, 255);
     int calls = 0;
     bar.onChange = [&] { ++calls; };
     bar.setPosition(300);
@@ -70,8 +92,7 @@ void tst_Controls::scrollBarClampsAndNotifiesOnce()
 
 void tst_Controls::scrollBarNotifiesUserMoves()
 {
-    ScrollBar bar;
-    bar.setRange(0, 255);
+    ScrollBar bar(0, 255, 0);
     bar.setPageStep(10);
     bar.resize(193, 17);
     int calls = 0;
@@ -84,8 +105,7 @@ void tst_Controls::scrollBarNotifiesUserMoves()
 void tst_Controls::nestedHandlersRunBeforeSetterReturns()
 {
     // A bar writes a field, whose handler writes the bar back: the chain settles at once.
-    ScrollBar bar;
-    bar.setRange(0, 255);
+    ScrollBar bar(0, 255, 0);
     Edit field;
     QStringList order;
     bar.onChange = [&] {
@@ -107,9 +127,8 @@ void tst_Controls::nestedHandlersRunBeforeSetterReturns()
 void tst_Controls::radioCheckRunsClickOnlyWhenUnchecked()
 {
     QWidget parent;
-    RadioButton first(QStringLiteral("one"), &parent);
-    RadioButton second(QStringLiteral("two"), &parent);
-    first.setChecked(true);
+    RadioButton first(QStringLiteral("one"), true, &parent);
+    RadioButton second(QStringLiteral("two"), false, &parent);
     int firstClicks = 0;
     int secondClicks = 0;
     first.onClick = [&] { ++firstClicks; };
@@ -172,6 +191,48 @@ void tst_Controls::errorFromUserEventEndsOnlyThatHandler()
              QStringList({QStringLiteral("'a' is not a valid integer value."),
                           QStringLiteral("'ab' is not a valid integer value.")}));
     QCOMPARE(field.text(), QStringLiteral("ab")); // what changed before the error stays
+}
+
+void tst_Controls::errorBoxShortensHugeMessagesAndLogsThem()
+{
+    // A huge number pasted into a field: the box keeps both ends of the message.
+    const QString digits(5000, u'7');
+    const QString message = QStringLiteral("'%1' is not a valid integer value").arg(digits);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^'7+\u2026")));
+    Application::runHandler(nullptr, [&] { throw ConvertError(message); });
+    QCOMPARE(m_dialogs.errors.size(), 1);
+    const QString shown = m_dialogs.errors.constFirst();
+    QCOMPARE(shown.size(), Application::kMaxMessageLength + 1);
+    QVERIFY(shown.startsWith(QStringLiteral("'777")));
+    QVERIFY(shown.endsWith(QStringLiteral("7' is not a valid integer value.")));
+    QVERIFY(shown.contains(QChar(0x2026)));
+
+    m_dialogs.clear();
+    QTest::ignoreMessage(QtWarningMsg, "'x' is bad.");
+    Application::runHandler(nullptr, [] { throw ConvertError(QStringLiteral("'x' is bad")); });
+    QCOMPARE(m_dialogs.errors, QStringList({QStringLiteral("'x' is bad.")}));
+}
+
+void tst_Controls::windowFilterSeesOnlyItsOwnWindow()
+{
+    QWidget mine;
+    auto *early = new QWidget(&mine);
+    QWidget other;
+    auto *stranger = new QWidget(&other);
+    QList<QWidget *> seen;
+    new WindowEventFilter(&mine, [&](QWidget *widget, QEvent *event) {
+        if (event->type() == QEvent::ToolTip) {
+            seen.append(widget);
+            return true;
+        }
+        return false;
+    });
+    auto *late = new QWidget(early); // added after the filter, deep inside the window
+    for (QWidget *widget : {early, late, stranger}) {
+        QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
+        QCoreApplication::sendEvent(widget, &tip);
+    }
+    QCOMPARE(seen, QList<QWidget *>({early, late}));
 }
 
 QTEST_MAIN(tst_Controls)

@@ -36,7 +36,6 @@ private slots:
     void failedSaveWhileClosingKeepsWindowOpen();
 
 private:
-    void add(const QString &name, const QString &hex);
     QString path(const QString &name) const { return m_dir->filePath(name); }
     ColorListModel *model() const { return f.form->colorList(); }
     QStringList questions() const
@@ -59,16 +58,6 @@ void tst_FileHandlers::init()
     f.create();
 }
 
-void tst_FileHandlers::add(const QString &name, const QString &hex)
-{
-    if (!f.form->listsEnabled())
-        f.form->EnableLists1Click();
-    f.child<QLineEdit>("Edit1")->setText(hex);
-    f.form->Update();
-    f.child<ComboBox>("ComboBox1")->setText(name);
-    f.form->AddToLstBtnClick();
-}
-
 void tst_FileHandlers::loadPair(const QString &name, const QByteArray &names,
                                 const QByteArray &hexes)
 {
@@ -80,8 +69,8 @@ void tst_FileHandlers::loadPair(const QString &name, const QByteArray &names,
 
 void tst_FileHandlers::saveWritesBothFiles()
 {
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
-    add(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.addEntry(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
     f.dialogs.files.enqueue(path(QStringLiteral("colors.clr")));
     f.child<QAction>("Save1")->trigger();
     QCOMPARE(f.dialogs.fileDialogs, QStringList({"SaveDialog1"}));
@@ -95,7 +84,7 @@ void tst_FileHandlers::saveWritesBothFiles()
 
 void tst_FileHandlers::saveCancelledWritesNothing()
 {
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
     f.dialogs.files.enqueue(std::nullopt);
     f.form->Save1Click();
     QVERIFY(QDir(m_dir->path()).isEmpty());
@@ -154,7 +143,7 @@ void tst_FileHandlers::failedLoadChangesNothing()
     QFETCH(QString, chosen);
     QFETCH(QString, named);
     loadPair(QStringLiteral("first"), "Sky\r\n", "#87CEEB\r\n\r\n");
-    add(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
+    f.addEntry(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
     write(path(QStringLiteral("names-only.clr")), "X\r\nY\r\n");
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("folder.clr")));
     f.dialogs.clear();
@@ -184,7 +173,7 @@ void tst_FileHandlers::questionBeforeLoadingNewList()
 {
     QFETCH(bool, saveIt);
     QFETCH(bool, stillModified);
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
     f.dialogs.answers.enqueue(saveIt ? Answer::Yes : Answer::No);
     if (saveIt)
         f.dialogs.files.enqueue(path(QStringLiteral("kept.clr")));
@@ -202,14 +191,14 @@ void tst_FileHandlers::questionBeforeLoadingNewList()
 void tst_FileHandlers::questionBeforeLoadingChangedFile()
 {
     loadPair(QStringLiteral("colors"), "Sky\r\n", "#87CEEB\r\n\r\n");
-    add(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
+    f.addEntry(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
     loadPair(QStringLiteral("other"), "Red\r\n", "#FF0000\r\n\r\n"); // answered No: not saved
     QCOMPARE(questions(), QStringList({"Save changes to current file?"}));
     QCOMPARE(bytesOf(path(QStringLiteral("colors.clr"))), QByteArray("Sky\r\n"));
     QCOMPARE(model()->list().names(), QStringList({"Red"}));
     QVERIFY(!f.form->listModified());
 
-    add(QStringLiteral("Green"), QStringLiteral("#00FF00"));
+    f.addEntry(QStringLiteral("Green"), QStringLiteral("#00FF00"));
     f.dialogs.clear();
     f.dialogs.answers.enqueue(Answer::Yes);
     f.dialogs.files.enqueue(std::nullopt);
@@ -222,7 +211,7 @@ void tst_FileHandlers::questionBeforeLoadingChangedFile()
 
 void tst_FileHandlers::noQuestionWhenListsAreDisabled()
 {
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
     f.form->EnableLists1Click(); // off again
     f.dialogs.files.enqueue(std::nullopt);
     f.form->Open1Click();
@@ -247,7 +236,7 @@ void tst_FileHandlers::questionsBeforeClosing()
     QFETCH(bool, answerYes);
     if (fromFile)
         loadPair(QStringLiteral("colors"), "Sky\r\n", "#87CEEB\r\n\r\n");
-    add(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
+    f.addEntry(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
     f.dialogs.clear();
     f.dialogs.answers.enqueue(answerYes ? Answer::Yes : Answer::No);
     if (answerYes && !fromFile)
@@ -266,7 +255,7 @@ void tst_FileHandlers::questionsBeforeClosing()
 
 void tst_FileHandlers::failedSaveWhileClosingKeepsWindowOpen()
 {
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
     f.dialogs.answers.enqueue(Answer::Yes);
     f.dialogs.files.enqueue(path(QStringLiteral("missing/folder/colors.clr")));
     QVERIFY(!f.form->close());

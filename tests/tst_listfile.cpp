@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/error.h"
+#include "core/error.h"
 #include "lists/listfile.h"
 #include "testfiles.h"
 

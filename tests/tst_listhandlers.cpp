@@ -32,12 +32,6 @@ private slots:
     void tableAndNameBoxStayInStep();
 
 private:
-    void setColor(const QString &hex);
-    void add(const QString &name, const QString &hex);
-    void clickButton(const char *name)
-    {
-        QTest::mouseClick(f.child<QPushButton>(name), Qt::LeftButton);
-    }
     ComboBox *nameBox() const { return f.child<ComboBox>("ComboBox1"); }
     QString hexText() const { return f.child<QLineEdit>("Edit1")->text(); }
     ColorListModel *model() const { return f.form->colorList(); }
@@ -50,26 +44,6 @@ void tst_ListHandlers::init()
 {
     f.create();
     f.form->EnableLists1Click();
-}
-
-void tst_ListHandlers::setColor(const QString &hex)
-{
-    // Through the decimal fields, as a user would.
-    const Color::Components c = Color::parseHex(hex);
-    for (auto [name, value] : {std::pair {"Rval", c.red}, {"Gval", c.green}, {"Bval", c.blue}}) {
-        Edit *field = f.child<Edit>(name);
-        field->selectAll();
-        QTest::keyClicks(field, QString::number(value));
-    }
-    QCOMPARE(hexText(), hex);
-}
-
-void tst_ListHandlers::add(const QString &name, const QString &hex)
-{
-    setColor(hex);
-    nameBox()->lineEdit()->selectAll();
-    QTest::keyClicks(nameBox()->lineEdit(), name);
-    clickButton("AddToLstBtn");
 }
 
 void tst_ListHandlers::verifyInStep()
@@ -89,7 +63,7 @@ void tst_ListHandlers::enablingShowsAndDisablingHidesTheListControls()
         QVERIFY(f.child<QPushButton>(button)->isEnabled());
     QVERIFY(!f.child<QAction>("Save1")->isEnabled()); // stays as it was
 
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
     item->trigger();
     QCOMPARE(item->text(), QStringLiteral("Enable &Lists"));
     QVERIFY(!nameBox()->isVisible());
@@ -100,7 +74,7 @@ void tst_ListHandlers::enablingShowsAndDisablingHidesTheListControls()
 
 void tst_ListHandlers::addWithoutNameWarns()
 {
-    clickButton("AddToLstBtn");
+    f.click("AddToLstBtn");
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(f.dialogs.messages[0].text,
              QStringLiteral("Please enter a custom name before adding this color to the list."));
@@ -112,7 +86,7 @@ void tst_ListHandlers::addWithoutNameWarns()
 
 void tst_ListHandlers::addPutsNameAndValueInTheBlankRow()
 {
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
     QCOMPARE(model()->rowCount(), 2);
     QCOMPARE(model()->cell(0, 0), QStringLiteral("Sky"));
     QCOMPARE(model()->cell(1, 0), QStringLiteral("#87CEEB"));
@@ -126,8 +100,8 @@ void tst_ListHandlers::addPutsNameAndValueInTheBlankRow()
 
 void tst_ListHandlers::deleteTheOnlyEntry()
 {
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
-    clickButton("DelFrLstBtn");
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.click("DelFrLstBtn");
     QCOMPARE(model()->rowCount(), 1);
     QCOMPARE(nameBox()->count(), 0);
     QCOMPARE(hexText(), QStringLiteral("#FFFFFF"));
@@ -155,13 +129,13 @@ void tst_ListHandlers::deleteShowsThePreviousEntry()
     QFETCH(QString, shownName);
     QFETCH(QString, shownHex);
     QFETCH(QStringList, left);
-    add(QStringLiteral("Red"), QStringLiteral("#FF0000"));
-    add(QStringLiteral("Green"), QStringLiteral("#00FF00"));
-    add(QStringLiteral("Blue"), QStringLiteral("#0000FF"));
+    f.addEntry(QStringLiteral("Red"), QStringLiteral("#FF0000"));
+    f.addEntry(QStringLiteral("Green"), QStringLiteral("#00FF00"));
+    f.addEntry(QStringLiteral("Blue"), QStringLiteral("#0000FF"));
 
     nameBox()->setCurrentIndex(chosen);
     f.form->ComboBox1Click();
-    clickButton("DelFrLstBtn");
+    f.click("DelFrLstBtn");
     QCOMPARE(model()->list().names(), left);
     QCOMPARE(nameBox()->text(), shownName);
     QCOMPARE(hexText(), shownHex);
@@ -171,9 +145,9 @@ void tst_ListHandlers::deleteShowsThePreviousEntry()
 
 void tst_ListHandlers::deleteWithoutNameWarns()
 {
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
     nameBox()->setText(QString());
-    clickButton("DelFrLstBtn");
+    f.click("DelFrLstBtn");
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(f.dialogs.messages[0].text,
              QStringLiteral(
@@ -183,13 +157,13 @@ void tst_ListHandlers::deleteWithoutNameWarns()
 
 void tst_ListHandlers::deleteTypedNameRemovesFirstOfThatName()
 {
-    add(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
-    add(QStringLiteral("Sea"), QStringLiteral("#006994"));
+    f.addEntry(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.addEntry(QStringLiteral("Sea"), QStringLiteral("#006994"));
     nameBox()->setCurrentIndex(1);
     nameBox()->lineEdit()->selectAll();
     QTest::keyClicks(nameBox()->lineEdit(), QStringLiteral("Sea")); // typed over "Sky"
-    clickButton("DelFrLstBtn");
+    f.click("DelFrLstBtn");
     QCOMPARE(model()->list().names(), QStringList({"Sky", "Sea"}));
     QCOMPARE(model()->list().hex(1), QStringLiteral("#006994"));
     verifyInStep();
@@ -197,11 +171,11 @@ void tst_ListHandlers::deleteTypedNameRemovesFirstOfThatName()
 
 void tst_ListHandlers::deleteUnknownTypedNameChangesNothing()
 {
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
     const int rows = model()->rowCount();
     nameBox()->lineEdit()->selectAll();
     QTest::keyClicks(nameBox()->lineEdit(), QStringLiteral("Unknown"));
-    clickButton("DelFrLstBtn");
+    f.click("DelFrLstBtn");
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(f.dialogs.messages[0].type, Dialogs::Type::Warning);
     QCOMPARE(model()->rowCount(), rows);
@@ -210,49 +184,49 @@ void tst_ListHandlers::deleteUnknownTypedNameChangesNothing()
 
 void tst_ListHandlers::laterDuplicateWins()
 {
-    add(QStringLiteral("First"), QStringLiteral("#102030"));
-    add(QStringLiteral("Second"), QStringLiteral("#102030"));
-    setColor(QStringLiteral("#000000"));
+    f.addEntry(QStringLiteral("First"), QStringLiteral("#102030"));
+    f.addEntry(QStringLiteral("Second"), QStringLiteral("#102030"));
+    f.setColor(QStringLiteral("#000000"));
     QCOMPARE(nameBox()->text(), QString()); // a field change clears the name
-    setColor(QStringLiteral("#102030"));
+    f.setColor(QStringLiteral("#102030"));
     QCOMPARE(nameBox()->text(), QStringLiteral("Second"));
     QCOMPARE(nameBox()->currentIndex(), 1);
 }
 
 void tst_ListHandlers::matchIgnoresCaseAfterInPlaceEdit()
 {
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
-    add(QStringLiteral("Other"), QStringLiteral("#000001"));
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.addEntry(QStringLiteral("Other"), QStringLiteral("#000001"));
     auto *grid = f.child<StringGrid>("StringGrid1");
     // The user edits the second entry's value in place, in lowercase.
     QVERIFY(grid->model()->setData(grid->model()->index(1, 1), QStringLiteral("#abcdef")));
-    setColor(QStringLiteral("#ABCDEF"));
+    f.setColor(QStringLiteral("#ABCDEF"));
     QCOMPARE(nameBox()->text(), QStringLiteral("Other"));
     // And renames the first one in place: the name box follows.
     QVERIFY(grid->model()->setData(grid->model()->index(0, 0), QStringLiteral("Heaven")));
     QCOMPARE(nameBox()->itemText(0), QStringLiteral("Heaven"));
-    setColor(QStringLiteral("#87CEEB"));
+    f.setColor(QStringLiteral("#87CEEB"));
     QCOMPARE(nameBox()->text(), QStringLiteral("Heaven"));
 }
 
 void tst_ListHandlers::noMatchKeepsTheNameBoxText()
 {
-    add(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
-    setColor(QStringLiteral("#FFFFFF"));
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.setColor(QStringLiteral("#FFFFFF"));
     nameBox()->setText(QStringLiteral("typed"));
     // Re-selecting the background changes no field, so only the (failed) match could touch it.
     QTest::mouseClick(f.child<QRadioButton>("RadioButton1"), Qt::LeftButton);
     QCOMPARE(nameBox()->text(), QStringLiteral("typed"));
     // A changed field clears it.
-    setColor(QStringLiteral("#FFFFFE"));
+    f.setColor(QStringLiteral("#FFFFFE"));
     QCOMPARE(nameBox()->text(), QString());
 }
 
 void tst_ListHandlers::choosingByNameAndByGrid()
 {
-    add(QStringLiteral("Red"), QStringLiteral("#FF0000"));
-    add(QStringLiteral("Green"), QStringLiteral("#00FF00"));
-    setColor(QStringLiteral("#FFFFFF"));
+    f.addEntry(QStringLiteral("Red"), QStringLiteral("#FF0000"));
+    f.addEntry(QStringLiteral("Green"), QStringLiteral("#00FF00"));
+    f.setColor(QStringLiteral("#FFFFFF"));
 
     nameBox()->setFocus();
     nameBox()->setCurrentIndex(-1);
@@ -271,7 +245,7 @@ void tst_ListHandlers::choosingByNameAndByGrid()
 
 void tst_ListHandlers::disablingClosesTheFullView()
 {
-    clickButton("ViewLstBtn");
+    f.click("ViewLstBtn");
     QCOMPARE(f.child<QPushButton>("ViewLstBtn")->text(), QStringLiteral("Close Full List"));
     QCOMPARE(f.form->outerSize().width(), 558);
     f.child<QAction>("EnableLists1")->trigger();
@@ -283,15 +257,15 @@ void tst_ListHandlers::tableAndNameBoxStayInStep()
 {
     const QStringList names = {"A", "B", "C", "D", "E"};
     for (int i = 0; i < names.size(); ++i)
-        add(names[i], Color::buildHex(Color::pack(i, i, i)));
+        f.addEntry(names[i], Color::buildHex(Color::pack(i, i, i)));
     verifyInStep();
     for (int chosen : {4, 0, 1}) {
         nameBox()->setCurrentIndex(chosen);
         f.form->ComboBox1Click();
-        clickButton("DelFrLstBtn");
+        f.click("DelFrLstBtn");
         verifyInStep();
     }
-    add(QStringLiteral("F"), QStringLiteral("#123456"));
+    f.addEntry(QStringLiteral("F"), QStringLiteral("#123456"));
     verifyInStep();
     QCOMPARE(model()->list().names(), QStringList({"B", "D", "F"}));
 }

@@ -3,8 +3,6 @@
 #include "formfixture.h"
 
 #include <QAction>
-#include <QColorDialog>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPushButton>
@@ -199,16 +197,25 @@ void tst_TForm1::fieldsAndBarsStartAtWhite()
 
 void tst_TForm1::fileDialogsHaveFiltersAndExtension()
 {
-    QFileDialog *open = f.form->OpenDialog1();
-    QCOMPARE(open->objectName(), QStringLiteral("OpenDialog1"));
-    QCOMPARE(open->nameFilters(), QStringList({"TRA Color lists (*.clr)"}));
-    QCOMPARE(open->defaultSuffix(), QStringLiteral("clr"));
-    QFileDialog *save = f.form->SaveDialog1();
-    QCOMPARE(save->objectName(), QStringLiteral("SaveDialog1"));
-    QCOMPARE(save->nameFilters(), QStringList({"TRA Color Lists (*.clr)"}));
-    QCOMPARE(save->defaultSuffix(), QStringLiteral("clr"));
-    QCOMPARE(save->acceptMode(), QFileDialog::AcceptSave);
-    QCOMPARE(f.form->ColorDialog1()->objectName(), QStringLiteral("ColorDialog1"));
+    // What Load List and Save List ask the dialogs for.
+    f.dialogs.files.enqueue(std::nullopt);
+    f.action("Open1")->trigger();
+    f.enableLists();
+    f.dialogs.files.enqueue(std::nullopt);
+    f.action("Save1")->setEnabled(true);
+    f.action("Save1")->trigger();
+    QCOMPARE(f.dialogs.fileRequests.size(), 2);
+    const FileRequest open = f.dialogs.fileRequests.at(0);
+    QCOMPARE(open.name, QStringLiteral("OpenDialog1"));
+    QCOMPARE(open.mode, FileRequest::Mode::Open);
+    QCOMPARE(open.filters, QStringList({"TRA Color lists (*.clr)"}));
+    QCOMPARE(open.defaultSuffix, QStringLiteral("clr"));
+    const FileRequest save = f.dialogs.fileRequests.at(1);
+    QCOMPARE(save.name, QStringLiteral("SaveDialog1"));
+    QCOMPARE(save.mode, FileRequest::Mode::Save);
+    QCOMPARE(save.filters, QStringList({"TRA Color Lists (*.clr)"}));
+    QCOMPARE(save.defaultSuffix, QStringLiteral("clr"));
+    QCOMPARE(f.form->ColorDialog1().name, QStringLiteral("ColorDialog1"));
 }
 
 void tst_TForm1::tabOrderFollowsTheLayout()

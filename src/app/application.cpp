@@ -2,11 +2,10 @@
 #include "app/application.h"
 
 #include "app/dialogs.h"
-#include "app/error.h"
-#include "ui/tform1.h"
+#include "core/error.h"
+#include "core/text.h"
 
-#include <QApplication>
-#include <QIcon>
+Q_LOGGING_CATEGORY(lcErrors, "tintora.errors")
 
 namespace Tintora::Application {
 
@@ -17,7 +16,9 @@ QString g_helpFile;
 void report(QWidget *window, const QString &message) noexcept
 {
     try {
-        Dialogs::instance().error(window, message + QLatin1Char('.'));
+        const QString text = Text::elideMiddle(message, kMaxMessageLength) + QLatin1Char('.');
+        qCWarning(lcErrors).noquote() << text;
+        Dialogs::instance().error(window, text);
     } catch (...) {
         // The error box itself failed; there is nothing left to show it with.
     }
@@ -57,18 +58,6 @@ void runHandler(QWidget *window, const std::function<void()> &handler) noexcept
     } catch (...) {
         report(window, QStringLiteral("Unexpected error"));
     }
-}
-
-int run(int &argc, char **argv)
-{
-    QApplication app(argc, argv); // arguments are Qt's own; the program takes none
-    setTitle(QStringLiteral("Tintora - version 1.0"));
-    setHelpFile(QStringLiteral("tra32r10.HLP"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tintora.png")));
-
-    TForm1 form;
-    form.show();
-    return QApplication::exec();
 }
 
 } // namespace Tintora::Application

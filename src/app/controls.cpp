@@ -13,6 +13,30 @@
 
 namespace Tintora {
 
+WindowEventFilter::WindowEventFilter(QWidget *window, Filter filter)
+    : QObject(window), m_filter(std::move(filter))
+{
+    watch(window);
+}
+
+void WindowEventFilter::watch(QWidget *widget)
+{
+    widget->installEventFilter(this);
+    for (QWidget *child : widget->findChildren<QWidget *>())
+        child->installEventFilter(this);
+}
+
+bool WindowEventFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ChildAdded) {
+        if (auto *child = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child()))
+            watch(child);
+    }
+    if (auto *widget = qobject_cast<QWidget *>(watched); widget && m_filter(widget, event))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
 void onClick(QAbstractButton *button, Handler handler)
 {
     QObject::connect(button, &QAbstractButton::clicked, button,
@@ -29,7 +53,7 @@ void onTrigger(QAction *action, Handler handler)
     });
 }
 
-Edit::Edit(QWidget *parent) : QLineEdit(parent)
+Edit::Edit(const QString &text, QWidget *parent) : QLineEdit(text, parent)
 {
     // textEdited comes from the user only; changes from code notify in assign().
     connect(this, &QLineEdit::textEdited, this, [this] {
@@ -47,8 +71,11 @@ void Edit::assign(const QString &text)
         onChange();
 }
 
-ScrollBar::ScrollBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent)
+ScrollBar::ScrollBar(int minimum, int maximum, int position, QWidget *parent)
+    : QScrollBar(Qt::Horizontal, parent)
 {
+    setRange(minimum, maximum);
+    setValue(position);
     connect(this, &QScrollBar::valueChanged, this, [this] {
         if (!m_assigning && onChange)
             Application::runHandler(window(), onChange);
@@ -67,8 +94,10 @@ void ScrollBar::setPosition(int position)
         onChange();
 }
 
-RadioButton::RadioButton(const QString &text, QWidget *parent) : QRadioButton(text, parent)
+RadioButton::RadioButton(const QString &text, bool checked, QWidget *parent)
+    : QRadioButton(text, parent)
 {
+    setChecked(checked);
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (onClick)
             Application::runHandler(window(), onClick);

@@ -23,19 +23,44 @@ namespace Tintora {
 
 using Handler = std::function<void()>;
 
+// Shows a window's events to a filter before its widgets get them: the window's own and those of
+// every widget in it, also of widgets added later. The filter returns true to stop an event.
+// Events of other windows are never seen, so a window keeps its rules to itself.
+class WindowEventFilter : public QObject
+{
+    Q_OBJECT
+public:
+    using Filter = std::function<bool(QWidget *widget, QEvent *event)>;
+    WindowEventFilter(QWidget *window, Filter filter);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void watch(QWidget *widget);
+    Filter m_filter;
+};
+
 // Connects a button's click or an action's trigger to a handler.
 void onClick(QAbstractButton *button, Handler handler);
 void onTrigger(QAction *action, Handler handler);
+
+// Qt's own setters (setText, setValue, setChecked) change a value silently. The three controls
+// below hide them, so that code cannot pass by the change notifications by mistake; their
+// initial values come with the constructor.
 
 // Single-line text field.
 class Edit : public QLineEdit
 {
     Q_OBJECT
 public:
-    explicit Edit(QWidget *parent = nullptr);
+    explicit Edit(const QString &text = {}, QWidget *parent = nullptr);
     // Sets the text; when it differs from the current text the change handler runs once.
     void assign(const QString &text);
     Handler onChange;
+
+private:
+    using QLineEdit::setText;
 };
 
 // Horizontal scroll bar.
@@ -43,13 +68,14 @@ class ScrollBar : public QScrollBar
 {
     Q_OBJECT
 public:
-    explicit ScrollBar(QWidget *parent = nullptr);
+    ScrollBar(int minimum, int maximum, int position, QWidget *parent = nullptr);
     int position() const { return value(); }
     // Clamps into the range; when the position really changes the change handler runs once.
     void setPosition(int position);
     Handler onChange;
 
 private:
+    using QScrollBar::setValue;
     bool m_assigning = false;
 };
 
@@ -58,10 +84,13 @@ class RadioButton : public QRadioButton
 {
     Q_OBJECT
 public:
-    explicit RadioButton(const QString &text, QWidget *parent = nullptr);
+    explicit RadioButton(const QString &text, bool checked = false, QWidget *parent = nullptr);
     // Checks it; if it was unchecked its siblings are unchecked and the click handler runs.
     void check();
     Handler onClick;
+
+private:
+    using QRadioButton::setChecked;
 };
 
 // Editable combo box: setting its text from code runs nothing; the click handler runs only for

@@ -4,17 +4,45 @@
 #include "color/color.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
-class QColorDialog;
-class QFileDialog;
 class QWidget;
 
 namespace Tintora {
 
-// Every modal dialog the program shows goes through here, so that tests can answer them.
-// The program installs QtDialogs; tests install a scripted implementation.
+// What a file dialog is asked for: plain values, so that a test can answer the request without
+// a dialog and check what was asked.
+struct FileRequest
+{
+    enum class Mode { Open, Save };
+
+    QString name; // the dialog's design name, e.g. "OpenDialog1"
+    Mode mode = Mode::Open;
+    QString caption;
+    QStringList filters; // Qt name filters, e.g. "TRA Color lists (*.clr)"
+    QString defaultSuffix;
+    QString folder; // where the dialog opens; empty for where it was last
+};
+
+// The file the user chose and the filter that was selected when they did.
+struct FileChoice
+{
+    QString path;
+    int filter = 0; // index into FileRequest::filters
+};
+
+// What the color chooser is asked for.
+struct ColorRequest
+{
+    QString name; // the dialog's design name, "ColorDialog1"
+    Color::ColorValue initial = 0;
+};
+
+// Every modal dialog the program shows goes through here, so that tests can answer them. The
+// program installs the real Qt dialogs (QtDialogs) at start-up; tests install a scripted
+// implementation.
 class Dialogs
 {
 public:
@@ -30,27 +58,21 @@ public:
     // The error box: text, the application title as caption, a stop icon and OK.
     virtual void error(QWidget *parent, const QString &text) = 0;
 
-    // Runs the color chooser on the given color; the chosen color, or nothing when cancelled.
-    virtual std::optional<Color::ColorValue> chooseColor(QColorDialog *dialog,
-                                                         Color::ColorValue initial) = 0;
+    // The color chooser; the chosen color, or nothing when cancelled.
+    virtual std::optional<Color::ColorValue> chooseColor(QWidget *parent,
+                                                         const ColorRequest &request) = 0;
 
-    // Runs an open or save dialog; the chosen path, or nothing when cancelled.
-    virtual std::optional<QString> chooseFile(QFileDialog *dialog) = 0;
+    // An open or save dialog; the chosen file, or nothing when cancelled.
+    virtual std::optional<FileChoice> chooseFile(QWidget *parent, const FileRequest &request) = 0;
 
+    // The About box, shown modally.
+    virtual void about(QWidget *parent) = 0;
+
+    // The installed implementation. Using dialogs before one is installed is a programming
+    // error and stops the program.
     static Dialogs &instance();
-    // Installs another implementation (tests); returns the previous one.
+    // Installs another implementation; returns the previous one.
     static Dialogs *install(Dialogs *dialogs);
-};
-
-// The real Qt dialogs.
-class QtDialogs : public Dialogs
-{
-public:
-    Answer message(QWidget *parent, const QString &text, Type type, Buttons buttons) override;
-    void error(QWidget *parent, const QString &text) override;
-    std::optional<Color::ColorValue> chooseColor(QColorDialog *dialog,
-                                                 Color::ColorValue initial) override;
-    std::optional<QString> chooseFile(QFileDialog *dialog) override;
 };
 
 } // namespace Tintora

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/helpservice.h"
 
-#include "app/error.h"
+#include "core/error.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "color/color.h"
 
-#include "app/convert.h"
+#include "core/convert.h"
 
 namespace Tintora::Color {
 

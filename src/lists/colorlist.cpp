@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/colorlist.h"
 
-#include "app/convert.h"
+#include "core/convert.h"
 
 #include <algorithm>
 #include <limits>

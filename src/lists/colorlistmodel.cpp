@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/colorlistmodel.h"
 
+#include "lists/listrules.h"
+
 namespace Tintora {
 
 int ColorNamesModel::rowCount(const QModelIndex &parent) const
@@ -47,14 +49,24 @@ QVariant ColorListModel::data(const QModelIndex &index, int role) const
 
 Qt::ItemFlags ColorListModel::flags(const QModelIndex &index) const
 {
-    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    // Text typed into the blank row would belong to no entry.
+    if (!index.isValid() || index.row() >= m_list.count())
+        return flags;
+    return flags | Qt::ItemIsEditable;
 }
 
 bool ColorListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!index.isValid() || role != Qt::EditRole)
+    if (!index.isValid() || role != Qt::EditRole || index.row() >= m_list.count()
+        || index.column() > 1)
         return false;
-    setCell(index.column(), index.row(), value.toString());
+    // Stored as the editor showed it, so that the list can be saved.
+    const QString text = ListRules::storableName(value.toString());
+    if (text == cell(index.column(), index.row()))
+        return true;
+    setCell(index.column(), index.row(), text);
+    emit editedInPlace();
     return true;
 }
 

@@ -24,7 +24,8 @@ private:
 
 // The color list as the two-column table the user sees and edits: name and hex color text, one
 // row per entry and a blank row at the end. All changes to the list go through here, so that the
-// table and the name box's items always show the same entries.
+// table and the name box's items always show the same entries. The entries' cells can be edited
+// in place; the blank row only receives the next entry through "Add To List".
 class ColorListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -48,6 +49,10 @@ public:
     void append(const QString &name, const QString &hex);
     void remove(qsizetype row);
     void assign(const QStringList &names, const QStringList &hexes);
+
+signals:
+    // The user changed an entry's name or value in the table (not the list's own commands).
+    void editedInPlace();
 
 private:
     ColorList m_list;

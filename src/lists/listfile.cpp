@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/listfile.h"
 
-#include "app/error.h"
+#include "core/error.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +11,8 @@
 
 #include <cerrno>
 #include <memory>
+
+#include <unistd.h>
 
 namespace Tintora::ListFile {
 
@@ -78,7 +80,32 @@ void checkStorable(const QString &path, const QStringList &lines)
     }
 }
 
+BetweenRenames g_betweenRenames;
+
+// A second name for the file at path, beside it, that keeps its old contents while a new file
+// takes its name. A hard link costs nothing; where the file system has none, a copy does.
+// Returns the empty string when there is no file at path.
+QString keepAside(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return {};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString aside = QStringLiteral("%1.old-%2").arg(path).arg(attempt);
+        if (QFileInfo::exists(aside))
+            continue;
+        if (::link(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0
+            || QFile::copy(path, aside))
+            return aside;
+    }
+    fail(QStringLiteral("write"), path, QStringLiteral("The old file cannot be kept aside"));
+}
+
 } // namespace
+
+void setBetweenRenamesForTesting(BetweenRenames hook)
+{
+    g_betweenRenames = std::move(hook);
+}
 
 QString hexPathFor(const QString &namePath)
 {
@@ -211,11 +238,32 @@ void save(const QString &namePath, const QStringList &names, const QStringList &
     };
     write(nameFile, namePath, names);
     write(hexFile, hexPath, hexes);
-    // Both are written in full; only now do they replace the old files.
-    if (!nameFile.commit())
+
+    // Both are written in full; only now do they replace the old files, one after the other.
+    const QString oldNames = keepAside(namePath);
+    const auto dropOldNames = [&oldNames] {
+        if (!oldNames.isEmpty())
+            QFile::remove(oldNames);
+    };
+    if (!nameFile.commit()) {
+        dropOldNames();
         fail(QStringLiteral("write"), namePath, nameFile.errorString());
-    if (!hexFile.commit())
-        fail(QStringLiteral("write"), hexPath, hexFile.errorString());
+    }
+    QString hexFailure = g_betweenRenames ? g_betweenRenames() : QString();
+    if (!hexFailure.isEmpty())
+        hexFile.cancelWriting();
+    if (!hexFailure.isEmpty() || !hexFile.commit()) {
+        if (hexFailure.isEmpty())
+            hexFailure = hexFile.errorString();
+        // Put the old name file back beside the old hex file.
+        if (oldNames.isEmpty())
+            QFile::remove(namePath);
+        else
+            ::rename(QFile::encodeName(oldNames).constData(),
+                     QFile::encodeName(namePath).constData());
+        fail(QStringLiteral("write"), hexPath, hexFailure);
+    }
+    dropOldNames();
 }
 
 } // namespace Tintora::ListFile

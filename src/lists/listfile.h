@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The color list files: a name file (.clr) and a hex file (.hex) side by side, one line per
 // entry, each line ended by CR LF. The hex file has one more line, the table's blank row.
 namespace Tintora::ListFile {
@@ -37,9 +39,16 @@ struct Contents
 Contents load(const QString &namePath);
 
 // Writes both files, each through a temporary file renamed over the old one only when both have
-// been written, so a failure leaves the old pair whole. Throws FileError, also before writing
-// anything when a path is a folder or not a regular file, or when a line would not read back
-// the same (it holds a line break, a NUL or a lone surrogate).
+// been written. The old name file is kept aside until the new hex file is in place too, and put
+// back if that fails, so a failure leaves the old pair whole: a list's names never end up
+// beside another list's values. Throws FileError, also before writing anything when a path is a
+// folder or not a regular file, or when a line would not read back the same (it holds a line
+// break, a NUL or a lone surrogate).
 void save(const QString &namePath, const QStringList &names, const QStringList &hexes);
+
+// For tests: runs between the two renames of save(), after the new name file is in place. A
+// reason it returns makes the second rename fail with that reason, as the file system could.
+using BetweenRenames = std::function<QString()>;
+void setBetweenRenamesForTesting(BetweenRenames hook);
 
 } // namespace Tintora::ListFile

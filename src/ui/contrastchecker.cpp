@@ -493,10 +493,3 @@ bool ContrastChecker::eventFilter(QObject *watched, QEvent *event)
     }
     return QWidget::eventFilter(watched, event);
 }
-
-void TForm1::ContrastChecker1Click()
-{
-    if (!m_contrastChecker)
-        m_contrastChecker = new ContrastChecker(this);
-    m_contrastChecker->open();
-}

@@ -57,6 +57,8 @@ QIcon checkMarkGlyph(int size)
 
 } // namespace
 
+QPointer<TAboutBox> AboutBox;
+
 TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
@@ -182,5 +184,6 @@ void TAboutBox::Label1Click()
 
 void TAboutBox::OKButtonClick()
 {
-    accept(); // closing releases the box
+    if (AboutBox)
+        AboutBox->accept(); // closing releases the box
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QFrame;
 class QLabel;
@@ -34,3 +35,6 @@ private:
     Tintora::Label *Label1 = nullptr;
     QPushButton *OKButton = nullptr;
 };
+
+// The About box on show, if any: each "About" makes a fresh one and keeps it here.
+extern QPointer<TAboutBox> AboutBox;

@@ -3,14 +3,15 @@
 
 #include "app/application.h"
 #include "app/controls.h"
+#include "app/dialogs.h"
 #include "lists/colorlistmodel.h"
 #include "ui/lookandfeel.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QColorDialog>
-#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -44,8 +45,9 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
 
     buildLayout();
     buildMenu();
+    setListsEnabled(false);
     wireHandlers();
-    qApp->installEventFilter(this);
+    new WindowEventFilter(this, [this](QWidget *, QEvent *event) { return filterEvent(event); });
 
     move(20, 14);
     SetClrBtn->setFocus();
@@ -53,10 +55,7 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
     setOuterSize(scaled(295), scaled(383));
 }
 
-TForm1::~TForm1()
-{
-    qApp->removeEventFilter(this);
-}
+TForm1::~TForm1() = default;
 
 void TForm1::buildLayout()
 {
@@ -90,9 +89,7 @@ void TForm1::buildLayout()
     place(Label10, 11, 144, 11, 13);
 
     const auto makeBar = [&](const char *name, int top) {
-        auto *bar = named(new ScrollBar(Panel1), name);
-        bar->setRange(0, 255);
-        bar->setValue(255);
+        auto *bar = named(new ScrollBar(0, 255, 255, Panel1), name);
         bar->setPageStep(10);
         bar->setFocusPolicy(Qt::NoFocus);
         place(bar, 88, top, 193, 17);
@@ -150,28 +147,29 @@ void TForm1::buildLayout()
     DelFrLstBtn->setToolTip(
             QStringLiteral("Delete the currently displayed name from the custom color list."));
     DelFrLstBtn->setFocusPolicy(Qt::ClickFocus);
-    ViewLstBtn = makeButton("ViewLstBtn", QStringLiteral("View Full List"), 72);
+    ViewLstBtn = makeButton("ViewLstBtn", QLatin1String(kViewFullListCaption), 72);
     ViewLstBtn->setFocusPolicy(Qt::ClickFocus);
 
-    RadioButton1 = named(new RadioButton(QStringLiteral("Background"), central), "RadioButton1");
+    RadioButton1 =
+            named(new RadioButton(QStringLiteral("Background"), true, central), "RadioButton1");
     place(RadioButton1, 16, 24, 97, 17);
-    RadioButton1->setChecked(true);
-    RadioButton2 = named(new RadioButton(QStringLiteral("Text Sample 1"), central), "RadioButton2");
+    RadioButton2 =
+            named(new RadioButton(QStringLiteral("Text Sample 1"), false, central), "RadioButton2");
     place(RadioButton2, 16, 42, 113, 17);
-    RadioButton3 = named(new RadioButton(QStringLiteral("Text Sample 2"), central), "RadioButton3");
+    RadioButton3 =
+            named(new RadioButton(QStringLiteral("Text Sample 2"), false, central), "RadioButton3");
     place(RadioButton3, 16, 60, 113, 17);
 
-    const auto makeField = [&](const char *name, int left, int top, int width) {
-        auto *field = named(new Edit(central), name);
-        field->setText(QStringLiteral("255"));
+    const auto makeField = [&](const char *name, const QString &text, int left, int top,
+                               int width) {
+        auto *field = named(new Edit(text, central), name);
         place(field, left, top, width, 22);
         return field;
     };
-    Rval = makeField("Rval", 32, 93, 49);
-    Gval = makeField("Gval", 32, 117, 49);
-    Bval = makeField("Bval", 32, 141, 49);
-    Edit1 = makeField("Edit1", 102, 166, 89);
-    Edit1->setText(QStringLiteral("#FFFFFF"));
+    Rval = makeField("Rval", QStringLiteral("255"), 32, 93, 49);
+    Gval = makeField("Gval", QStringLiteral("255"), 32, 117, 49);
+    Bval = makeField("Bval", QStringLiteral("255"), 32, 141, 49);
+    Edit1 = makeField("Edit1", QStringLiteral("#FFFFFF"), 102, 166, 89);
     Edit1->setReadOnly(true);
     Edit1->setFocusPolicy(Qt::ClickFocus);
     Edit1->setToolTip(QStringLiteral("This is the string that gets copied to the clipboard.when "
@@ -206,8 +204,6 @@ void TForm1::buildLayout()
     setTabOrder(AddToLstBtn, RadioButton1);
     setTabOrder(RadioButton1, RadioButton2);
     setTabOrder(RadioButton2, RadioButton3);
-
-    setListControlsEnabled(false);
 }
 
 void TForm1::buildMenu()
@@ -237,11 +233,11 @@ void TForm1::buildMenu()
 
     QMenu *options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    RollUp1 = makeItem(options, "RollUp1", QStringLiteral("&Roll Up"));
+    RollUp1 = makeItem(options, "RollUp1", QLatin1String(kRollUpCaption));
     StayonTop1 = makeItem(options, "StayonTop1", QStringLiteral("Stay on &Top"));
     StayonTop1->setCheckable(true);
-    DisableHints1 = makeItem(options, "DisableHints1", QStringLiteral("Disable &Hints"));
-    EnableLists1 = makeItem(options, "EnableLists1", QStringLiteral("Enable &Lists"));
+    DisableHints1 = makeItem(options, "DisableHints1", QLatin1String(kDisableHintsCaption));
+    EnableLists1 = makeItem(options, "EnableLists1", QLatin1String(kEnableListsCaption));
     ContrastChecker1 = makeItem(options, "ContrastChecker1", QStringLiteral("Contrast &Checker"),
                                 QKeySequence(Qt::CTRL | Qt::Key_K));
 
@@ -266,6 +262,7 @@ void TForm1::wireHandlers()
     Label2->onClick = [this] { Label2Click(); };
     Label3->onClick = [this] { Label3Click(); };
     ComboBox1->onClick = [this] { ComboBox1Click(); };
+    connect(m_list, &ColorListModel::editedInPlace, this, [this] { listEditedInPlace(); });
     StringGrid1->onDblClick = [this] { StringGrid1DblClick(); };
 
     onClick(SetClrBtn, [this] { SetClrBtnClick(); });
@@ -290,38 +287,31 @@ void TForm1::wireHandlers()
     onTrigger(ContrastChecker1, [this] { ContrastChecker1Click(); });
 }
 
-QColorDialog *TForm1::ColorDialog1()
+ColorRequest TForm1::ColorDialog1() const
 {
-    if (!m_colorDialog) {
-        m_colorDialog = named(new QColorDialog(this), "ColorDialog1");
-        // Qt's chooser always shows its custom-color part and offers opaque colors only.
-        m_colorDialog->setOption(QColorDialog::ShowAlphaChannel, false);
-    }
-    return m_colorDialog;
+    // The chooser opens on the current color.
+    return ColorRequest {QStringLiteral("ColorDialog1"), m_currentColor};
 }
 
-QFileDialog *TForm1::OpenDialog1()
+FileRequest TForm1::OpenDialog1() const
 {
-    if (!m_openDialog) {
-        m_openDialog = named(new QFileDialog(this), "OpenDialog1");
-        m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
-        m_openDialog->setFileMode(QFileDialog::ExistingFile);
-        m_openDialog->setNameFilter(QStringLiteral("TRA Color lists (*.clr)"));
-        m_openDialog->setDefaultSuffix(QStringLiteral("clr"));
-    }
-    return m_openDialog;
+    FileRequest request;
+    request.name = QStringLiteral("OpenDialog1");
+    request.mode = FileRequest::Mode::Open;
+    request.filters = QStringList {QStringLiteral("TRA Color lists (*.clr)")};
+    request.defaultSuffix = QStringLiteral("clr");
+    if (m_hasFile)
+        request.folder = QFileInfo(m_currentListFile).absolutePath();
+    return request;
 }
 
-QFileDialog *TForm1::SaveDialog1()
+FileRequest TForm1::SaveDialog1() const
 {
-    if (!m_saveDialog) {
-        m_saveDialog = named(new QFileDialog(this), "SaveDialog1");
-        m_saveDialog->setAcceptMode(QFileDialog::AcceptSave);
-        m_saveDialog->setFileMode(QFileDialog::AnyFile);
-        m_saveDialog->setNameFilter(QStringLiteral("TRA Color Lists (*.clr)"));
-        m_saveDialog->setDefaultSuffix(QStringLiteral("clr"));
-    }
-    return m_saveDialog;
+    FileRequest request = OpenDialog1();
+    request.name = QStringLiteral("SaveDialog1");
+    request.mode = FileRequest::Mode::Save;
+    request.filters = QStringList {QStringLiteral("TRA Color Lists (*.clr)")};
+    return request;
 }
 
 int TForm1::scaled(int value) const
@@ -349,18 +339,21 @@ void TForm1::setOuterSize(int width, int height)
         setFixedSize(client);
 }
 
-bool TForm1::listsEnabled() const
+void TForm1::setListsEnabled(bool enabled)
 {
-    return EnableLists1->text() == QLatin1String("Disable &Lists");
-}
-
-void TForm1::setListControlsEnabled(bool enabled)
-{
+    m_listsEnabled = enabled;
+    EnableLists1->setText(QLatin1String(enabled ? kDisableListsCaption : kEnableListsCaption));
     Label1->setVisible(enabled);
     ComboBox1->setVisible(enabled);
     AddToLstBtn->setEnabled(enabled);
     DelFrLstBtn->setEnabled(enabled);
     ViewLstBtn->setEnabled(enabled);
+}
+
+void TForm1::setFullListOpen(bool open)
+{
+    m_fullListOpen = open;
+    ViewLstBtn->setText(QLatin1String(open ? kCloseFullListCaption : kViewFullListCaption));
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -387,12 +380,8 @@ void TForm1::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
+bool TForm1::filterEvent(QEvent *event)
 {
-    auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || widget->window() != this)
-        return QMainWindow::eventFilter(watched, event);
-
     if (event->type() == QEvent::ToolTip && !m_showHints)
         return true;
 
@@ -406,5 +395,5 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
                 return true;
         }
     }
-    return QMainWindow::eventFilter(watched, event);
+    return false;
 }

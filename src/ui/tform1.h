@@ -9,13 +9,13 @@
 #include <optional>
 
 class QAction;
-class QColorDialog;
-class QFileDialog;
 class QFrame;
 class QGroupBox;
 class QPushButton;
 
 namespace Tintora {
+struct ColorRequest;
+struct FileRequest;
 class ColorListModel;
 class ComboBox;
 class Edit;
@@ -27,12 +27,16 @@ class StringGrid;
 } // namespace Tintora
 
 class ContrastChecker;
-class TAboutBox;
 
-// The main window. Its controls and handlers carry the names of the program's design; the
-// handlers are grouped by concern: the layout and wiring in ui/tform1.cpp, the colors and their
-// update cycle in color/updatecycle.cpp, the color list in lists/listhandlers.cpp, the list
-// files in lists/filehandlers.cpp and the window commands in ui/windowcommands.cpp.
+// The main window. Its controls and handlers carry the names of the program's design. The
+// handlers live beside the window, one file for each concern:
+//   ui/tform1.cpp           the layout, the menu, the wiring and the window's own events
+//   ui/tform1_colors.cpp    the colors, the sample targets and Update
+//   ui/tform1_lists.cpp     the color list: on and off, add, delete, choose
+//   ui/tform1_files.cpp     the list files and the questions before loading and closing
+//   ui/tform1_commands.cpp  the window commands: full list, roll up, stay on top, hints,
+//                           clipboard, help, About, exit; and the contrast checker
+// The rules they follow that need no window are in lists/listrules.h.
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
@@ -94,6 +98,17 @@ public:
     // Contrast checker.
     void ContrastChecker1Click();
 
+    // The captions that show a state. Each is set in one place, together with the flag it
+    // stands for; no decision is taken by reading a caption back.
+    static constexpr const char *kEnableListsCaption = "Enable &Lists";
+    static constexpr const char *kDisableListsCaption = "Disable &Lists";
+    static constexpr const char *kViewFullListCaption = "View Full List";
+    static constexpr const char *kCloseFullListCaption = "Close Full List";
+    static constexpr const char *kRollUpCaption = "&Roll Up";
+    static constexpr const char *kRollDownCaption = "&Roll Down";
+    static constexpr const char *kDisableHintsCaption = "Disable &Hints";
+    static constexpr const char *kEnableHintsCaption = "Enable Hints";
+
     // State, read by tests and tools.
     double scaleFactor() const { return m_scale; }
     SampleTarget activeTarget() const { return m_activeTarget; }
@@ -101,17 +116,18 @@ public:
     ColorValue backgroundColor() const { return m_backgroundColor; }
     ColorValue sample1Color() const { return m_sample1Color; }
     ColorValue sample2Color() const { return m_sample2Color; }
-    bool listsEnabled() const;
+    bool listsEnabled() const { return m_listsEnabled; }
+    bool fullListOpen() const { return m_fullListOpen; }
     bool listModified() const { return m_listModified; }
     bool hasFile() const { return m_hasFile; }
     QString currentListFile() const { return m_currentListFile; }
     bool showHints() const { return m_showHints; }
     Tintora::ColorListModel *colorList() const { return m_list; }
 
-    // The dialogs, created on first use.
-    QColorDialog *ColorDialog1();
-    QFileDialog *OpenDialog1();
-    QFileDialog *SaveDialog1();
+    // What the dialogs of the design are asked for.
+    Tintora::ColorRequest ColorDialog1() const;
+    Tintora::FileRequest OpenDialog1() const;
+    Tintora::FileRequest SaveDialog1() const;
 
     // The window's outer size (frame included), as the window commands set and read it.
     QSize outerSize() const;
@@ -126,7 +142,11 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The window's rules for the events of its widgets: no tool tips while hints are off, and
+    // the menu's shortcuts before any text field's own.
+    bool filterEvent(QEvent *event);
 
 private:
     void buildLayout();
@@ -136,7 +156,11 @@ private:
     void decimalFieldChange(Tintora::Edit *field);
     void matchListEntry();
     void saveToCurrentFile();
-    void setListControlsEnabled(bool enabled);
+    void setListsEnabled(bool enabled);
+    void setFullListOpen(bool open);
+    // Returns whether the list was saved; a cancelled dialog saves nothing. Failures throw.
+    bool saveWithDialog();
+    void listEditedInPlace();
 
     // Controls.
     QFrame *Panel1 = nullptr;
@@ -179,10 +203,6 @@ private:
     QAction *About1 = nullptr;
     QAction *ContrastChecker1 = nullptr;
 
-    QColorDialog *m_colorDialog = nullptr;
-    QFileDialog *m_openDialog = nullptr;
-    QFileDialog *m_saveDialog = nullptr;
-    QPointer<TAboutBox> m_aboutBox;
     QPointer<ContrastChecker> m_contrastChecker;
 
     // Colors.
@@ -196,6 +216,8 @@ private:
 
     // The color list and its file.
     Tintora::ColorListModel *m_list = nullptr;
+    bool m_listsEnabled = false;
+    bool m_fullListOpen = false;
     bool m_listModified = false;
     bool m_hasFile = false;
     QString m_currentListFile;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/convert.h"
+#include "core/convert.h"
 
-#include "app/error.h"
+#include "core/error.h"
 
 namespace Tintora::Convert {
 

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: full list view, roll up, stay on top, hints, clipboard, help,
-// About and closing. They change how the window looks, never the colors.
+// About and closing, and the contrast checker. They change how the window looks, never the
+// colors.
 #include "ui/tform1.h"
 
 #include "app/application.h"
 #include "app/controls.h"
+#include "app/dialogs.h"
 #include "app/helpservice.h"
-#include "ui/taboutbox.h"
+#include "ui/contrastchecker.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -15,28 +17,30 @@
 
 using namespace Tintora;
 
+// The full list view is open exactly when the window is wide enough to show the table (at
+// least 320 pixels scaled); the flag and the button's caption are set with that width.
 void TForm1::ViewLstBtnClick()
 {
-    if (outerSize().width() < scaled(320)) {
+    if (!m_fullListOpen) {
         setOuterSize(scaled(558), outerSize().height());
-        ViewLstBtn->setText(QStringLiteral("Close Full List"));
+        setFullListOpen(true);
     } else {
         setOuterSize(scaled(295), outerSize().height());
-        ViewLstBtn->setText(QStringLiteral("View Full List"));
+        setFullListOpen(false);
     }
 }
 
 void TForm1::RollUp1Click()
 {
-    if (outerSize().width() > scaled(320))
-        ViewLstBtn->setText(QStringLiteral("View Full List"));
+    // Either way the window ends narrower than the table: the full list view closes.
     if (outerSize().height() > scaled(350)) {
         setOuterSize(scaled(220), scaled(40));
-        RollUp1->setText(QStringLiteral("&Roll Down"));
+        RollUp1->setText(QLatin1String(kRollDownCaption));
     } else {
         setOuterSize(scaled(295), scaled(383));
-        RollUp1->setText(QStringLiteral("&Roll Up"));
+        RollUp1->setText(QLatin1String(kRollUpCaption));
     }
+    setFullListOpen(false);
 }
 
 void TForm1::StayonTop1Click()
@@ -52,8 +56,7 @@ void TForm1::DisableHints1Click()
 {
     const bool wereShown = m_showHints;
     m_showHints = !m_showHints;
-    DisableHints1->setText(wereShown ? QStringLiteral("Enable Hints")
-                                     : QStringLiteral("Disable &Hints"));
+    DisableHints1->setText(QLatin1String(wereShown ? kEnableHintsCaption : kDisableHintsCaption));
 }
 
 void TForm1::Copy1Click()
@@ -69,10 +72,7 @@ void TForm1::Contents1Click()
 
 void TForm1::About1Click()
 {
-    // A fresh box each time, belonging to the application rather than to this window; it
-    // releases itself when it closes.
-    m_aboutBox = new TAboutBox;
-    m_aboutBox->exec();
+    Dialogs::instance().about(this);
 }
 
 void TForm1::Exit1Click()
@@ -83,4 +83,11 @@ void TForm1::Exit1Click()
 void TForm1::CloseBtnClick()
 {
     close();
+}
+
+void TForm1::ContrastChecker1Click()
+{
+    if (!m_contrastChecker)
+        m_contrastChecker = new ContrastChecker(this);
+    m_contrastChecker->open();
 }

@@ -4,8 +4,8 @@
 #include "ui/tform1.h"
 
 #include "app/controls.h"
-#include "app/convert.h"
 #include "app/dialogs.h"
+#include "core/convert.h"
 #include "lists/colorlistmodel.h"
 
 #include <QColorDialog>
@@ -53,6 +53,11 @@ void TForm1::FormCreate()
     m_listModified = false;
     m_hasFile = false;
     m_currentListFile.clear();
+
+    // The current color is what the hex field shows, also before the first change: the color
+    // chooser opens on it.
+    const Color::Components shown = Color::parseHex(Edit1->text());
+    m_currentColor = Color::pack(shown.red, shown.green, shown.blue);
 
     setWindowTitle(QStringLiteral("TRA v 1.0"));
 }
@@ -109,7 +114,7 @@ void TForm1::Update()
     gScrollBar1->setPosition(c.green);
     bScrollBar1->setPosition(c.blue);
 
-    if (listsEnabled())
+    if (m_listsEnabled)
         matchListEntry();
 
     emit colorsChanged();
@@ -218,7 +223,7 @@ void TForm1::Label3Click()
 void TForm1::SetClrBtnClick()
 {
     const ColorValue before = getActiveSampleColor();
-    if (const auto chosen = Dialogs::instance().chooseColor(ColorDialog1(), m_currentColor)) {
+    if (const auto chosen = Dialogs::instance().chooseColor(this, ColorDialog1())) {
         m_currentColor = *chosen;
         Edit1->assign(buildHexStr(m_currentColor));
         Update();
@@ -227,7 +232,7 @@ void TForm1::SetClrBtnClick()
                            Shape1->brushColor().blue()))
             ComboBox1->setText(QString());
     }
-    if (listsEnabled())
+    if (m_listsEnabled)
         ComboBox1->setFocus();
 }
 

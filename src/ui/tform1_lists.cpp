@@ -6,6 +6,7 @@
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "lists/colorlistmodel.h"
+#include "lists/listrules.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -14,15 +15,13 @@ using namespace Tintora;
 
 void TForm1::EnableLists1Click()
 {
-    if (listsEnabled()) {
-        if (ViewLstBtn->text() == QLatin1String("Close Full List"))
+    if (m_listsEnabled) {
+        if (m_fullListOpen)
             ViewLstBtnClick();
         Save1->setEnabled(false);
-        setListControlsEnabled(false);
-        EnableLists1->setText(QStringLiteral("Enable &Lists"));
+        setListsEnabled(false);
     } else {
-        setListControlsEnabled(true);
-        EnableLists1->setText(QStringLiteral("Disable &Lists"));
+        setListsEnabled(true);
     }
 }
 
@@ -36,9 +35,9 @@ void TForm1::AddToLstBtnClick()
         ComboBox1->setFocus();
         return;
     }
-    const QString name = ComboBox1->text();
+    const QString name = ListRules::storableName(ComboBox1->text());
     m_list->append(name, Edit1->text());
-    // The new item is the shown entry; keep the typed name in the box.
+    // The new item is the shown entry; the box keeps the name as it was stored.
     ComboBox1->setCurrentIndex(int(m_list->list().count() - 1));
     ComboBox1->setText(name);
     m_listModified = true;
@@ -48,12 +47,9 @@ void TForm1::AddToLstBtnClick()
 void TForm1::DelFrLstBtnClick()
 {
     const ColorList &list = m_list->list();
-    qsizetype sel = ComboBox1->currentIndex();
-    const QString text = ComboBox1->text();
-    // A typed name that is not the chosen item means the first entry of exactly that name.
-    if (!text.isEmpty() && (sel < 0 || sel >= list.count() || list.name(sel) != text))
-        sel = list.firstRowWithName(text);
-    if (text.isEmpty() || sel < 0) {
+    const std::optional<ListRules::Deletion> deletion =
+            ListRules::planDeletion(list, ComboBox1->currentIndex(), ComboBox1->text());
+    if (!deletion) {
         Dialogs::instance().message(
                 this,
                 QStringLiteral(
@@ -62,20 +58,19 @@ void TForm1::DelFrLstBtnClick()
         return;
     }
 
-    const qsizetype keep = sel == 0 ? 1 : sel;
-    m_list->remove(sel);
+    m_list->remove(deletion->row);
     m_listModified = true;
-    if (list.count() == 0) {
+    if (deletion->shown < 0) {
         ComboBox1->setCurrentIndex(-1);
         Edit1->assign(QStringLiteral("#FFFFFF"));
         Update();
         return;
     }
-    // Show the entry before the deleted one, or the new first entry.
-    ComboBox1->setCurrentIndex(int(keep - 1));
-    Edit1->assign(list.hex(keep - 1));
+    const qsizetype shown = deletion->shown;
+    ComboBox1->setCurrentIndex(int(shown));
+    Edit1->assign(list.hex(shown));
     Update();
-    ComboBox1->setText(list.name(keep - 1));
+    ComboBox1->setText(list.name(shown));
 }
 
 void TForm1::ComboBox1Click()
@@ -91,4 +86,11 @@ void TForm1::StringGrid1DblClick()
 {
     Edit1->assign(m_list->cell(1, StringGrid1->currentRow()));
     Update();
+}
+
+void TForm1::listEditedInPlace()
+{
+    // An edit in the table changes the list as an add does.
+    m_listModified = true;
+    Save1->setEnabled(true);
 }

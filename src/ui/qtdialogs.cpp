@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/qtdialogs.h"
+
+#include "app/application.h"
+#include "ui/taboutbox.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace Tintora {
+
+namespace {
+
+// The box wraps its text at spaces only: a long run without one (a pasted number, a path) would
+// make it wider than the screen. Such runs get invisible break opportunities (zero-width
+// spaces) every few dozen characters.
+QString withBreaks(const QString &text)
+{
+    constexpr int kLongestRun = 40;
+    QString broken;
+    broken.reserve(text.size() + text.size() / kLongestRun);
+    int run = 0;
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            run = 0;
+        } else if (++run > kLongestRun && !c.isLowSurrogate()) {
+            broken += QChar(0x200B);
+            run = 1;
+        }
+        broken += c;
+    }
+    return broken;
+}
+
+} // namespace
+
+QtDialogs::QtDialogs() = default;
+
+QtDialogs::~QtDialogs()
+{
+    delete m_colorDialog;
+    for (const QPointer<QFileDialog> &dialog : std::as_const(m_fileDialogs))
+        delete dialog;
+}
+
+Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, Type type, Buttons buttons)
+{
+    QMessageBox box(parent);
+    box.setObjectName(QStringLiteral("MessageDialog"));
+    box.setText(text);
+    if (type == Type::Warning) {
+        box.setIcon(QMessageBox::Warning);
+        box.setWindowTitle(QStringLiteral("Warning"));
+    } else {
+        box.setIcon(QMessageBox::Question);
+        box.setWindowTitle(QStringLiteral("Confirm"));
+    }
+    if (buttons == Buttons::Ok) {
+        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
+        return Answer::Ok;
+    }
+    QPushButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    // Only Yes counts as consent; closing the box any other way is No.
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+void QtDialogs::error(QWidget *parent, const QString &text)
+{
+    QMessageBox box(parent);
+    box.setObjectName(QStringLiteral("ErrorBox"));
+    box.setIcon(QMessageBox::Critical);
+    box.setWindowTitle(Application::title());
+    box.setText(withBreaks(text));
+    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+std::optional<Color::ColorValue> QtDialogs::chooseColor(QWidget *parent,
+                                                        const ColorRequest &request)
+{
+    if (!m_colorDialog || m_colorDialog->parentWidget() != parent) {
+        delete m_colorDialog;
+        m_colorDialog = new QColorDialog(parent);
+        // Qt's chooser always shows its custom-color part; the samples take opaque colors only.
+        m_colorDialog->setOption(QColorDialog::ShowAlphaChannel, false);
+    }
+    m_colorDialog->setObjectName(request.name);
+    const Color::ColorValue c = request.initial;
+    m_colorDialog->setCurrentColor(QColor(Color::red(c), Color::green(c), Color::blue(c)));
+    if (m_colorDialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QColor chosen = m_colorDialog->selectedColor();
+    return Color::pack(chosen.red(), chosen.green(), chosen.blue());
+}
+
+std::optional<FileChoice> QtDialogs::chooseFile(QWidget *parent, const FileRequest &request)
+{
+    QPointer<QFileDialog> &dialog = m_fileDialogs[request.name];
+    if (!dialog || dialog->parentWidget() != parent) {
+        delete dialog;
+        dialog = new QFileDialog(parent);
+        dialog->setObjectName(request.name);
+    }
+    const bool save = request.mode == FileRequest::Mode::Save;
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setWindowTitle(request.caption);
+    dialog->setNameFilters(request.filters);
+    dialog->setDefaultSuffix(request.defaultSuffix);
+    if (!request.folder.isEmpty())
+        dialog->setDirectory(request.folder);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return FileChoice {
+            dialog->selectedFiles().constFirst(),
+            int(qMax(qsizetype(0), request.filters.indexOf(dialog->selectedNameFilter())))};
+}
+
+void QtDialogs::about(QWidget *)
+{
+    // A fresh box each time, belonging to the application rather than to a window; it
+    // releases itself when it closes.
+    AboutBox = new TAboutBox;
+    AboutBox->exec();
+}
+
+} // namespace Tintora

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's list files: "Load List", "Save List", and the questions that offer to save
+// unsaved changes before another list is loaded and before the window closes.
+#include "ui/tform1.h"
+
+#include "app/controls.h"
+#include "app/dialogs.h"
+#include "core/convert.h"
+#include "core/memory.h"
+#include "lists/colorlistmodel.h"
+#include "lists/listfile.h"
+#include "lists/listrules.h"
+
+#include <QAction>
+#include <QPushButton>
+
+using namespace Tintora;
+using ListRules::SaveQuestion;
+
+namespace {
+
+bool confirm(QWidget *parent, const QString &question)
+{
+    return Dialogs::instance().message(parent, question, Dialogs::Type::Confirmation,
+                                       Dialogs::Buttons::YesNo)
+            == Dialogs::Answer::Yes;
+}
+
+QStringList hexColumn(const ColorListModel &model)
+{
+    QStringList hexes = model.list().hexes();
+    hexes.append(model.list().blankHex); // the blank row is written too
+    return hexes;
+}
+
+void savePair(const QString &path, const ColorListModel &model)
+{
+    ListFile::save(path, model.list().names(), hexColumn(model));
+    Memory::releaseAfterList(model.list().count());
+}
+
+} // namespace
+
+bool TForm1::saveWithDialog()
+{
+    const auto choice = Dialogs::instance().chooseFile(this, SaveDialog1());
+    if (!choice)
+        return false;
+    savePair(choice->path, *m_list);
+    return true;
+}
+
+void TForm1::Save1Click()
+{
+    // Saving under a new name leaves the current file and its unsaved state as they are.
+    saveWithDialog();
+}
+
+void TForm1::saveToCurrentFile()
+{
+    savePair(m_currentListFile, *m_list);
+    m_listModified = false;
+}
+
+void TForm1::Open1Click()
+{
+    // Unsaved changes stay marked until they are saved or the list is replaced.
+    const SaveQuestion question =
+            ListRules::questionBeforeLoading({m_listModified, m_hasFile, m_listsEnabled});
+    if (question != SaveQuestion::None
+        && confirm(this, ListRules::questionTextBeforeLoading(question))) {
+        if (question == SaveQuestion::SaveChanges)
+            saveToCurrentFile();
+        else if (saveWithDialog())
+            m_listModified = false;
+    }
+
+    const auto choice = Dialogs::instance().chooseFile(this, OpenDialog1());
+    if (!choice)
+        return;
+    const QString path = choice->path;
+
+    // Both files are read in full before anything changes: a failed load changes nothing.
+    ListFile::Contents contents = ListFile::load(path);
+
+    Save1->setEnabled(true);
+    setListsEnabled(true);
+
+    m_list->assign(contents.names, contents.hexes);
+    contents = {};
+    Memory::releaseAfterList(m_list->list().count());
+    ComboBox1->setCurrentIndex(-1);
+    m_listModified = false;
+    m_hasFile = true;
+    m_currentListFile = path;
+    setWindowTitle(QStringLiteral("TRA v 1.0  Current File: ") + Convert::extractFileName(path));
+}
+
+void TForm1::FormCloseQuery(bool &canClose)
+{
+    canClose = true;
+    const SaveQuestion question =
+            ListRules::questionBeforeClosing({m_listModified, m_hasFile, m_listsEnabled});
+    if (question == SaveQuestion::None
+        || !confirm(this, ListRules::questionTextBeforeClosing(question)))
+        return;
+    if (question == SaveQuestion::SaveChanges) {
+        saveToCurrentFile();
+    } else {
+        // Closing on a cancelled save would lose the list the user just asked to keep.
+        canClose = saveWithDialog();
+        if (canClose)
+            m_listModified = false;
+    }
+}

@@ -1,0 +1,319 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real dialogs behind the seam, driven as a user drives them: keys and buttons.
+#include "app/application.h"
+#include "core/error.h"
+#include "ui/qtdialogs.h"
+#include "ui/taboutbox.h"
+#include "ui/tform1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace Tintora;
+using Answer = Dialogs::Answer;
+
+class tst_QtDialogs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void cleanup();
+
+    void messageAnswers_data();
+    void messageAnswers();
+    void errorBoxFitsTheScreen();
+    void fileDialogFollowsTheRequest();
+    void colorChooserOpensOnTheColor();
+    void showsAboutBox();
+
+private:
+    // Runs act, which opens a modal dialog, and answers that dialog with answer once it shows.
+    // Returns false if no dialog came.
+    bool answerModal(const std::function<void(QWidget *dialog)> &answer,
+                     const std::function<void()> &act);
+
+    QtDialogs m_dialogs;
+    Dialogs *m_previous = nullptr;
+};
+
+void tst_QtDialogs::initTestCase()
+{
+    Application::setTitle(QStringLiteral("Tintora - version 1.0"));
+    m_previous = Dialogs::install(&m_dialogs);
+}
+
+void tst_QtDialogs::cleanupTestCase()
+{
+    Dialogs::install(m_previous);
+}
+
+void tst_QtDialogs::cleanup()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool tst_QtDialogs::answerModal(const std::function<void(QWidget *dialog)> &answer,
+                                const std::function<void()> &act)
+{
+    bool answered = false;
+    auto *poll = new QTimer(this);
+    poll->setInterval(10);
+    connect(poll, &QTimer::timeout, this, [&, poll] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll->stop();
+        answered = true;
+        answer(dialog);
+        // Whatever the answer did, the modal loop must end.
+        if (dialog->isVisible())
+            QTimer::singleShot(0, dialog, &QWidget::close);
+    });
+    poll->start();
+    act();
+    poll->deleteLater();
+    return answered;
+}
+
+void tst_QtDialogs::messageAnswers_data()
+{
+    QTest::addColumn<bool>("question");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("question, Enter") << true << "Enter" << int(Answer::Yes);
+    QTest::newRow("question, Escape") << true << "Escape" << int(Answer::No);
+    QTest::newRow("question, Yes") << true << "&Yes" << int(Answer::Yes);
+    QTest::newRow("question, No") << true << "&No" << int(Answer::No);
+    QTest::newRow("question, Alt+N") << true << "Alt+N" << int(Answer::No);
+    QTest::newRow("warning, Enter") << false << "Enter" << int(Answer::Ok);
+    QTest::newRow("warning, Escape") << false << "Escape" << int(Answer::Ok);
+}
+
+void tst_QtDialogs::messageAnswers()
+{
+    QFETCH(bool, question);
+    QFETCH(QString, press);
+    QFETCH(int, expected);
+    QString title;
+    QStringList buttons;
+    Answer answer = Answer::Ok;
+    const bool shown = answerModal(
+            [&](QWidget *dialog) {
+                title = dialog->windowTitle();
+                for (const QPushButton *button : dialog->findChildren<QPushButton *>())
+                    buttons.append(button->text());
+                if (press == u"Enter")
+                    QTest::keyClick(dialog, Qt::Key_Return);
+                else if (press == u"Escape")
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                else if (press == u"Alt+N")
+                    QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
+                else
+                    for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                        if (button->text() == press)
+                            QTest::mouseClick(button, Qt::LeftButton);
+            },
+            [&] {
+                answer = m_dialogs.message(
+                        nullptr, QStringLiteral("Save changes to current file?"),
+                        question ? Dialogs::Type::Confirmation : Dialogs::Type::Warning,
+                        question ? Dialogs::Buttons::YesNo : Dialogs::Buttons::Ok);
+            });
+    QVERIFY(shown);
+    QCOMPARE(int(answer), expected);
+    QCOMPARE(title, question ? QStringLiteral("Confirm") : QStringLiteral("Warning"));
+    buttons.sort();
+    QCOMPARE(buttons, question ? QStringList({"&No", "&Yes"}) : QStringList({"OK"}));
+}
+
+void tst_QtDialogs::errorBoxFitsTheScreen()
+{
+    // A huge number pasted into a field reaches the error box; its OK button must be reachable.
+    const QString digits(20000, u'9');
+    QRect box, ok;
+    QString caption;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not a valid integer")));
+    const bool shown = answerModal(
+            [&](QWidget *dialog) {
+                caption = dialog->windowTitle();
+                box = dialog->frameGeometry();
+                auto *button = dialog->findChild<QPushButton *>();
+                ok = QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+                QTest::keyClick(dialog, Qt::Key_Return);
+            },
+            [&] {
+                Application::runHandler(nullptr, [&] {
+                    throw ConvertError(
+                            QStringLiteral("'%1' is not a valid integer value").arg(digits));
+                });
+            });
+    QVERIFY(shown);
+    QCOMPARE(caption, QStringLiteral("Tintora - version 1.0"));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(box.width() <= screen.width(), qPrintable(QString::number(box.width())));
+    QVERIFY(screen.contains(ok));
+}
+
+void tst_QtDialogs::fileDialogFollowsTheRequest()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    FileRequest request;
+    request.name = QStringLiteral("SaveDialog1");
+    request.mode = FileRequest::Mode::Save;
+    request.caption = QStringLiteral("Save a list");
+    request.filters = {QStringLiteral("TRA Color Lists (*.clr)"), QStringLiteral("All (*)")};
+    request.defaultSuffix = QStringLiteral("clr");
+    request.folder = dir.path();
+
+    QWidget parent;
+    std::optional<FileChoice> choice;
+    QString name, title, suffix, folder;
+    QStringList filters;
+    bool saving = false;
+    const auto inspect = [&](QFileDialog *dialog) {
+        name = dialog->objectName();
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        suffix = dialog->defaultSuffix();
+        folder = dialog->directory().absolutePath();
+        saving = dialog->acceptMode() == QFileDialog::AcceptSave;
+    };
+
+    // Escape cancels.
+    QVERIFY(answerModal(
+            [&](QWidget *dialog) {
+                inspect(qobject_cast<QFileDialog *>(dialog));
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            },
+            [&] { choice = m_dialogs.chooseFile(&parent, request); }));
+    QVERIFY(!choice);
+    QCOMPARE(name, request.name);
+    QCOMPARE(title, request.caption);
+    QCOMPARE(filters, request.filters);
+    QCOMPARE(suffix, request.defaultSuffix);
+    QCOMPARE(folder, QDir(dir.path()).absolutePath());
+    QVERIFY(saving);
+
+    // A typed name and Enter choose the file, with the default suffix added.
+    QVERIFY(answerModal(
+            [&](QWidget *dialog) {
+                auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                QVERIFY(fileName);
+                QTest::keyClicks(fileName, QStringLiteral("colors"));
+                QTest::keyClick(fileName, Qt::Key_Return);
+            },
+            [&] { choice = m_dialogs.chooseFile(&parent, request); }));
+    QVERIFY(choice);
+    QCOMPARE(choice->path, QDir(dir.path()).absoluteFilePath(QStringLiteral("colors.clr")));
+    QCOMPARE(choice->filter, 0);
+}
+
+void tst_QtDialogs::colorChooserOpensOnTheColor()
+{
+    QWidget parent;
+    std::optional<Color::ColorValue> chosen;
+    const ColorRequest request {QStringLiteral("ColorDialog1"), Color::pack(0x12, 0x34, 0x56)};
+    QColor shown;
+    QVERIFY(answerModal(
+            [&](QWidget *dialog) {
+                shown = qobject_cast<QColorDialog *>(dialog)->currentColor();
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            },
+            [&] { chosen = m_dialogs.chooseColor(&parent, request); }));
+    QVERIFY(!chosen);
+    QCOMPARE(shown, QColor(0x12, 0x34, 0x56));
+
+    QString name;
+    QVERIFY(answerModal(
+            [&](QWidget *dialog) {
+                name = dialog->objectName();
+                QWidget *focus = QApplication::focusWidget();
+                QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
+            },
+            [&] { chosen = m_dialogs.chooseColor(&parent, request); }));
+    QCOMPARE(name, QStringLiteral("ColorDialog1"));
+    QCOMPARE(chosen, std::optional<Color::ColorValue>(request.initial));
+}
+
+void tst_QtDialogs::showsAboutBox()
+{
+    TForm1 form(nullptr, 96);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QAction *about = form.findChild<QAction *>(QStringLiteral("About1"));
+    QString name;
+    bool modal = false, ownedByApplication = false, hasIcon = false;
+    QString product, version, ok;
+    bool addressAtStart = true, addressAfterNotice = false, addressAfterAddress = true;
+    bool closedByOk = false;
+
+    QVERIFY(answerModal(
+            [&](QWidget *box) {
+                name = box->objectName();
+                modal = box->isModal() && box->windowModality() == Qt::ApplicationModal;
+                ownedByApplication = box->parent() == nullptr;
+                hasIcon = !box->windowIcon().isNull()
+                        && !box->findChild<QLabel *>(u"ProgramIcon"_qs)->pixmap().isNull();
+                product = box->findChild<QLabel *>(u"ProductName"_qs)->text();
+                version = box->findChild<QLabel *>(u"Version"_qs)->text();
+                auto *okButton = box->findChild<QPushButton *>(u"OKButton"_qs);
+                ok = okButton->text();
+                hasIcon = hasIcon && !okButton->icon().isNull();
+                auto *address = box->findChild<QLabel *>(u"Label1"_qs);
+                addressAtStart = address->isVisible();
+                QTest::mouseClick(box->findChild<QLabel *>(u"Copyright"_qs), Qt::LeftButton);
+                addressAfterNotice = address->isVisible();
+                QTest::mouseClick(address, Qt::LeftButton);
+                addressAfterAddress = address->isVisible();
+                QTest::mouseClick(box->findChild<QLabel *>(u"Copyright"_qs), Qt::LeftButton);
+                QTest::mouseClick(okButton, Qt::LeftButton);
+                closedByOk = !box->isVisible();
+            },
+            [&] { about->trigger(); }));
+    QCOMPARE(name, QStringLiteral("AboutBox"));
+    QVERIFY(modal);
+    QVERIFY(ownedByApplication);
+    QVERIFY(hasIcon);
+    QCOMPARE(product, QStringLiteral("Tintora"));
+    QCOMPARE(version, QStringLiteral("Release 1.0"));
+    QCOMPARE(ok, QStringLiteral("OK"));
+    QVERIFY(!addressAtStart);
+    QVERIFY(addressAfterNotice);
+    QVERIFY(!addressAfterAddress);
+    QVERIFY(closedByOk);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY2(!AboutBox, "the closed box was not released");
+
+    // Each time a fresh box: the address shown in the last one is hidden in the new one; Enter
+    // presses OK.
+    bool fresh = false;
+    QVERIFY(answerModal(
+            [&](QWidget *box) {
+                fresh = box->objectName() == u"AboutBox"
+                        && !box->findChild<QLabel *>(u"Label1"_qs)->isVisible();
+                QTest::keyClick(box, Qt::Key_Return);
+                closedByOk = !box->isVisible();
+            },
+            [&] { about->trigger(); }));
+    QVERIFY(fresh);
+    QVERIFY(closedByOk);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!AboutBox);
+}
+
+QTEST_MAIN(tst_QtDialogs)
+#include "tst_qtdialogs.moc"
