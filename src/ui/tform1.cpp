@@ -49,6 +49,9 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
     wireHandlers();
     new WindowEventFilter(this, [this](QWidget *, QEvent *event) { return filterEvent(event); });
 
+    m_frameTimer.setInterval(50);
+    connect(&m_frameTimer, &QTimer::timeout, this, [this] { fitToFrame(); });
+
     move(20, 14);
     SetClrBtn->setFocus();
     Application::runHandler(this, [this] { FormCreate(); });
@@ -326,15 +329,22 @@ QSize TForm1::outerSize() const
 
 void TForm1::setOuterSize(int width, int height)
 {
-    if (!isVisible())
-        m_pendingOuterSize = QSize(width, height);
-    const QSize frame = frameGeometry().size() - size();
+    m_outerSize = QSize(width, height);
+    applyOuterSize();
+}
+
+void TForm1::applyOuterSize()
+{
+    // The frame is known only once the window manager has framed the shown window; until then
+    // it counts as nothing, and the size is set again when the frame arrives (moveEvent).
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+    m_frameOfOuterSize = frame;
     // A fixed size keeps the border fixed: the user cannot resize the window.
     // However short the window, its menu bar stays whole: the rolled-up strip must still offer
     // "Roll Down" under window managers with tall title bars.
     const int minimumHeight = menuBar()->sizeHint().height();
-    const QSize client(qMax(1, width - frame.width()),
-                       qMax(minimumHeight, height - frame.height()));
+    const QSize client(qMax(1, m_outerSize.width() - frame.width()),
+                       qMax(minimumHeight, m_outerSize.height() - frame.height()));
     if (client != minimumSize() || client != maximumSize() || client != size())
         setFixedSize(client);
 }
@@ -359,11 +369,19 @@ void TForm1::setFullListOpen(bool open)
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (m_pendingOuterSize.isValid()) {
-        const QSize pending = m_pendingOuterSize;
-        m_pendingOuterSize = QSize();
-        setOuterSize(pending.width(), pending.height());
-    }
+    applyOuterSize();
+    // The window manager puts its frame around the window a moment after it shows, and tells
+    // the window only by a property; look for the frame for a short while.
+    m_frameChecks = 0;
+    m_frameTimer.start();
+}
+
+void TForm1::fitToFrame()
+{
+    if (++m_frameChecks >= 40 || !isVisible())
+        m_frameTimer.stop();
+    if (isVisible() && frameGeometry().size() - size() != m_frameOfOuterSize)
+        applyOuterSize();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

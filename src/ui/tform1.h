@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 
 #include <optional>
 
@@ -156,6 +157,8 @@ private:
     void decimalFieldChange(Tintora::Edit *field);
     void matchListEntry();
     void saveToCurrentFile();
+    void applyOuterSize();
+    void fitToFrame();
     void setListsEnabled(bool enabled);
     void setFullListOpen(bool open);
     // Returns whether the list was saved; a cancelled dialog saves nothing. Failures throw.
@@ -223,6 +226,10 @@ private:
     QString m_currentListFile;
 
     bool m_showHints = true;
-    // An outer size asked for before the frame was known, applied once the window shows.
-    QSize m_pendingOuterSize;
+    // The outer size the commands asked for, and the frame it was last fitted to: when the
+    // window manager frames the window (or changes the frame) the size is fitted again.
+    QSize m_outerSize;
+    QSize m_frameOfOuterSize;
+    QTimer m_frameTimer;
+    int m_frameChecks = 0;
 };

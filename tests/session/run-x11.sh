@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs a command on an X server of its own (Xvfb), with a window manager (openbox) and a private
+# D-Bus session when asked, and stops them all when the command ends. Tests that need a real X
+# server run through this; it needs no display and no session bus of its own.
+#   run-x11.sh [--wm] [--dbus] [--screen WxHxD] -- command [args...]
+set -euo pipefail
+
+wm=0
+dbus=0
+screen=1280x1024x24
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --wm) wm=1 ;;
+    --dbus) dbus=1 ;;
+    --screen) shift; screen=$1 ;;
+    --) shift; break ;;
+    *) break ;;
+    esac
+    shift
+done
+
+tmp=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+# Waits up to ten seconds for a file to have content.
+await() {
+    for _ in $(seq 100); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    echo "run-x11.sh: $2 did not start" >&2
+    exit 1
+}
+
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+pids+=($!)
+await "$tmp/display" Xvfb
+export DISPLAY=":$(head -n1 "$tmp/display")"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+export XDG_RUNTIME_DIR="$tmp/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+if [ "$dbus" = 1 ]; then
+    dbus-daemon --session --nofork --nopidfile --print-address=4 4>"$tmp/bus" &
+    pids+=($!)
+    await "$tmp/bus" dbus-daemon
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$tmp/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+else
+    # No bus at all rather than the caller's: the tests must not reach the user's desktop.
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$tmp/no-bus"
+fi
+
+if [ "$wm" = 1 ]; then
+    openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+        sleep 0.1
+    done
+fi
+
+status=0
+"$@" || status=$?
+exit "$status"
