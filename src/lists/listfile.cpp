@@ -90,7 +90,7 @@ QString keepAside(const QString &path)
     if (!QFileInfo::exists(path))
         return {};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString aside = QStringLiteral("%1.old-%2").arg(path).arg(attempt);
+        QString aside = QStringLiteral("%1.old-%2").arg(path).arg(attempt);
         if (QFileInfo::exists(aside))
             continue;
         if (::link(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0
