@@ -2,9 +2,12 @@
 #include "app/controls.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
+#include "testfiles.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace Tintora;
 
@@ -30,6 +33,10 @@ private slots:
     void choosingByNameAndByGrid();
     void disablingClosesTheFullView();
     void tableAndNameBoxStayInStep();
+    void inPlaceEditMarksTheListChanged_data();
+    void inPlaceEditMarksTheListChanged();
+    void blankRowTakesNoTyping();
+    void pastedLineBreaksBecomeSpaces();
 
 private:
     ComboBox *nameBox() const { return f.child<ComboBox>("ComboBox1"); }
@@ -42,7 +49,7 @@ private:
 
 void tst_ListHandlers::init()
 {
-    f.create();
+    f.create(96, true); // active, so that keys reach the table and its editors
     f.form->EnableLists1Click();
 }
 
@@ -268,6 +275,76 @@ void tst_ListHandlers::tableAndNameBoxStayInStep()
     f.addEntry(QStringLiteral("F"), QStringLiteral("#123456"));
     verifyInStep();
     QCOMPARE(model()->list().names(), QStringList({"B", "D", "F"}));
+}
+
+void tst_ListHandlers::inPlaceEditMarksTheListChanged_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("name") << 0 << "Sky blue";
+    QTest::newRow("value") << 1 << "#87CEFA";
+}
+
+void tst_ListHandlers::inPlaceEditMarksTheListChanged()
+{
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    // A list just loaded: nothing unsaved.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    TestFiles::write(dir.filePath(QStringLiteral("sky.clr")), "Sky\r\n");
+    TestFiles::write(dir.filePath(QStringLiteral("sky.hex")), "#87CEEB\r\n\r\n");
+    f.dialogs.files.enqueue(dir.filePath(QStringLiteral("sky.clr")));
+    f.action("Open1")->trigger();
+    QVERIFY(!f.form->listModified());
+
+    f.click("ViewLstBtn");
+    auto *grid = f.child<StringGrid>("StringGrid1");
+    grid->setFocus();
+    grid->setCurrentIndex(model()->index(0, column));
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QVERIFY(grid->isAncestorOf(editor));
+    editor->selectAll();
+    QTest::keyClicks(editor, typed);
+    QTest::keyClick(editor, Qt::Key_Return); // the delegate commits on the next turn
+
+    QTRY_COMPARE(model()->cell(column, 0), typed);
+    QVERIFY(f.form->listModified());
+    QVERIFY(f.action("Save1")->isEnabled());
+    // Closing now offers to save the edit.
+    f.dialogs.answers.enqueue(Dialogs::Answer::No);
+    QVERIFY(f.form->close());
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QCOMPARE(f.dialogs.messages.constFirst().text, QStringLiteral("Save changes to current file?"));
+    VERIFY_NO_SURPRISES(f.dialogs);
+}
+
+void tst_ListHandlers::blankRowTakesNoTyping()
+{
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.click("ViewLstBtn");
+    auto *grid = f.child<StringGrid>("StringGrid1");
+    grid->setFocus();
+    for (int column : {0, 1}) {
+        grid->setCurrentIndex(model()->index(1, column));
+        QTest::keyClicks(grid, QStringLiteral("lost"));
+        QTest::keyClick(grid, Qt::Key_F2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(model()->cell(column, 1), QString());
+    }
+    QCOMPARE(model()->rowCount(), 2);
+    QCOMPARE(grid, QApplication::focusWidget()); // no editor opened
+}
+
+void tst_ListHandlers::pastedLineBreaksBecomeSpaces()
+{
+    f.addEntry(QStringLiteral("Deep\r\nsea\nblue"), QStringLiteral("#006994"));
+    QCOMPARE(model()->list().name(0), QStringLiteral("Deep sea blue"));
+    QCOMPARE(nameBox()->itemText(0), QStringLiteral("Deep sea blue"));
+    QCOMPARE(nameBox()->text(), QStringLiteral("Deep sea blue"));
+    verifyInStep();
 }
 
 QTEST_MAIN(tst_ListHandlers)

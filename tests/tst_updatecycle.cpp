@@ -27,6 +27,7 @@ private slots:
     void samplesSelectTheirTarget();
     void colorDialogOpensOnCurrentAndApplies();
     void cancelledColorDialogChangesNothing();
+    void firstColorDialogOpensOnTheShownColor();
     void highResolutionScalesAndShrinksSampleFonts();
 
 private:
@@ -192,6 +193,18 @@ void tst_UpdateCycle::cancelledColorDialogChangesNothing()
     QCOMPARE(text("Edit1"), QStringLiteral("#FFFFFF"));
     QCOMPARE(f.dialogs.colorDialogInitial.size(), 1);
     QVERIFY(f.dialogs.unexpected.isEmpty());
+}
+
+void tst_UpdateCycle::firstColorDialogOpensOnTheShownColor()
+{
+    // Right after start-up, before any change: the chooser opens on the white the hex field
+    // shows, and OK without a change leaves the background white.
+    f.dialogs.colors.enqueue(pack(255, 255, 255));
+    QTest::mouseClick(f.child<QPushButton>("SetClrBtn"), Qt::LeftButton);
+    QCOMPARE(f.dialogs.colorDialogInitial, QList<Color::ColorValue>({pack(255, 255, 255)}));
+    QCOMPARE(text("Edit1"), QStringLiteral("#FFFFFF"));
+    QCOMPARE(f.form->backgroundColor(), pack(255, 255, 255));
+    QCOMPARE(f.child<Shape>("Shape1")->brushColor(), QColor(Qt::white));
 }
 
 void tst_UpdateCycle::highResolutionScalesAndShrinksSampleFonts()

@@ -87,16 +87,18 @@ void ColorListModel::setCell(int column, qsizetype row, const QString &text)
 
 void ColorListModel::append(const QString &name, const QString &hex)
 {
-    // The new entry takes the blank row's place; a fresh blank row follows it.
+    // The new entry goes in before the blank row, which stays last and blank.
     const int row = int(m_list.count());
-    beginInsertRows({}, row + 1, row + 1);
+    const bool blankHadText = !m_list.blankName.isEmpty() || !m_list.blankHex.isEmpty();
+    beginInsertRows({}, row, row);
     m_names.beginInsertRows({}, row, row);
     m_list.append(name, hex);
     m_list.blankName.clear();
     m_list.blankHex.clear();
     m_names.endInsertRows();
     endInsertRows();
-    emit dataChanged(index(row, 0), index(row + 1, 1));
+    if (blankHadText)
+        emit dataChanged(index(row + 1, 0), index(row + 1, 1));
 }
 
 void ColorListModel::remove(qsizetype row)
