@@ -334,11 +334,10 @@ std::optional<ApcaFontRow> apcaFontRow(double lc)
     return reached;
 }
 
-QString apcaFontSizes(double lc)
+QString apcaFontSize(double lc, int weight)
 {
     if (const std::optional<ApcaFontRow> row = apcaFontRow(lc))
-        return QStringLiteral("%1 px at weight 400, %2 px at weight 700")
-                .arg(QString::number(row->weight400), QString::number(row->weight700));
+        return QStringLiteral("%1 px").arg(weight >= 700 ? row->weight700 : row->weight400);
     return apcaUse(lc) == ApcaUse::NotReadable ? QStringLiteral("Not readable")
                                                : QStringLiteral("Non-text only");
 }

@@ -139,8 +139,8 @@ inline constexpr std::array<ApcaFontRow, 20> apcaFontTable {{
 // The row for the shown |Lc|: the last row it reaches, never one above it, so the sizes never
 // promise more than the table does. Nothing below Lc 30.
 std::optional<ApcaFontRow> apcaFontRow(double lc);
-// "24 px at weight 400, 16 px at weight 700", "Non-text only" or "Not readable".
-QString apcaFontSizes(double lc);
+// "24 px" at weight 400 or 700, else "Non-text only" or "Not readable".
+QString apcaFontSize(double lc, int weight);
 
 // ---- Fix: the nearest readable color of the same hue ----
 

@@ -111,6 +111,15 @@ QStringList ratioShapes(const QFont &font)
     return shapes;
 }
 
+// "19.5 px, 14.5 px" at weights 400 and 700, or what the Lc is good for instead of text.
+QString fontSizesText(double lc)
+{
+    if (!Contrast::apcaFontRow(lc))
+        return Contrast::apcaFontSize(lc, 400);
+    return QStringLiteral("%1, %2").arg(Contrast::apcaFontSize(lc, 400),
+                                        Contrast::apcaFontSize(lc, 700));
+}
+
 QString levelTip(Level level)
 {
     switch (level) {
@@ -221,7 +230,10 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     reserveWidth(m_backgroundTitle,
                  {QStringLiteral("Background  %1%2").arg(widestHex(boldFont), kSelected)});
     m_backgroundTitle->setFont(font());
-    m_backgroundHeader->addWidget(m_backgroundTitle, 1);
+    m_backgroundHeader->addWidget(m_backgroundTitle);
+    m_backgroundNote = makeLabel(QStringLiteral("BackgroundNote"), this);
+    reserveWidth(m_backgroundNote, {noBackgroundFix(4.5)});
+    m_backgroundHeader->addWidget(m_backgroundNote, 1, Qt::AlignRight);
     layout->addLayout(m_backgroundHeader);
 
     m_backgroundStrip = new ContrastStrip(this);
@@ -233,16 +245,8 @@ ContrastChecker::ContrastChecker(TForm1 *form)
         m_form->applyColor(Color::SampleTarget::Background, color);
     };
     layout->addWidget(m_backgroundStrip);
-    m_backgroundNote = makeLabel(QStringLiteral("BackgroundNote"), this);
-    reserveWidth(m_backgroundNote, {noBackgroundFix(4.5)});
-    m_backgroundNote->setMinimumHeight(m_backgroundNote->fontMetrics().lineSpacing());
-    layout->addWidget(m_backgroundNote);
 
-    auto *columns = new QHBoxLayout;
-    columns->setSpacing(8);
-    columns->addWidget(buildColumn(1));
-    columns->addWidget(buildColumn(2));
-    layout->addLayout(columns);
+    layout->addWidget(buildTable());
 
     auto *pair = new QHBoxLayout;
     pair->setSpacing(8);
@@ -266,7 +270,15 @@ ContrastChecker::ContrastChecker(TForm1 *form)
 
     m_largeText = makeLabel(QStringLiteral("LargeTextNote"), this,
                             QStringLiteral("Large text: at least 18 pt, or 14 pt bold"));
-    layout->addWidget(m_largeText);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_largeText, 1);
+    m_copyReport = new QPushButton(QStringLiteral("Copy Report"), this);
+    m_copyReport->setObjectName(QStringLiteral("CopyReport"));
+    m_copyReport->setToolTip(
+            QStringLiteral("Copy everything the checker shows to the clipboard as plain text"));
+    onClick(m_copyReport, [this] { copyReport(); });
+    bottom->addWidget(m_copyReport);
+    layout->addLayout(bottom);
 
     auto *visionTitle =
             makeLabel(QStringLiteral("VisionTitle"), this,
@@ -278,16 +290,6 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     for (Vision vision : Contrast::allVisions)
         visions->addWidget(buildVision(vision));
     layout->addLayout(visions);
-
-    auto *buttons = new QHBoxLayout;
-    m_copyReport = new QPushButton(QStringLiteral("Copy Report"), this);
-    m_copyReport->setObjectName(QStringLiteral("CopyReport"));
-    m_copyReport->setToolTip(
-            QStringLiteral("Copy everything the checker shows to the clipboard as plain text"));
-    onClick(m_copyReport, [this] { copyReport(); });
-    buttons->addWidget(m_copyReport);
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
 
     connect(form, &TForm1::colorsChanged, this,
             [this] { Application::runHandler(this, [this] { refresh(); }); });
@@ -305,19 +307,67 @@ ContrastChecker::~ContrastChecker()
     m_form->removeEventFilter(this);
 }
 
-QWidget *ContrastChecker::buildColumn(int sample)
+// Both samples side by side in one table, the rules as its rows: the rules are named once, and
+// the window stays narrow enough for a small screen beside the main window.
+QWidget *ContrastChecker::buildTable()
 {
-    const QString prefix = QStringLiteral("Sample%1").arg(sample);
-    Column &column = m_columns[size_t(sample - 1)];
-
     auto *frame = new ContrastFrame(this);
-    frame->setObjectName(prefix + QStringLiteral("Column"));
+    frame->setObjectName(QStringLiteral("SampleTable"));
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
-    constexpr int span = 5;
-    int row = 0;
+
+    // Rows 0 to 3 are the samples' own: title, preview, strip; 3 is the ratio.
+    grid->addWidget(makeLabel(QString(), frame, QStringLiteral("Contrast ratio")), 3, 0, 1, 2);
+    int row = 4;
+    for (size_t i = 0; i < Contrast::allLevels.size(); ++i, ++row) {
+        const Level level = Contrast::allLevels[i];
+        const QString key = QLatin1String(Contrast::levelRule(level).key);
+        m_rowNames.levels[i] =
+                makeLabel(key + QStringLiteral("Name"), frame, Contrast::levelName(level));
+        m_rowNames.levels[i]->setToolTip(levelTip(level));
+        grid->addWidget(m_rowNames.levels[i], row, 0);
+        m_rowNames.minimums[i] = makeLabel(key + QStringLiteral("Minimum"), frame,
+                                           Contrast::formatMinimum(Contrast::minimumRatio(level))
+                                                   + QStringLiteral(":1"));
+        grid->addWidget(m_rowNames.minimums[i], row, 1, Qt::AlignRight);
+    }
+    grid->setRowMinimumHeight(row++, 4);
+    m_rowNames.apca =
+            makeLabel(QStringLiteral("ApcaName"), frame, QStringLiteral("APCA, advisory"));
+    m_rowNames.apca->setToolTip(
+            QStringLiteral("A draft method, not part of WCAG 2: advice beside the verdicts"));
+    grid->addWidget(m_rowNames.apca, row, 0, 1, 2);
+    row += 2; // the Lc, then its reading
+    m_rowNames.fontSizes = makeLabel(QStringLiteral("FontSizeName"), frame,
+                                     QStringLiteral("Least size, weight 400, 700"));
+    m_rowNames.fontSizes->setToolTip(
+            QStringLiteral("From APCA's font lookup table, in CSS pixels"));
+    grid->addWidget(m_rowNames.fontSizes, row++, 0, 1, 2);
+    QStringList uses;
+    for (ApcaUse use : kApcaUses) {
+        const Contrast::ApcaUseRule &rule = Contrast::apcaUseRule(use);
+        const QString name = QString::fromLatin1(rule.name).section(QLatin1Char(' '), 0, 0);
+        uses << QStringLiteral("%1 %2")
+                        .arg(uses.isEmpty() ? name + QStringLiteral(" Lc") : name.toLower())
+                        .arg(int(rule.minimum));
+    }
+    m_rowNames.apcaUses = makeLabel(QStringLiteral("ApcaUsesName"), frame, uses.join(u", "));
+    grid->addWidget(m_rowNames.apcaUses, row++, 0, 1, 2);
+
+    buildColumn(grid, 1, 2);
+    grid->setColumnMinimumWidth(5, 8);
+    buildColumn(grid, 2, 6);
+    return frame;
+}
+
+void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn)
+{
+    const QString prefix = QStringLiteral("Sample%1").arg(sample);
+    Column &column = m_columns[size_t(sample - 1)];
+    QWidget *frame = grid->parentWidget();
+    constexpr int span = 3; // verdict, Fix text, Fix background
 
     column.header = new QHBoxLayout;
     column.header->setObjectName(prefix + QStringLiteral("Header"));
@@ -328,14 +378,14 @@ QWidget *ContrastChecker::buildColumn(int sample)
     reserveWidth(column.title, {QStringLiteral("Text Sample %1%2").arg(sample).arg(kSelected)});
     column.title->setFont(font());
     column.header->addWidget(column.title, 1);
-    grid->addLayout(column.header, row++, 0, 1, span);
+    grid->addLayout(column.header, 0, firstColumn, 1, span);
 
     column.preview = new ContrastPreview(frame);
     column.preview->setObjectName(prefix + QStringLiteral("Preview"));
     column.preview->setFont(sampleFont(sample == 1 ? 15 : 19));
     column.preview->setLines({QStringLiteral("Sample %1").arg(sample)});
-    column.preview->setMinimumHeight(36);
-    grid->addWidget(column.preview, row++, 0, 1, span);
+    column.preview->setMinimumHeight(34);
+    grid->addWidget(column.preview, 1, firstColumn, 1, span);
 
     column.strip = new ContrastStrip(frame);
     column.strip->setObjectName(prefix + QStringLiteral("Strip"));
@@ -348,56 +398,45 @@ QWidget *ContrastChecker::buildColumn(int sample)
     column.strip->onPick = [this, target](Color::ColorValue color) {
         m_form->applyColor(target, color);
     };
-    grid->addWidget(column.strip, row++, 0, 1, span);
+    grid->addWidget(column.strip, 2, firstColumn, 1, span);
 
-    grid->addWidget(makeLabel(QString(), frame, QStringLiteral("Contrast ratio")), row, 0);
     column.ratio = makeLabel(prefix + QStringLiteral("Ratio"), frame);
     QFont big = column.ratio->font();
-    big.setPixelSize(15);
+    big.setPixelSize(13);
     big.setBold(true);
     column.ratio->setFont(big);
     reserveWidth(column.ratio, ratioShapes(big));
-    grid->addWidget(column.ratio, row++, 1, 1, span - 1);
+    grid->addWidget(column.ratio, 3, firstColumn, 1, span);
 
-    for (size_t i = 0; i < Contrast::allLevels.size(); ++i) {
+    int row = 4;
+    for (size_t i = 0; i < Contrast::allLevels.size(); ++i, ++row) {
         const Level level = Contrast::allLevels[i];
         const QString key = prefix + QLatin1String(Contrast::levelRule(level).key);
         LevelRow &levelRow = column.levels[i];
-        levelRow.name = makeLabel(key + QStringLiteral("Name"), frame, Contrast::levelName(level));
-        levelRow.name->setToolTip(levelTip(level));
-        grid->addWidget(levelRow.name, row, 0);
-        levelRow.minimum = makeLabel(key + QStringLiteral("Minimum"), frame,
-                                     Contrast::formatMinimum(Contrast::minimumRatio(level))
-                                             + QStringLiteral(":1"));
-        grid->addWidget(levelRow.minimum, row, 1, Qt::AlignRight);
         levelRow.verdict = makeLabel(key, frame);
         setBold(levelRow.verdict, true);
         reserveWidth(levelRow.verdict, {QStringLiteral("Pass"), QStringLiteral("Fail")});
-        grid->addWidget(levelRow.verdict, row, 2);
+        grid->addWidget(levelRow.verdict, row, firstColumn);
         levelRow.fixText = new QPushButton(QStringLiteral("Fix text"), frame);
         levelRow.fixText->setObjectName(key + QStringLiteral("FixText"));
         levelRow.fixBackground = new QPushButton(QStringLiteral("Fix background"), frame);
         levelRow.fixBackground->setObjectName(key + QStringLiteral("FixBackground"));
         for (QPushButton *button : {levelRow.fixText, levelRow.fixBackground}) {
             button->setFocusPolicy(Qt::TabFocus);
-            button->setFixedWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
+            button->setFixedSize(button->fontMetrics().horizontalAdvance(button->text()) + 14,
+                                 button->fontMetrics().height() + 6);
         }
         onClick(levelRow.fixText, [this, sample, level] { fixSample(sample, level); });
         onClick(levelRow.fixBackground, [this, level] { fixBackground(level); });
-        grid->addWidget(levelRow.fixText, row, 3);
-        grid->addWidget(levelRow.fixBackground, row++, 4);
+        grid->addWidget(levelRow.fixText, row, firstColumn + 1);
+        grid->addWidget(levelRow.fixBackground, row, firstColumn + 2);
     }
 
-    grid->setRowMinimumHeight(row++, 4);
-    column.apcaTitle = makeLabel(prefix + QStringLiteral("ApcaTitle"), frame,
-                                 QStringLiteral("APCA, advisory"));
-    column.apcaTitle->setToolTip(
-            QStringLiteral("A draft method, not part of WCAG 2: advice beside the verdicts"));
-    grid->addWidget(column.apcaTitle, row, 0);
+    ++row; // the gap before APCA
     column.lc = makeLabel(prefix + QStringLiteral("Lc"), frame);
     setBold(column.lc, true);
     reserveWidth(column.lc, {QStringLiteral("Lc -888.8"), QStringLiteral("Lc -000.0")});
-    grid->addWidget(column.lc, row++, 1, 1, span - 1);
+    grid->addWidget(column.lc, row++, firstColumn, 1, span);
     column.reading = makeLabel(prefix + QStringLiteral("Reading"), frame);
     QFont italic = column.reading->font();
     italic.setItalic(true);
@@ -406,33 +445,30 @@ QWidget *ContrastChecker::buildColumn(int sample)
     for (const Contrast::ApcaUseRule &rule : Contrast::apcaUseRules)
         readings << QLatin1String(rule.reading);
     reserveWidth(column.reading, readings);
-    grid->addWidget(column.reading, row++, 0, 1, span);
-    grid->addWidget(makeLabel(QString(), frame, QStringLiteral("Least font size")), row, 0);
+    grid->addWidget(column.reading, row++, firstColumn, 1, span);
     column.fontSizes = makeLabel(prefix + QStringLiteral("FontSizes"), frame);
-    QStringList sizes {Contrast::apcaFontSizes(0), Contrast::apcaFontSizes(20)};
+    QStringList sizes {fontSizesText(0), fontSizesText(20)};
     for (const Contrast::ApcaFontRow &fontRow : Contrast::apcaFontTable)
-        sizes << Contrast::apcaFontSizes(fontRow.lc);
+        sizes << fontSizesText(fontRow.lc);
     reserveWidth(column.fontSizes, sizes);
-    grid->addWidget(column.fontSizes, row++, 1, 1, span - 1);
+    grid->addWidget(column.fontSizes, row++, firstColumn, 1, span);
+    auto *uses = new QHBoxLayout;
+    uses->setSpacing(6);
     for (size_t i = 0; i < kApcaUses.size(); ++i) {
-        const Contrast::ApcaUseRule &rule = Contrast::apcaUseRule(kApcaUses[i]);
-        ApcaRow &apcaRow = column.apca[i];
-        apcaRow.use = rule.use;
-        apcaRow.name = makeLabel(
-                prefix + QLatin1String(rule.key) + QStringLiteral("Name"), frame,
-                QStringLiteral("%1, Lc %2").arg(QLatin1String(rule.name)).arg(int(rule.minimum)));
-        grid->addWidget(apcaRow.name, row, 0);
-        apcaRow.verdict = makeLabel(prefix + QLatin1String(rule.key), frame);
-        setBold(apcaRow.verdict, true);
-        grid->addWidget(apcaRow.verdict, row++, 2);
+        column.apca[i] =
+                makeLabel(prefix + QLatin1String(Contrast::apcaUseRule(kApcaUses[i]).key), frame);
+        setBold(column.apca[i], true);
+        reserveWidth(column.apca[i], {QStringLiteral("Pass"), QStringLiteral("Fail")});
+        uses->addWidget(column.apca[i]);
     }
+    uses->addStretch(1);
+    grid->addLayout(uses, row++, firstColumn, 1, span);
 
     column.note = makeLabel(prefix + QStringLiteral("Note"), frame);
+    reserveWidth(column.note, {kNoTextFix});
     // Keeps its line when empty, so the window does not jump as the message comes and goes.
     column.note->setMinimumHeight(column.note->fontMetrics().lineSpacing());
-    grid->addWidget(column.note, row++, 0, 1, span);
-    grid->setColumnStretch(0, 1);
-    return frame;
+    grid->addWidget(column.note, row++, firstColumn, 1, span);
 }
 
 QWidget *ContrastChecker::buildVision(Vision vision)
@@ -453,7 +489,7 @@ QWidget *ContrastChecker::buildVision(Vision vision)
     view.preview->setMinimumWidth(96);
     layout->addWidget(view.preview);
     view.ratios = makeLabel(name + QStringLiteral("Ratios"), box);
-    reserveWidth(view.ratios, {QStringLiteral("1: 88.88:1")});
+    reserveWidth(view.ratios, {QStringLiteral("1: 88.88:1  2: 88.88:1")});
     layout->addWidget(view.ratios);
     return box;
 }
@@ -514,7 +550,7 @@ void ContrastChecker::refresh()
         view.preview->setColors(toQColor(Contrast::simulate(background, vision)),
                                 {toQColor(Contrast::simulate(samples[0], vision)),
                                  toQColor(Contrast::simulate(samples[1], vision))});
-        view.ratios->setText(QStringLiteral("1: %1\n2: %2")
+        view.ratios->setText(QStringLiteral("1: %1  2: %2")
                                      .arg(Contrast::formatRatio(Contrast::seenRatio(
                                                   samples[0], background, vision)),
                                           Contrast::formatRatio(Contrast::seenRatio(
@@ -575,9 +611,9 @@ void ContrastChecker::refreshColumn(int sample)
     const double lc = Contrast::apcaContrast(text, background);
     column.lc->setText(Contrast::formatLc(lc));
     column.reading->setText(Contrast::apcaReading(lc));
-    column.fontSizes->setText(Contrast::apcaFontSizes(lc));
-    for (const ApcaRow &row : column.apca)
-        setVerdict(row.verdict, Contrast::apcaUse(lc) >= row.use);
+    column.fontSizes->setText(fontSizesText(lc));
+    for (size_t i = 0; i < kApcaUses.size(); ++i)
+        setVerdict(column.apca[i], Contrast::apcaUse(lc) >= kApcaUses[i]);
 
     column.note->setText(someLevelOutOfReach ? kNoTextFix : QString());
     QPalette notePalette = column.note->palette();
@@ -627,14 +663,18 @@ QString ContrastChecker::report() const
         lines << QString();
         lines << QStringLiteral("Text Sample %1 on the background").arg(sample);
         lines << QStringLiteral("Contrast ratio: %1").arg(column.ratio->text());
-        for (const LevelRow &row : column.levels)
+        for (size_t i = 0; i < column.levels.size(); ++i)
             lines << QStringLiteral("%1, %2: %3")
-                             .arg(row.name->text(), row.minimum->text(), row.verdict->text());
+                             .arg(m_rowNames.levels[i]->text(), m_rowNames.minimums[i]->text(),
+                                  column.levels[i].verdict->text());
         lines << QStringLiteral("%1: %2, %3")
-                         .arg(column.apcaTitle->text(), column.lc->text(), column.reading->text());
-        lines << QStringLiteral("Least font size: %1").arg(column.fontSizes->text());
-        for (const ApcaRow &row : column.apca)
-            lines << QStringLiteral("%1: %2").arg(row.name->text(), row.verdict->text());
+                         .arg(m_rowNames.apca->text(), column.lc->text(), column.reading->text());
+        lines << QStringLiteral("%1: %2").arg(m_rowNames.fontSizes->text(),
+                                              column.fontSizes->text());
+        QStringList verdicts;
+        for (const QLabel *verdict : column.apca)
+            verdicts << verdict->text();
+        lines << QStringLiteral("%1: %2").arg(m_rowNames.apcaUses->text(), verdicts.join(u", "));
         if (!column.note->text().isEmpty())
             lines << column.note->text();
     }
@@ -646,10 +686,8 @@ QString ContrastChecker::report() const
     lines << QString();
     lines << findChild<QLabel *>(QStringLiteral("VisionTitle"))->text();
     for (Vision vision : Contrast::allVisions) {
-        const QStringList ratios =
-                m_visions[size_t(vision)].ratios->text().split(QLatin1Char('\n'));
-        lines << QStringLiteral("%1: Sample %2, Sample %3")
-                         .arg(Contrast::visionName(vision), ratios.value(0), ratios.value(1));
+        lines << QStringLiteral("%1: %2").arg(Contrast::visionName(vision),
+                                              m_visions[size_t(vision)].ratios->text());
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
@@ -671,10 +709,12 @@ void ContrastChecker::open()
 
 void ContrastChecker::placeBesideForm()
 {
+    ensurePolished(); // the style's fonts and margins decide the size
     adjustSize();
     const QRect form = m_form->frameGeometry();
-    // Before the first show the frame is not known yet; the client size is close enough.
-    const QSize outer = frameGeometry().size().expandedTo(size());
+    // Before the first show the frame is not known yet; the main window's is the best guess.
+    const QSize formFrame = m_form->frameGeometry().size() - m_form->size();
+    const QSize outer = frameGeometry().size().expandedTo(size() + formFrame);
     constexpr int gap = 6;
     QPoint at(form.right() + 1 + gap, form.top());
     if (const QScreen *screen = m_form->screen()) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -90,17 +91,9 @@ protected:
 private:
     struct LevelRow
     {
-        QLabel *name = nullptr;
-        QLabel *minimum = nullptr;
         QLabel *verdict = nullptr;
         QPushButton *fixText = nullptr;
         QPushButton *fixBackground = nullptr;
-    };
-    struct ApcaRow
-    {
-        Tintora::Contrast::ApcaUse use;
-        QLabel *name = nullptr;
-        QLabel *verdict = nullptr;
     };
     struct Column
     {
@@ -110,11 +103,10 @@ private:
         ContrastStrip *strip = nullptr;
         QLabel *ratio = nullptr;
         std::array<LevelRow, Tintora::Contrast::allLevels.size()> levels;
-        QLabel *apcaTitle = nullptr;
         QLabel *lc = nullptr;
         QLabel *reading = nullptr;
-        QLabel *fontSizes = nullptr;
-        std::array<ApcaRow, 3> apca;
+        QLabel *fontSizes = nullptr;     // at weights 400 and 700
+        std::array<QLabel *, 3> apca {}; // as kApcaUses
         QLabel *note = nullptr;
     };
     struct VisionView
@@ -122,8 +114,18 @@ private:
         ContrastPreview *preview = nullptr;
         QLabel *ratios = nullptr;
     };
+    // The names of the table's rows, shared by both samples.
+    struct RowNames
+    {
+        std::array<QLabel *, Tintora::Contrast::allLevels.size()> levels {};
+        std::array<QLabel *, Tintora::Contrast::allLevels.size()> minimums {};
+        QLabel *apca = nullptr;
+        QLabel *fontSizes = nullptr;
+        QLabel *apcaUses = nullptr;
+    };
 
-    QWidget *buildColumn(int sample);
+    QWidget *buildTable();
+    void buildColumn(QGridLayout *grid, int sample, int firstColumn);
     QWidget *buildVision(Tintora::Contrast::Vision vision);
     void refresh();
     void refreshColumn(int sample);
@@ -139,6 +141,7 @@ private:
     ContrastStrip *m_backgroundStrip = nullptr;
     QLabel *m_backgroundNote = nullptr;
     std::array<Column, 2> m_columns;
+    RowNames m_rowNames;
     QLabel *m_textAgainstTextRatio = nullptr;
     QLabel *m_textAgainstText = nullptr;
     QLabel *m_largeText = nullptr;

@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cmath>
@@ -62,9 +63,17 @@ QSize ContrastStrip::minimumSizeHint() const
     return {labelWidth() + 64, sizeHint().height()};
 }
 
+int ContrastStrip::markedCell() const
+{
+    if (m_hasPicked && m_color == m_picked && m_pickedCell < m_strip.cells())
+        return m_pickedCell;
+    return m_strip.cellOf(m_color);
+}
+
 void ContrastStrip::setColors(ColorValue color, const std::vector<ColorValue> &against)
 {
-    const bool ownPick = m_hasPicked && color == m_picked;
+    // Applying a pick first selects its target, whose old color passes by on the way.
+    const bool ownPick = m_picking || (m_hasPicked && color == m_picked);
     if (!ownPick)
         m_hasPicked = false;
     const bool newHue = !ownPick && (m_strip.isEmpty() || color != m_strip.hueOf());
@@ -144,12 +153,21 @@ void ContrastStrip::pickAt(int x)
         return;
     const int cell = std::clamp(x - cellArea().left(), 0, m_strip.cells() - 1);
     const ColorValue picked = m_strip.color(cell);
-    if (m_hasPicked && picked == m_picked && picked == m_color)
-        return; // the mouse moved within the cell, or onto one of the same color
+    if (m_hasPicked && picked == m_picked && picked == m_color) {
+        if (cell != m_pickedCell) { // onto another cell of the same color: the mark follows
+            m_pickedCell = cell;
+            update();
+        }
+        return;
+    }
     m_picked = picked;
+    m_pickedCell = cell;
     m_hasPicked = true;
-    if (onPick)
+    if (onPick) {
+        m_picking = true;
+        const auto done = qScopeGuard([this] { m_picking = false; });
         onPick(picked);
+    }
 }
 
 void ContrastStrip::mousePressEvent(QMouseEvent *event)

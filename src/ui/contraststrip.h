@@ -38,7 +38,9 @@ public:
     const std::vector<Range> &ranges(size_t band) const { return m_ranges.at(band); }
     // Where the cells are drawn: cell i is the column left() + i, in the widget's pixels.
     QRect cellArea() const;
-    int markedCell() const { return m_strip.cellOf(m_color); }
+    // The cell the current color was picked from, else the one nearest its lightness: near
+    // black many cells round to the same 8-bit color.
+    int markedCell() const;
 
     // Runs inside the event's handler with the picked color.
     std::function<void(ColorValue)> onPick;
@@ -61,8 +63,10 @@ private:
     Tintora::Contrast::LightnessStrip m_strip;
     ColorValue m_color = 0;
     ColorValue m_picked = 0;
+    int m_pickedCell = 0;
     bool m_hasPicked = false;
     bool m_dragging = false;
+    bool m_picking = false; // within onPick: the colors the update cycle passes through are ours
     std::vector<ColorValue> m_against;
     std::array<std::vector<Range>, kBands.size()> m_ranges;
     QImage m_cells;
