@@ -598,22 +598,16 @@ void tst_Contrast::fixBackgroundKeepsHueAndIsNearest()
 void tst_Contrast::fixBackgroundImpossible()
 {
     // Against black a background needs a luminance of at least 0.3 for 7:1, against white at
-    // most 0.1: no color has both.
+    // most 0.1: no color has both, whatever its hue.
     const std::array<ColorValue, 2> blackAndWhite {hex("#000000"), hex("#FFFFFF")};
-    for (const char *c : {"#808080", "#D9822B", "#000044", "#FFFFFF"}) {
-        QVERIFY(!fixBackgroundColor(hex(c), blackAndWhite, Level::AaaNormal));
-        QVERIFY(!fixBackgroundColor(hex(c), blackAndWhite, Level::AaaLarge)
-                == !fixBackgroundColor(hex(c), blackAndWhite, Level::AaNormal));
-    }
-    // 4.5 leaves a sliver between them: the grays #757575 and #767676.
+    for (const char *c : {"#808080", "#D9822B", "#000044", "#FFFFFF"})
+        QVERIFY2(!fixBackgroundColor(hex(c), blackAndWhite, Level::AaaNormal), c);
+    // 4.5 leaves a sliver between them, which the grays #757575 and #767676 hit.
     QCOMPARE(fixBackgroundColor(hex("#000000"), blackAndWhite, Level::AaNormal),
              std::optional<ColorValue>(hex("#757575")));
-    // Two texts close in luminance, one dark and one light of the pair's middle.
+    // Two texts close in luminance, one darker and one lighter than any middle could serve.
     const std::array<ColorValue, 2> close {hex("#333333"), hex("#CCCCCC")};
     QVERIFY(!fixBackgroundColor(hex("#808080"), close, Level::AaNormal));
-    QVERIFY(fixBackgroundColor(hex("#808080"), close, Level::AaLarge) == std::nullopt
-            || reaches(hex("#333333"), *fixBackgroundColor(hex("#808080"), close, Level::AaLarge),
-                       3.0));
 }
 
 void tst_Contrast::lightnessLine()
