@@ -3,6 +3,7 @@
 
 #include "color/color.h"
 
+#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -33,7 +34,9 @@ public:
     ColorValue hueOf() const { return m_hueOf; }
     int cells() const { return int(m_colors.size()); }
     bool isEmpty() const { return m_colors.empty(); }
-    ColorValue color(int cell) const { return m_colors.at(size_t(cell)); }
+    // A cell outside the strip counts as its nearest end, so that no pixel can miss (the strip
+    // is painted from this, and paint code must not throw). Not for an empty strip.
+    ColorValue color(int cell) const { return m_colors[size_t(std::clamp(cell, 0, cells() - 1))]; }
     double lightnessOf(int cell) const;
 
     // The cell whose lightness is nearest the color's: where the color stands on the strip.

@@ -252,10 +252,10 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     pair->setSpacing(8);
     auto *pairName =
             makeLabel(QStringLiteral("TextAgainstTextName"), this,
-                      QStringLiteral("Text against text, Sample 1 on Sample 2, %1:1")
+                      QStringLiteral("Text against text (a link among body text), %1:1")
                               .arg(Contrast::formatMinimum(Contrast::textAgainstTextMinimum)));
-    pairName->setToolTip(QStringLiteral("A link among body text, told apart by color alone, "
-                                        "needs 3:1 against the text around it"));
+    pairName->setToolTip(QStringLiteral("Text Sample 1 against Text Sample 2: a link told apart "
+                                        "from the text around it by color alone needs 3:1"));
     pair->addWidget(pairName);
     m_textAgainstTextRatio = makeLabel(QStringLiteral("TextAgainstTextRatio"), this);
     setBold(m_textAgainstTextRatio, true);
