@@ -296,7 +296,7 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     // A tool belongs to its window: it follows the main window's hiding and showing.
     form->installEventFilter(this);
     // The main window's "Disable Hints" holds here too.
-    new WindowEventFilter(this, [this](QWidget *, QEvent *event) {
+    m_eventFilter = std::make_unique<WindowEventFilter>(this, [this](QWidget *, QEvent *event) {
         return event->type() == QEvent::ToolTip && !m_form->showHints();
     });
     refresh();

@@ -5,6 +5,7 @@
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "lists/colorlistmodel.h"
+#include "ui/contrastchecker.h"
 #include "ui/lookandfeel.h"
 
 #include <QAction>
@@ -59,7 +60,11 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
     setOuterSize(scaled(295), scaled(383));
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The tools go first, while the window they follow is still whole.
+    delete m_contrastChecker;
+}
 
 void TForm1::buildLayout()
 {
