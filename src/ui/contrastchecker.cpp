@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/controls.h"
+#include "app/desktop.h"
 #include "ui/lookandfeel.h"
 #include "ui/tform1.h"
 
@@ -452,6 +453,8 @@ void ContrastChecker::open()
 void ContrastChecker::placeBesideForm()
 {
     adjustSize();
+    if (!Tintora::Desktop::canPlaceWindows())
+        return; // the compositor puts the window where it sees fit
     const QRect form = m_form->frameGeometry();
     // Before the first show the frame is not known yet; the client size is close enough.
     const QSize outer = frameGeometry().size().expandedTo(size());

@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/controls.h"
+#include "app/desktop.h"
 #include "app/dialogs.h"
 #include "lists/colorlistmodel.h"
 #include "ui/lookandfeel.h"
@@ -42,6 +43,7 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(systemFont(13));
     setToolTipDuration(-1);
+    setWindowIcon(Desktop::icon());
 
     buildLayout();
     buildMenu();
@@ -239,6 +241,13 @@ void TForm1::buildMenu()
     RollUp1 = makeItem(options, "RollUp1", QLatin1String(kRollUpCaption));
     StayonTop1 = makeItem(options, "StayonTop1", QStringLiteral("Stay on &Top"));
     StayonTop1->setCheckable(true);
+    if (!Desktop::canKeepAbove()) {
+        // Said where the user looks for it: as the item's hint in the menu.
+        StayonTop1->setEnabled(false);
+        StayonTop1->setToolTip(Desktop::keepAboveUnavailableHint());
+        StayonTop1->setStatusTip(Desktop::keepAboveUnavailableHint());
+        options->setToolTipsVisible(true);
+    }
     DisableHints1 = makeItem(options, "DisableHints1", QLatin1String(kDisableHintsCaption));
     EnableLists1 = makeItem(options, "EnableLists1", QLatin1String(kEnableListsCaption));
     ContrastChecker1 = makeItem(options, "ContrastChecker1", QStringLiteral("Contrast &Checker"),
