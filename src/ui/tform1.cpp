@@ -60,7 +60,12 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
     setOuterSize(scaled(295), scaled(383));
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The filter calls into this window; while QWidget's destructor removes the children it
+    // would still be told of them, after this window's own part is gone.
+    qDeleteAll(findChildren<WindowEventFilter *>(Qt::FindDirectChildrenOnly));
+}
 
 void TForm1::buildLayout()
 {
