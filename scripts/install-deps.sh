@@ -9,7 +9,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
 case "${1:-}" in
 test) packages+=(clang libclang-rt-14-dev clang-format clang-tidy xvfb xauth x11-utils openbox
-                 dbus-daemon) ;;
+                 dbus-daemon weston qt6-wayland desktop-file-utils appstream man-db dpkg-dev
+                 lintian file) ;;
 bench) packages+=(libbenchmark-dev xvfb xauth x11-utils) ;;
 esac
 

@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/controls.h"
+#include "app/desktop.h"
 #include "ui/contraststrip.h"
 #include "ui/lookandfeel.h"
 #include "ui/tform1.h"
@@ -711,6 +712,8 @@ void ContrastChecker::placeBesideForm()
 {
     ensurePolished(); // the style's fonts and margins decide the size
     adjustSize();
+    if (!Tintora::Desktop::canPlaceWindows())
+        return; // the compositor puts the window where it sees fit
     const QRect form = m_form->frameGeometry();
     // Before the first show the frame is not known yet; the main window's is the best guess.
     const QSize formFrame = m_form->frameGeometry().size() - m_form->size();

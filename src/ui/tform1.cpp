@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/controls.h"
+#include "app/desktop.h"
 #include "app/dialogs.h"
 #include "lists/colorlistmodel.h"
 #include "ui/contrastchecker.h"
@@ -43,6 +44,7 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(systemFont(13));
     setToolTipDuration(-1);
+    setWindowIcon(Desktop::icon());
 
     buildLayout();
     buildMenu();
@@ -245,6 +247,13 @@ void TForm1::buildMenu()
     RollUp1 = makeItem(options, "RollUp1", QLatin1String(kRollUpCaption));
     StayonTop1 = makeItem(options, "StayonTop1", QStringLiteral("Stay on &Top"));
     StayonTop1->setCheckable(true);
+    if (!Desktop::canKeepAbove()) {
+        // Said where the user looks for it: as the item's hint in the menu.
+        StayonTop1->setEnabled(false);
+        StayonTop1->setToolTip(Desktop::keepAboveUnavailableHint());
+        StayonTop1->setStatusTip(Desktop::keepAboveUnavailableHint());
+        options->setToolTipsVisible(true);
+    }
     DisableHints1 = makeItem(options, "DisableHints1", QLatin1String(kDisableHintsCaption));
     EnableLists1 = makeItem(options, "EnableLists1", QLatin1String(kEnableListsCaption));
     ContrastChecker1 = makeItem(options, "ContrastChecker1", QStringLiteral("Contrast &Checker"),
@@ -384,10 +393,16 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::fitToFrame()
 {
-    if (++m_frameChecks >= 40 || !isVisible())
+    // Looked for until a frame has been fitted, for ten seconds at most (a busy machine is slow
+    // to frame a window; without a window manager no frame ever comes).
+    if (!isVisible() || ++m_frameChecks >= 200) {
         m_frameTimer.stop();
-    if (isVisible() && frameGeometry().size() - size() != m_frameOfOuterSize)
+        return;
+    }
+    if (frameGeometry().size() - size() != m_frameOfOuterSize)
         applyOuterSize();
+    else if (!m_frameOfOuterSize.isEmpty())
+        m_frameTimer.stop();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
