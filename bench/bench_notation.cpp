@@ -66,9 +66,13 @@ const bool registered = [] {
         benchmark::RegisterBenchmark((std::string("BM_ParseNotation/") + formName(form)).c_str(),
                                      parseForm, form);
     }
-    for (const char *text : {"rebeccapurple", "  oklch(70% 0.1 250)  ", "hsl(0.25turn 50% 50%)",
-                             "color(display-p3 1 0 0)", "lab(50 100 -100)"})
-        benchmark::RegisterBenchmark((std::string("BM_ParseText/") + text).c_str(), parseText,
+    const std::pair<const char *, const char *> texts[] = {
+            {"Named", "rebeccapurple"},           {"OklchPercent", "  oklch(70% 0.1 250)  "},
+            {"HslTurn", "hsl(0.25turn 50% 50%)"}, {"DisplayP3Mapped", "color(display-p3 1 0 0)"},
+            {"LabMapped", "lab(50 100 -100)"},
+    };
+    for (const auto &[name, text] : texts)
+        benchmark::RegisterBenchmark((std::string("BM_ParseText/") + name).c_str(), parseText,
                                      text);
     return true;
 }();
