@@ -23,12 +23,12 @@ enum class Form {
     HexBare,      // FF8000
     Rgb,          // rgb(255 128 0)
     RgbCommas,    // rgb(255, 128, 0)
-    Hsl,          // hsl(30.12 100% 50%)
-    Hwb,          // hwb(30.12 0% 0%)
-    Lab,          // lab(67.05 42.83 74.03)  CIE Lab, D50, L 0..100
-    Lch,          // lch(67.05 85.53 59.94)
-    Oklab,        // oklab(0.73 0.09 0.15)   L 0..1
-    Oklch,        // oklch(0.73 0.18 58.98)
+    Hsl,          // hsl(30 100% 50%)
+    Hwb,          // hwb(30 0% 0%)
+    Lab,          // lab(68 46 75)            CIE Lab, D50, L 0..100
+    Lch,          // lch(67.8 88 59)
+    Oklab,        // oklab(0.732 0.112 0.15)  L 0..1
+    Oklch,        // oklch(0.732 0.186 53)
     ColorSrgb,    // color(srgb 1 0.5 0)
     HexNumber,    // 0xFF8000
     Bytes,        // 255, 128, 0
