@@ -81,8 +81,8 @@ private slots:
     void refusesNonColors();
     void readsBareFormsOnlyOutsideCss();
     void knowsTheNamedColors();
-    void mapsGamutLikeTheSpecification_data();
-    void mapsGamutLikeTheSpecification();
+    void mapsGamutLikeCssColor4_data();
+    void mapsGamutLikeCssColor4();
     void writesEachForm_data();
     void writesEachForm();
     void roundTripsSample();
@@ -95,7 +95,7 @@ void tst_Notation::readsColors_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    // Examples of the CSS Color 4 specification (its sample chart in Lab, LCH, Oklab and
+    // Examples of CSS Color 4 (its sample chart in Lab, LCH, Oklab and
     // Oklch), with the sRGB values it gives for them, rounded to 8 bits.
     QTest::newRow("lab chart 1") << "lab(29.2345% 39.3825 20.0664)"
                                  << "#7D2329";
@@ -338,7 +338,7 @@ void tst_Notation::knowsTheNamedColors()
     QCOMPARE(shown(parseCssColor(u"rebeccapurple")), QStringLiteral("#663399"));
 }
 
-void tst_Notation::mapsGamutLikeTheSpecification_data()
+void tst_Notation::mapsGamutLikeCssColor4_data()
 {
     // Expected: the CSS Color 4 gamut-mapping algorithm worked step by step, apart from this
     // program, on the same inputs, and rounded; clipped: what cutting off the channels gives.
@@ -387,7 +387,7 @@ void tst_Notation::mapsGamutLikeTheSpecification_data()
                                  << "#090F00";
 }
 
-void tst_Notation::mapsGamutLikeTheSpecification()
+void tst_Notation::mapsGamutLikeCssColor4()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);

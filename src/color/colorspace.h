@@ -6,14 +6,14 @@
 #include <array>
 
 // The color spaces of CSS Color Level 4 and the conversions between them, in doubles, after
-// the specification's published sample code (the same matrices, white points and transfer
+// the published CSS Color 4 sample code (the same matrices, white points and transfer
 // functions), and its gamut mapping into sRGB. Plain functions; nothing here allocates.
 namespace Tintora::ColorSpace {
 
 using Triple = std::array<double, 3>;
 
 // ---- sRGB and the other RGB spaces: gamma-encoded <-> linear light ----
-// The transfer functions are extended to negative values by reflection, as the specification
+// The transfer functions are extended to negative values by reflection, as CSS Color 4
 // does, so that colors outside a gamut keep their meaning on the way through.
 
 double srgbToLinear(double encoded);
