@@ -233,6 +233,8 @@ void TForm1::buildMenu()
     edit->setObjectName(QStringLiteral("Edit2"));
     Copy1 = makeItem(edit, "Copy1", QStringLiteral("&Copy to Clipboard"),
                      QKeySequence(Qt::CTRL | Qt::Key_C));
+    PickScreen1 = makeItem(edit, "PickScreen1", QStringLiteral("Pick From &Screen"),
+                           QKeySequence(Qt::CTRL | Qt::Key_P));
 
     QMenu *options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
@@ -288,6 +290,7 @@ void TForm1::wireHandlers()
     onTrigger(Contents1, [this] { Contents1Click(); });
     onTrigger(About1, [this] { About1Click(); });
     onTrigger(ContrastChecker1, [this] { ContrastChecker1Click(); });
+    onTrigger(PickScreen1, [this] { PickScreen1Click(); });
 }
 
 ColorRequest TForm1::ColorDialog1() const
@@ -405,10 +408,11 @@ bool TForm1::filterEvent(QEvent *event)
 
     if (event->type() == QEvent::ShortcutOverride) {
         // The menu's shortcuts work from anywhere in the window: a text field must not take
-        // Ctrl+C or Ctrl+X for itself. Leaving the override unaccepted lets the menu have it.
+        // Ctrl+C, Ctrl+X or Ctrl+P for itself. Leaving the override unaccepted lets the menu
+        // have it.
         const auto *key = static_cast<QKeyEvent *>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (const QAction *action : {Copy1, Exit1}) {
+        for (const QAction *action : {Copy1, Exit1, PickScreen1}) {
             if (action->isEnabled() && action->shortcut() == pressed)
                 return true;
         }

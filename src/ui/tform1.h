@@ -23,6 +23,7 @@ class Edit;
 class Label;
 class RadioButton;
 class ScrollBar;
+class ScreenPicker;
 class Shape;
 class StringGrid;
 } // namespace Tintora
@@ -37,6 +38,7 @@ class ContrastChecker;
 //   ui/tform1_files.cpp     the list files and the questions before loading and closing
 //   ui/tform1_commands.cpp  the window commands: full list, roll up, stay on top, hints,
 //                           clipboard, help, About, exit; and the contrast checker
+//   ui/tform1_picker.cpp    picking a color from anywhere on the screen
 // The rules they follow that need no window are in lists/listrules.h.
 class TForm1 : public QMainWindow
 {
@@ -98,6 +100,11 @@ public:
 
     // Contrast checker.
     void ContrastChecker1Click();
+
+    // Picking from the screen: into the active target, or into a given one, which is selected
+    // first as its radio button selects it. The color arrives later, through applyColor.
+    void PickScreen1Click();
+    void pickColorFor(SampleTarget target);
 
     // The captions that show a state. Each is set in one place, together with the flag it
     // stands for; no decision is taken by reading a caption back.
@@ -205,8 +212,14 @@ private:
     QAction *Contents1 = nullptr;
     QAction *About1 = nullptr;
     QAction *ContrastChecker1 = nullptr;
+    QAction *PickScreen1 = nullptr;
 
     QPointer<ContrastChecker> m_contrastChecker;
+
+    // Made at the first pick: start-up pays for no screen grab, overlay or D-Bus call.
+    void startScreenPick(SampleTarget target);
+    Tintora::ScreenPicker *m_screenPicker = nullptr;
+    SampleTarget m_pickTarget = SampleTarget::Background;
 
     // Colors.
     int m_pixelsPerInch = 0;
