@@ -4,6 +4,7 @@
 #include "app/portalcolorpicker.h"
 #include "color/loupe.h"
 #include "core/error.h"
+#include "core/memory.h"
 #include "ui/pickeroverlay.h"
 
 #include <QCursor>
@@ -262,7 +263,9 @@ void ScreenPicker::finish(std::optional<Color::ColorValue> color)
     for (PickerOverlay *overlay : std::exchange(m_overlays, {})) {
         overlay->releaseKeyboard();
         overlay->hide();
-        overlay->deleteLater(); // it may be the one whose event is running
+        // The picture goes with its overlay, which may be the one whose event is running.
+        connect(overlay, &QObject::destroyed, this, [] { Memory::releaseAfterPicture(); });
+        overlay->deleteLater();
     }
     m_current = nullptr;
     m_pressed = Qt::NoButton;
