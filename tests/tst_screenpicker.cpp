@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -213,13 +214,15 @@ void tst_ScreenPicker::picksThePixelUnderThePointer()
              qPrintable(QStringLiteral("%1,%2").arg(under.x()).arg(under.y())));
     QVERIFY(!overlay->loupeBox().isEmpty());
 
+    const QPointer<PickerOverlay> gone = overlay;
     QTest::keyClick(overlay, Qt::Key_Return);
     QVERIFY(picker()->overlays().isEmpty());
+    QVERIFY(!gone->isVisible());
     QCOMPARE(hex(), hexOf(PatternWindow::colorAt(under)));
     QCOMPARE(f.form->backgroundColor(), PatternWindow::colorAt(under));
     QCOMPARE(f.child<QLineEdit>("Rval")->text(), QString::number(under.x() & 255));
     QTRY_VERIFY(f.form->isActiveWindow());
-    QVERIFY(!overlay->isVisible());
+    QTRY_VERIFY(!gone); // and its picture with it
     VERIFY_NO_SURPRISES(f.dialogs);
 }
 

@@ -58,7 +58,12 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
     setOuterSize(scaled(295), scaled(383));
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The filter calls into this window; from here on only the QMainWindow part would be left
+    // to call, while Qt still sends the events of the children it deletes.
+    qDeleteAll(findChildren<WindowEventFilter *>(Qt::FindDirectChildrenOnly));
+}
 
 void TForm1::buildLayout()
 {
