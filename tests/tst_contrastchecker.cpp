@@ -5,6 +5,8 @@
 #include "lists/colorlistmodel.h"
 #include "ui/contrastchecker.h"
 #include "ui/contraststrip.h"
+#include "ui/pickeroverlay.h"
+#include "ui/screenpicker.h"
 #include "ui/tform1.h"
 
 #include <QAction>
@@ -49,6 +51,8 @@ private slots:
     void reportIsWhatTheWindowShows();
     void keepsItsSizeAsVerdictsFlip();
     void ownTextsReadableInLightAndDarkPalettes();
+    void pickButtonsPickForTheirTarget_data();
+    void pickButtonsPickForTheirTarget();
     void escapeClosesAndHintsFollowTheMainWindow();
 
 private:
@@ -809,6 +813,40 @@ void tst_ContrastChecker::escapeClosesAndHintsFollowTheMainWindow()
     QTest::keyClick(c, Qt::Key_Escape);
     QVERIFY(!c->isVisible());
     QVERIFY(f.form->isVisible());
+}
+
+void tst_ContrastChecker::pickButtonsPickForTheirTarget_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("radio");
+    QTest::newRow("background") << "BackgroundPick"
+                                << "RadioButton1";
+    QTest::newRow("sample 1") << "Sample1Pick"
+                              << "RadioButton2";
+    QTest::newRow("sample 2") << "Sample2Pick"
+                              << "RadioButton3";
+}
+
+void tst_ContrastChecker::pickButtonsPickForTheirTarget()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, radio);
+    ContrastChecker *c = openChecker();
+    if (radio == u"RadioButton1")
+        clickRadio("RadioButton2"); // so that the button has a target to change to
+    auto *pick = c->findChild<QPushButton *>(button);
+    QVERIFY(pick);
+    QTest::mouseClick(pick, Qt::LeftButton);
+    QVERIFY(f.child<RadioButton>(qPrintable(radio))->isChecked());
+    // The screens are frozen under the loupe; Esc gives them back and changes nothing.
+    auto *picker = f.form->findChild<ScreenPicker *>();
+    QVERIFY(picker);
+    QVERIFY(picker->picking());
+    const QString hex = f.child<Edit>("Edit1")->text();
+    QVERIFY(!picker->overlays().isEmpty());
+    QTest::keyClick(picker->overlays().constFirst(), Qt::Key_Escape);
+    QTRY_VERIFY(!picker->picking());
+    QCOMPARE(f.child<Edit>("Edit1")->text(), hex);
 }
 
 QTEST_MAIN(tst_ContrastChecker)

@@ -35,4 +35,11 @@ public:
     using Error::Error;
 };
 
+// No color could be picked from the screen on this desktop.
+class PickError : public Error
+{
+public:
+    using Error::Error;
+};
+
 } // namespace Tintora

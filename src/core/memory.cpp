@@ -21,4 +21,11 @@ void releaseAfterList(qsizetype entries)
 #endif
 }
 
+void releaseAfterPicture()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
 } // namespace Tintora::Memory

@@ -12,4 +12,9 @@ namespace Tintora::Memory {
 // small list it does nothing.
 void releaseAfterList(qsizetype entries);
 
+// A picture of a 4K screen (3840 x 2160, 32 MB) is just below the size whose memory the
+// allocator returns at once, and a pick holds two (the picture and what shows it): without this,
+// every pick after the first would leave the window 60 MB larger.
+void releaseAfterPicture();
+
 } // namespace Tintora::Memory

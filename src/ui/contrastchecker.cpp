@@ -235,6 +235,8 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     m_backgroundNote = makeLabel(QStringLiteral("BackgroundNote"), this);
     reserveWidth(m_backgroundNote, {noBackgroundFix(4.5)});
     m_backgroundHeader->addWidget(m_backgroundNote, 1, Qt::AlignRight);
+    m_backgroundHeader->addWidget(
+            makePickButton(QStringLiteral("BackgroundPick"), Color::SampleTarget::Background));
     layout->addLayout(m_backgroundHeader);
 
     m_backgroundStrip = new ContrastStrip(this);
@@ -363,6 +365,15 @@ QWidget *ContrastChecker::buildTable()
     return frame;
 }
 
+QPushButton *ContrastChecker::makePickButton(const QString &name, Color::SampleTarget target)
+{
+    auto *button = new QPushButton(QStringLiteral("Pick"), this);
+    button->setObjectName(name);
+    button->setToolTip(QStringLiteral("Pick this color from anywhere on the screen"));
+    onClick(button, [this, target] { m_form->pickColorFor(target); });
+    return button;
+}
+
 void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn)
 {
     const QString prefix = QStringLiteral("Sample%1").arg(sample);
@@ -379,6 +390,9 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     reserveWidth(column.title, {QStringLiteral("Text Sample %1%2").arg(sample).arg(kSelected)});
     column.title->setFont(font());
     column.header->addWidget(column.title, 1);
+    column.header->addWidget(makePickButton(prefix + QStringLiteral("Pick"),
+                                            sample == 1 ? Color::SampleTarget::TextSample1
+                                                        : Color::SampleTarget::TextSample2));
     grid->addLayout(column.header, 0, firstColumn, 1, span);
 
     column.preview = new ContrastPreview(frame);

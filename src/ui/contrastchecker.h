@@ -129,6 +129,8 @@ private:
     };
 
     QWidget *buildTable();
+    // A button that selects the target and picks its color from the screen.
+    QPushButton *makePickButton(const QString &name, Tintora::Color::SampleTarget target);
     void buildColumn(QGridLayout *grid, int sample, int firstColumn);
     QWidget *buildVision(Tintora::Contrast::Vision vision);
     void refresh();

@@ -242,6 +242,8 @@ void TForm1::buildMenu()
     Copy1 = makeItem(edit, "Copy1", QStringLiteral("&Copy to Clipboard"),
                      QKeySequence(Qt::CTRL | Qt::Key_C));
     buildNotationMenu(edit);
+    PickScreen1 = makeItem(edit, "PickScreen1", QStringLiteral("Pick From &Screen"),
+                           QKeySequence(Qt::CTRL | Qt::Key_P));
 
     QMenu *options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
@@ -304,6 +306,7 @@ void TForm1::wireHandlers()
     onTrigger(Contents1, [this] { Contents1Click(); });
     onTrigger(About1, [this] { About1Click(); });
     onTrigger(ContrastChecker1, [this] { ContrastChecker1Click(); });
+    onTrigger(PickScreen1, [this] { PickScreen1Click(); });
     wireNotations();
 }
 
@@ -428,11 +431,11 @@ bool TForm1::filterEvent(QEvent *event)
 
     if (event->type() == QEvent::ShortcutOverride) {
         // The menu's shortcuts work from anywhere in the window: a text field must not take
-        // Ctrl+C, Ctrl+X or Ctrl+Shift+V for itself. Leaving the override unaccepted lets the menu
-        // have it.
+        // Ctrl+C, Ctrl+X, Ctrl+P or Ctrl+Shift+V for itself. Leaving the override unaccepted lets
+        // the menu have it.
         const auto *key = static_cast<QKeyEvent *>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (const QAction *action : {Copy1, Exit1, PasteColor1}) {
+        for (const QAction *action : {Copy1, Exit1, PickScreen1, PasteColor1}) {
             if (action->isEnabled() && action->shortcut() == pressed)
                 return true;
         }

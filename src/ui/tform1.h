@@ -30,6 +30,7 @@ class Label;
 class RadioButton;
 class WindowEventFilter;
 class ScrollBar;
+class ScreenPicker;
 class Shape;
 class StringGrid;
 } // namespace Tintora
@@ -45,6 +46,7 @@ class ContrastChecker;
 //   ui/tform1_commands.cpp  the window commands: full list, roll up, stay on top, hints,
 //                           clipboard, help, About, exit; and the contrast checker
 //   ui/tform1_notations.cpp colors as text: Copy As, Paste Color, drag and drop
+//   ui/tform1_picker.cpp    picking a color from anywhere on the screen
 // The rules they follow that need no window are in lists/listrules.h.
 class TForm1 : public QMainWindow
 {
@@ -118,6 +120,10 @@ public:
     // The color that clipboard or drag data carries; throws Tintora::Error naming the text when
     // it is not a color.
     static ColorValue colorFromMimeData(const QMimeData *data);
+    // Picking from the screen: into the active target, or into a given one, which is selected
+    // first as its radio button selects it. The color arrives later, through applyColor.
+    void PickScreen1Click();
+    void pickColorFor(SampleTarget target);
 
     // The captions that show a state. Each is set in one place, together with the flag it
     // stands for; no decision is taken by reading a caption back.
@@ -230,9 +236,15 @@ private:
     QMenu *CopyAs1 = nullptr;
     QAction *PasteColor1 = nullptr;
     std::vector<std::pair<QAction *, Tintora::Notation::Form>> m_copyAsItems;
+    QAction *PickScreen1 = nullptr;
 
     QPointer<ContrastChecker> m_contrastChecker;
     std::unique_ptr<Tintora::WindowEventFilter> m_eventFilter;
+
+    // Made at the first pick: start-up pays for no screen grab, overlay or D-Bus call.
+    void startScreenPick(SampleTarget target);
+    Tintora::ScreenPicker *m_screenPicker = nullptr;
+    SampleTarget m_pickTarget = SampleTarget::Background;
 
     // Colors.
     int m_pixelsPerInch = 0;

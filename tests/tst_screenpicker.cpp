@@ -1,0 +1,394 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Picking a color from the screen under a real X server: the screens freeze, the loupe follows
+// the pointer, and the color of the exact device pixel under the crosshair reaches the main
+// window. Run at several device pixel ratios (QT_SCALE_FACTOR, see tests/CMakeLists.txt).
+#include "formfixture.h"
+
+#include "app/controls.h"
+#include "color/color.h"
+#include "ui/pickeroverlay.h"
+#include "ui/screenpicker.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+using namespace Tintora;
+
+namespace {
+
+// A window whose every device pixel has a color of its own that tells where the pixel is.
+class PatternWindow : public QWidget
+{
+public:
+    PatternWindow()
+    {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        // Beside the main window, and on the screen also at a ratio of 2 (640 x 512 logical).
+        setGeometry(340, 60, 280, 200);
+    }
+    static Color::ColorValue colorAt(QPoint pixel)
+    {
+        return Color::pack(pixel.x() & 255, pixel.y() & 255,
+                           0x40 | (pixel.x() >> 8) << 3 | (pixel.y() >> 8));
+    }
+    static QPoint pixelOf(Color::ColorValue color)
+    {
+        const int high = Color::blue(color);
+        return QPoint(Color::red(color) + ((high >> 3) & 7) * 256,
+                      Color::green(color) + (high & 7) * 256);
+    }
+    // Paints black from now on; the pattern that was on the screen is in the frozen picture only.
+    void blackOut()
+    {
+        m_black = true;
+        repaint();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const qreal ratio = devicePixelRatioF();
+        QImage image(QSize(qCeil(width() * ratio), qCeil(height() * ratio)), QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const Color::ColorValue c = m_black ? 0 : colorAt(QPoint(x, y));
+                image.setPixel(x, y, qRgb(Color::red(c), Color::green(c), Color::blue(c)));
+            }
+        image.setDevicePixelRatio(ratio);
+        QPainter(this).drawImage(QPointF(0, 0), image);
+    }
+
+private:
+    bool m_black = false;
+};
+
+QString hexOf(Color::ColorValue color)
+{
+    return Color::buildHex(color);
+}
+
+Color::ColorValue valueOf(const QString &hex)
+{
+    const Color::Components c = Color::parseHex(hex);
+    return Color::pack(c.red, c.green, c.blue);
+}
+
+} // namespace
+
+class tst_ScreenPicker : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void menuCommandFollowsCopy();
+    void picksThePixelUnderThePointer();
+    void nudgesByDevicePixels();
+    void clickPicksWhereTheLoupeIs();
+    void readsTheFrozenPicture();
+    void cancelChangesNothing_data();
+    void cancelChangesNothing();
+    void zoomsBetweenFourAndThirtyTwo();
+    void loupeMovesAwayFromTheEdges();
+    void picksIntoTheTargetItWasMadeFor();
+
+private:
+    // Starts a pick with Ctrl+P typed into a decimal field, the pointer at a point of the pattern.
+    PickerOverlay *startPick(QPoint patternPoint);
+    QPoint pointerAt(QPoint patternPoint) const;
+    ScreenPicker *picker() const { return f.form->findChild<ScreenPicker *>(); }
+    QString hex() const { return f.child<QLineEdit>("Edit1")->text(); }
+    // The device pixel of the pattern that the crosshair's pixel of the picture shows.
+    QPoint patternPixelUnderCrosshair(PickerOverlay *overlay) const
+    {
+        return PatternWindow::pixelOf(valueOf(overlay->hexText()));
+    }
+
+    FormFixture f;
+    std::unique_ptr<PatternWindow> m_pattern;
+};
+
+void tst_ScreenPicker::initTestCase()
+{
+    // An X11 session: the screen is read directly, not through the desktop portal.
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("XDG_SESSION_TYPE", "x11");
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+}
+
+void tst_ScreenPicker::init()
+{
+    f.create(96, true);
+    m_pattern = std::make_unique<PatternWindow>();
+    m_pattern->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pattern.get()));
+    QTest::qWait(100); // the pattern reaches the screen
+    f.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+}
+
+void tst_ScreenPicker::cleanup()
+{
+    m_pattern.reset();
+    f.destroy();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QPoint tst_ScreenPicker::pointerAt(QPoint patternPoint) const
+{
+    return m_pattern->mapToGlobal(patternPoint);
+}
+
+PickerOverlay *tst_ScreenPicker::startPick(QPoint patternPoint)
+{
+    // Ctrl+P comes from the main window, so it is the active one; after a pick it is again.
+    if (!QTest::qWaitFor([this] { return f.form->isActiveWindow(); }, 3000))
+        return nullptr;
+    QCursor::setPos(pointerAt(patternPoint));
+    auto *field = f.child<QLineEdit>("Gval");
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_P, Qt::ControlModifier);
+    ScreenPicker *screenPicker = picker();
+    if (!screenPicker || screenPicker->overlays().isEmpty())
+        return nullptr;
+    PickerOverlay *overlay = screenPicker->overlays().constFirst();
+    if (!QTest::qWaitForWindowExposed(overlay))
+        return nullptr;
+    // The overlay takes the keyboard and the focus, so that the main window's shortcuts rest.
+    if (!QTest::qWaitFor([overlay] { return overlay->isActiveWindow(); }, 3000))
+        return nullptr;
+    // Let the pointer's own position reach the overlay.
+    QCursor::setPos(pointerAt(patternPoint) + QPoint(1, 0));
+    QCursor::setPos(pointerAt(patternPoint));
+    QTest::qWait(50);
+    return overlay;
+}
+
+void tst_ScreenPicker::menuCommandFollowsCopy()
+{
+    QAction *pick = f.action("PickScreen1");
+    QCOMPARE(pick->text(), QStringLiteral("Pick From &Screen"));
+    QCOMPARE(pick->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    auto *edit = f.form->findChild<QMenu *>(QStringLiteral("Edit2"));
+    QVERIFY(edit);
+    const QList<QAction *> items = edit->actions();
+    const qsizetype copy = items.indexOf(f.action("Copy1"));
+    QVERIFY(copy >= 0);
+    QCOMPARE(items.value(copy + 1), pick);
+    // Nothing of the pick exists before it is asked for.
+    QVERIFY(!picker());
+}
+
+void tst_ScreenPicker::picksThePixelUnderThePointer()
+{
+    const QRect formBefore = f.form->geometry();
+    PickerOverlay *overlay = startPick(QPoint(100, 50));
+    QVERIFY(overlay);
+    QCOMPARE(picker()->overlays().size(), QGuiApplication::screens().size());
+    QVERIFY(overlay->isVisible() && overlay->geometry() == overlay->screen()->geometry());
+    // The picture has the screen's device pixels: its logical size times the ratio, less what
+    // the logical size gained by rounding.
+    QVERIFY(qAbs(overlay->picture().devicePixelRatio() - overlay->devicePixelRatioF()) < 1e-4);
+    const QSizeF logical = QSizeF(overlay->picture().size()) / overlay->ratio();
+    QVERIFY(qAbs(logical.width() - overlay->width()) < 1);
+    QVERIFY(qAbs(logical.height() - overlay->height()) < 1);
+    // The main window stays as it was while the screen is frozen.
+    QVERIFY(f.form->isVisible());
+    QCOMPARE(f.form->geometry(), formBefore);
+    QCOMPARE(hex(), QStringLiteral("#FFFFFF"));
+
+    // The loupe shows the pattern's pixel under the pointer: the pattern's point times the ratio,
+    // give or take the pointer's rounding to a whole device pixel.
+    QTRY_VERIFY(overlay->crosshair().has_value());
+    const QPoint under = patternPixelUnderCrosshair(overlay);
+    const QPointF expected = QPointF(100, 50) * overlay->ratio();
+    QVERIFY2(qAbs(under.x() - expected.x()) <= 1 && qAbs(under.y() - expected.y()) <= 1,
+             qPrintable(QStringLiteral("%1,%2").arg(under.x()).arg(under.y())));
+    QVERIFY(!overlay->loupeBox().isEmpty());
+
+    const QPointer<PickerOverlay> gone = overlay;
+    QTest::keyClick(overlay, Qt::Key_Return);
+    QVERIFY(picker()->overlays().isEmpty());
+    QVERIFY(!gone->isVisible());
+    QCOMPARE(hex(), hexOf(PatternWindow::colorAt(under)));
+    QCOMPARE(f.form->backgroundColor(), PatternWindow::colorAt(under));
+    QCOMPARE(f.child<QLineEdit>("Rval")->text(), QString::number(under.x() & 255));
+    QTRY_VERIFY(f.form->isActiveWindow());
+    QTRY_VERIFY(!gone); // and its picture with it
+    VERIFY_NO_SURPRISES(f.dialogs);
+}
+
+void tst_ScreenPicker::nudgesByDevicePixels()
+{
+    PickerOverlay *overlay = startPick(QPoint(150, 100));
+    QVERIFY(overlay);
+    QTRY_VERIFY(overlay->crosshair().has_value());
+    const QPoint start = *overlay->crosshair();
+    const QPoint pattern = patternPixelUnderCrosshair(overlay);
+
+    QTest::keyClick(overlay, Qt::Key_Right);
+    QCOMPARE(*overlay->crosshair(), start + QPoint(1, 0));
+    QTest::keyClick(overlay, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(overlay, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(overlay, Qt::Key_Up);
+    QCOMPARE(*overlay->crosshair(), start + QPoint(-9, 9));
+    // The pointer follows the nudges; its arrival must not undo them, at any ratio.
+    QTest::qWait(150);
+    QCOMPARE(*overlay->crosshair(), start + QPoint(-9, 9));
+    QCOMPARE(patternPixelUnderCrosshair(overlay), pattern + QPoint(-9, 9));
+
+    QTest::keyClick(overlay, Qt::Key_Space);
+    QCOMPARE(hex(), hexOf(PatternWindow::colorAt(pattern + QPoint(-9, 9))));
+
+    // A nudge stops at the screen's edge.
+    overlay = startPick(QPoint(10, 10));
+    QVERIFY(overlay);
+    QCursor::setPos(overlay->screen()->geometry().topLeft());
+    QTRY_COMPARE(*overlay->crosshair(), QPoint(0, 0));
+    QTest::keyClick(overlay, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(overlay, Qt::Key_Up);
+    QCOMPARE(*overlay->crosshair(), QPoint(0, 0));
+    QTest::keyClick(overlay, Qt::Key_Escape);
+    VERIFY_NO_SURPRISES(f.dialogs);
+}
+
+void tst_ScreenPicker::clickPicksWhereTheLoupeIs()
+{
+    PickerOverlay *overlay = startPick(QPoint(20, 20));
+    QVERIFY(overlay);
+    const QPoint target = overlay->mapFromGlobal(pointerAt(QPoint(250, 150)));
+    QTest::mouseMove(overlay, target);
+    QTRY_VERIFY(qAbs(patternPixelUnderCrosshair(overlay).x() - 250 * overlay->ratio()) <= 1);
+    const QString shown = overlay->hexText();
+    QTest::mouseClick(overlay, Qt::LeftButton, Qt::NoModifier, target);
+    QVERIFY(picker()->overlays().isEmpty());
+    QCOMPARE(hex(), shown);
+    QVERIFY(qAbs(PatternWindow::pixelOf(valueOf(shown)).y() - 150 * overlay->ratio()) <= 1);
+    VERIFY_NO_SURPRISES(f.dialogs);
+}
+
+void tst_ScreenPicker::readsTheFrozenPicture()
+{
+    PickerOverlay *overlay = startPick(QPoint(60, 40));
+    QVERIFY(overlay);
+    QTRY_VERIFY(overlay->crosshair().has_value());
+    const QString frozen = overlay->hexText();
+    m_pattern->blackOut();
+    QTest::qWait(50);
+    QTest::keyClick(overlay, Qt::Key_Enter);
+    QCOMPARE(hex(), frozen);
+    QVERIFY(hex() != QStringLiteral("#000000"));
+}
+
+void tst_ScreenPicker::cancelChangesNothing_data()
+{
+    QTest::addColumn<bool>("rightClick");
+    QTest::newRow("Esc") << false;
+    QTest::newRow("right click") << true;
+}
+
+void tst_ScreenPicker::cancelChangesNothing()
+{
+    QFETCH(bool, rightClick);
+    f.setColor(QStringLiteral("#123456"));
+    PickerOverlay *overlay = startPick(QPoint(100, 100));
+    QVERIFY(overlay);
+    // The main window's shortcuts stay quiet while the overlay has the keyboard.
+    QTest::keyClick(overlay, Qt::Key_X, Qt::ControlModifier);
+    QVERIFY(f.form->isVisible());
+    QVERIFY(!picker()->overlays().isEmpty());
+
+    if (rightClick)
+        QTest::mouseClick(overlay, Qt::RightButton, Qt::NoModifier,
+                          overlay->mapFromGlobal(QCursor::pos()));
+    else
+        QTest::keyClick(overlay, Qt::Key_Escape);
+    QVERIFY(picker()->overlays().isEmpty());
+    QCOMPARE(hex(), QStringLiteral("#123456"));
+    QCOMPARE(f.form->backgroundColor(), valueOf(QStringLiteral("#123456")));
+    QCOMPARE(f.form->sample1Color(), 0u);
+    QTRY_VERIFY(f.form->isActiveWindow());
+    VERIFY_NO_SURPRISES(f.dialogs);
+}
+
+void tst_ScreenPicker::zoomsBetweenFourAndThirtyTwo()
+{
+    PickerOverlay *overlay = startPick(QPoint(100, 100));
+    QVERIFY(overlay);
+    QTRY_VERIFY(overlay->crosshair().has_value());
+    QCOMPARE(overlay->zoom(), 8);
+    const QPointF at = overlay->mapFromGlobal(QCursor::pos());
+    for (int i = 0; i < 12; ++i) {
+        QWheelEvent up(at, overlay->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(overlay, &up);
+    }
+    QCOMPARE(overlay->zoom(), 32);
+    // Half notches add up to a step.
+    for (int i = 0; i < 2; ++i) {
+        QWheelEvent down(at, overlay->mapToGlobal(at), QPoint(), QPoint(0, -60), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(overlay, &down);
+    }
+    QCOMPARE(overlay->zoom(), 24);
+    for (int i = 0; i < 12; ++i)
+        QTest::keyClick(overlay, Qt::Key_Minus);
+    QCOMPARE(overlay->zoom(), 4);
+    QTest::keyClick(overlay, Qt::Key_Plus);
+    QCOMPARE(overlay->zoom(), 6);
+    // Zooming changes what is shown, never which pixel is picked.
+    const QString shown = overlay->hexText();
+    QTest::keyClick(overlay, Qt::Key_Return);
+    QCOMPARE(hex(), shown);
+}
+
+void tst_ScreenPicker::loupeMovesAwayFromTheEdges()
+{
+    PickerOverlay *overlay = startPick(QPoint(100, 100));
+    QVERIFY(overlay);
+    const QRect screen = overlay->rect();
+    const QPoint nearTopLeft = screen.topLeft() + QPoint(5, 5);
+    const QPoint nearBottomRight = screen.bottomRight() - QPoint(5, 5);
+
+    QCursor::setPos(overlay->mapToGlobal(nearTopLeft));
+    QTRY_VERIFY(overlay->loupeBox().left() > nearTopLeft.x());
+    QVERIFY(overlay->loupeBox().top() > nearTopLeft.y());
+
+    QCursor::setPos(overlay->mapToGlobal(nearBottomRight));
+    QTRY_VERIFY(overlay->loupeBox().right() < nearBottomRight.x());
+    QVERIFY(overlay->loupeBox().bottom() < nearBottomRight.y());
+    QVERIFY(screen.contains(overlay->loupeBox()));
+    QTest::keyClick(overlay, Qt::Key_Escape);
+}
+
+void tst_ScreenPicker::picksIntoTheTargetItWasMadeFor()
+{
+    QCursor::setPos(pointerAt(QPoint(30, 30)));
+    f.form->pickColorFor(TForm1::SampleTarget::TextSample2);
+    QVERIFY(f.child<RadioButton>("RadioButton3")->isChecked());
+    QCOMPARE(f.form->activeTarget(), TForm1::SampleTarget::TextSample2);
+    QCOMPARE(hex(), QStringLiteral("#000000")); // the sample's own color, as its button shows it
+    QVERIFY(picker()->overlays().size() > 0);
+    PickerOverlay *overlay = picker()->overlays().constFirst();
+    QVERIFY(QTest::qWaitForWindowExposed(overlay));
+    QTRY_VERIFY(overlay->crosshair().has_value());
+    const QString shown = overlay->hexText();
+    QTest::keyClick(overlay, Qt::Key_Return);
+
+    QCOMPARE(hex(), shown);
+    QCOMPARE(f.form->sample2Color(), valueOf(shown));
+    QCOMPARE(f.form->backgroundColor(), valueOf(QStringLiteral("#FFFFFF")));
+    QCOMPARE(f.form->sample1Color(), 0u);
+    VERIFY_NO_SURPRISES(f.dialogs);
+}
+
+QTEST_MAIN(tst_ScreenPicker)
+#include "tst_screenpicker.moc"
