@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -216,6 +217,19 @@ int StringGrid::currentRow() const
 {
     const QModelIndex index = currentIndex();
     return index.isValid() ? index.row() : 0;
+}
+
+void StringGrid::keyPressEvent(QKeyEvent *event)
+{
+    const bool choose = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            && event->modifiers() == Qt::NoModifier && state() != EditingState;
+    if (!choose) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (onDblClick)
+        Application::runHandler(window(), onDblClick);
 }
 
 void StringGrid::mouseDoubleClickEvent(QMouseEvent *event)

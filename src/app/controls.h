@@ -149,10 +149,12 @@ public:
     explicit StringGrid(QWidget *parent = nullptr);
     // The row of the current cell; 0 when no cell is current.
     int currentRow() const;
+    // A double click on a row, or Enter on the current row from the keyboard.
     Handler onDblClick;
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace Tintora

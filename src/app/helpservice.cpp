@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/helpservice.h"
 
+#include "app/controls.h"
 #include "app/desktop.h"
+#include "color/color.h"
+#include "color/contrast.h"
 #include "core/error.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -28,6 +32,29 @@ QString topicPage(int context)
     }
 }
 
+// The manual's headings in the program's blue where the page is light, a light blue where it is
+// dark: the one color the pages choose, always readable on the theme's background (at least
+// 4.5:1). Everything else takes the theme's own text and link colors.
+QString headingColor(const QPalette &palette)
+{
+    const QColor base = palette.color(QPalette::Base);
+    const Color::ColorValue background = Color::pack(base.red(), base.green(), base.blue());
+    for (const Color::ColorValue heading :
+         {Color::pack(0x00, 0x40, 0x80), Color::pack(0x9C, 0xC8, 0xFF)}) {
+        if (Contrast::contrastRatio(heading, background) >= 4.5)
+            return Color::buildHex(heading);
+    }
+    return palette.color(QPalette::Text).name();
+}
+
+void followPalette(QTextBrowser *browser)
+{
+    browser->document()->setDefaultStyleSheet(
+            QStringLiteral("h1, h2 { color: %1; }").arg(headingColor(browser->palette())));
+    if (!browser->source().isEmpty())
+        browser->reload();
+}
+
 QTextBrowser *openWindow()
 {
     if (g_window)
@@ -42,6 +69,16 @@ QTextBrowser *openWindow()
     browser->setAttribute(Qt::WA_QuitOnClose, false);
     browser->setOpenExternalLinks(true);
     browser->resize(560, 480);
+    followPalette(browser);
+    auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), browser);
+    QObject::connect(close, &QShortcut::activated, browser, &QWidget::close);
+    // A new theme while the window is open.
+    auto *themeWatch = new WindowEventFilter(browser, [browser](QWidget *widget, QEvent *event) {
+        if (widget == browser && event->type() == QEvent::PaletteChange)
+            followPalette(browser);
+        return false;
+    });
+    QObject::connect(browser, &QObject::destroyed, [themeWatch] { delete themeWatch; });
     // Not owned by any window, so nothing else deletes it when the program ends.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, browser, [browser] { delete browser; });
     g_window = browser;

@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScopeGuard>
@@ -39,6 +40,7 @@ ContrastStrip::ContrastStrip(QWidget *parent) : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus); // the arrow keys move along it
 }
 
 int ContrastStrip::labelWidth() const
@@ -185,6 +187,39 @@ void ContrastStrip::mouseMoveEvent(QMouseEvent *event)
         return QWidget::mouseMoveEvent(event);
     const int x = int(std::floor(event->position().x()));
     Application::runHandler(window(), [this, x] { pickAt(x); });
+}
+
+void ContrastStrip::pickCell(int cell)
+{
+    const int cells = cellArea().width();
+    if (cells <= 0)
+        return;
+    pickAt(cellArea().left() + qBound(0, cell, cells - 1));
+}
+
+void ContrastStrip::keyPressEvent(QKeyEvent *event)
+{
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    int cell = markedCell();
+    switch (event->key()) {
+    case Qt::Key_Left:
+        cell -= step;
+        break;
+    case Qt::Key_Right:
+        cell += step;
+        break;
+    case Qt::Key_Home:
+        cell = 0;
+        break;
+    case Qt::Key_End:
+        cell = cellArea().width() - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Application::runHandler(window(), [this, cell] { pickCell(cell); });
 }
 
 void ContrastStrip::mouseReleaseEvent(QMouseEvent *event)

@@ -54,6 +54,12 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Left and Right step one cell (with Shift ten), Home and End go to black and white.
+    void keyPressEvent(QKeyEvent *event) override;
+
+public:
+    // Picks the color of a cell, as a click on it does (the keyboard and screen readers).
+    void pickCell(int cell);
 
 private:
     void rebuild(bool newHue);

@@ -59,6 +59,7 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
     move(20, 14);
     SetClrBtn->setFocus();
     Application::runHandler(this, [this] { FormCreate(); });
+    describeForScreenReaders();
     setOuterSize(scaled(295), scaled(383));
 }
 
@@ -244,6 +245,9 @@ void TForm1::buildMenu()
     buildNotationMenu(edit);
     PickScreen1 = makeItem(edit, "PickScreen1", QStringLiteral("Pick From &Screen"),
                            QKeySequence(Qt::CTRL | Qt::Key_P));
+    // The list buttons that the tab order passes by, for the keyboard.
+    edit->addSeparator();
+    DeleteFromList1 = makeItem(edit, "DeleteFromList1", QStringLiteral("&Delete From List"));
 
     QMenu *options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
@@ -259,6 +263,7 @@ void TForm1::buildMenu()
     }
     DisableHints1 = makeItem(options, "DisableHints1", QLatin1String(kDisableHintsCaption));
     EnableLists1 = makeItem(options, "EnableLists1", QLatin1String(kEnableListsCaption));
+    ViewFullList1 = makeItem(options, "ViewFullList1", QLatin1String(kViewFullListMenuCaption));
     ContrastChecker1 = makeItem(options, "ContrastChecker1", QStringLiteral("Contrast &Checker"),
                                 QKeySequence(Qt::CTRL | Qt::Key_K));
 
@@ -304,6 +309,8 @@ void TForm1::wireHandlers()
     onTrigger(DisableHints1, [this] { DisableHints1Click(); });
     onTrigger(EnableLists1, [this] { EnableLists1Click(); });
     onTrigger(Contents1, [this] { Contents1Click(); });
+    onTrigger(DeleteFromList1, [this] { DelFrLstBtnClick(); });
+    onTrigger(ViewFullList1, [this] { ViewFullList1Click(); });
     onTrigger(About1, [this] { About1Click(); });
     onTrigger(ContrastChecker1, [this] { ContrastChecker1Click(); });
     onTrigger(PickScreen1, [this] { PickScreen1Click(); });
@@ -378,12 +385,16 @@ void TForm1::setListsEnabled(bool enabled)
     AddToLstBtn->setEnabled(enabled);
     DelFrLstBtn->setEnabled(enabled);
     ViewLstBtn->setEnabled(enabled);
+    DeleteFromList1->setEnabled(enabled);
+    ViewFullList1->setEnabled(enabled);
 }
 
 void TForm1::setFullListOpen(bool open)
 {
     m_fullListOpen = open;
     ViewLstBtn->setText(QLatin1String(open ? kCloseFullListCaption : kViewFullListCaption));
+    ViewFullList1->setText(
+            QLatin1String(open ? kCloseFullListMenuCaption : kViewFullListMenuCaption));
 }
 
 void TForm1::showEvent(QShowEvent *event)

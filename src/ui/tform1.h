@@ -47,6 +47,7 @@ class ContrastChecker;
 //                           clipboard, help, About, exit; and the contrast checker
 //   ui/tform1_notations.cpp colors as text: Copy As, Paste Color, drag and drop
 //   ui/tform1_picker.cpp    picking a color from anywhere on the screen
+//   ui/tform1_access.cpp    names for screen readers, and the colors told once they settle
 // The rules they follow that need no window are in lists/listrules.h.
 class TForm1 : public QMainWindow
 {
@@ -97,6 +98,8 @@ public:
 
     // Window commands.
     void ViewLstBtnClick();
+    // The full list from the menu, for the keyboard: the table takes the focus when it opens.
+    void ViewFullList1Click();
     void RollUp1Click();
     void StayonTop1Click();
     void DisableHints1Click();
@@ -131,6 +134,8 @@ public:
     static constexpr const char *kDisableListsCaption = "Disable &Lists";
     static constexpr const char *kViewFullListCaption = "View Full List";
     static constexpr const char *kCloseFullListCaption = "Close Full List";
+    static constexpr const char *kViewFullListMenuCaption = "View &Full List";
+    static constexpr const char *kCloseFullListMenuCaption = "Close &Full List";
     static constexpr const char *kRollUpCaption = "&Roll Up";
     static constexpr const char *kRollDownCaption = "&Roll Down";
     static constexpr const char *kDisableHintsCaption = "Disable &Hints";
@@ -186,6 +191,8 @@ private:
     void matchListEntry();
     void saveToCurrentFile();
     void applyOuterSize();
+    void describeForScreenReaders();
+    void announceColors();
     void fitToFrame();
     void setListsEnabled(bool enabled);
     void setFullListOpen(bool open);
@@ -233,6 +240,8 @@ private:
     QAction *Contents1 = nullptr;
     QAction *About1 = nullptr;
     QAction *ContrastChecker1 = nullptr;
+    QAction *DeleteFromList1 = nullptr;
+    QAction *ViewFullList1 = nullptr;
     QMenu *CopyAs1 = nullptr;
     QAction *PasteColor1 = nullptr;
     std::vector<std::pair<QAction *, Tintora::Notation::Form>> m_copyAsItems;
@@ -269,5 +278,6 @@ private:
     QSize m_outerSize;
     QSize m_frameOfOuterSize;
     QTimer m_frameTimer;
+    QTimer m_announceTimer; // restarted by every Update; the samples tell their colors when it ends
     int m_frameChecks = 0;
 };

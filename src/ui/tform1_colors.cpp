@@ -117,6 +117,7 @@ void TForm1::Update()
     if (m_listsEnabled)
         matchListEntry();
 
+    m_announceTimer.start();
     emit colorsChanged();
 }
 

@@ -8,6 +8,7 @@
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/helpservice.h"
+#include "lists/colorlistmodel.h"
 #include "ui/contrastchecker.h"
 
 #include <QAction>
@@ -28,6 +29,16 @@ void TForm1::ViewLstBtnClick()
         setOuterSize(scaled(295), outerSize().height());
         setFullListOpen(false);
     }
+}
+
+void TForm1::ViewFullList1Click()
+{
+    ViewLstBtnClick();
+    if (!m_fullListOpen)
+        return;
+    const int shown = ComboBox1->currentIndex();
+    StringGrid1->setCurrentIndex(m_list->index(shown >= 0 ? shown : 0, 0));
+    StringGrid1->setFocus();
 }
 
 void TForm1::RollUp1Click()

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/accessibility.h"
+
+#include "app/application.h"
+#include "app/controls.h"
+#include "ui/contrastchecker.h"
+#include "ui/contraststrip.h"
+
+#include <QAccessibleWidget>
+
+namespace Tintora::Accessibility {
+
+namespace {
+
+// The sample area: pressed, it selects the Background target, as a click does.
+class ShapeAccessible : public QAccessibleWidget
+{
+public:
+    explicit ShapeAccessible(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Button) { }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        auto *shape = static_cast<Shape *>(widget());
+        if (action == pressAction() && shape->onMouseDown)
+            Application::runHandler(shape->window(), shape->onMouseDown);
+    }
+};
+
+// A strip of one hue from black to white; its value is the cell the current color stands on.
+class StripAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit StripAccessible(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Slider) { }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return strip()->markedCell(); }
+    void setCurrentValue(const QVariant &value) override
+    {
+        ContrastStrip *s = strip();
+        Application::runHandler(s->window(), [s, cell = value.toInt()] { s->pickCell(cell); });
+    }
+    QVariant maximumValue() const override { return qMax(0, strip()->cellArea().width() - 1); }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    ContrastStrip *strip() const { return static_cast<ContrastStrip *>(widget()); }
+};
+
+QAccessibleInterface *factory(const QString &className, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String("Tintora::Shape"))
+        return new ShapeAccessible(widget);
+    if (className == QLatin1String("ContrastStrip"))
+        return new StripAccessible(widget);
+    if (className == QLatin1String("ContrastPreview"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
+void install()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(factory);
+}
+
+} // namespace Tintora::Accessibility
