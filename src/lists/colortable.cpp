@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lists/colortable.h"
+
+#include "core/text.h"
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace Tintora::ColorTable {
+
+namespace {
+
+const QString kOffice2000 = QStringLiteral("http://openoffice.org/2000/office");
+const QString kOffice2004 = QStringLiteral("http://openoffice.org/2004/office");
+const QString kDrawing2000 = QStringLiteral("http://openoffice.org/2000/drawing");
+const QString kDrawing = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:drawing:1.0");
+const QString kOffice = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
+
+// XML 1.0 cannot hold control characters other than tab, line feed and carriage return, nor
+// U+FFFE and U+FFFF, nor half characters; a name that has them would make a file no reader
+// takes.
+QString xmlText(const QString &text)
+{
+    QString out = text;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const QChar c = out.at(i);
+        const char16_t u = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < out.size() && out.at(i + 1).isLowSurrogate())
+            ++i;
+        else if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE || u == 0xFFFF
+                 || c.isSurrogate())
+            out[i] = QChar::ReplacementCharacter;
+    }
+    return out;
+}
+
+} // namespace
+
+Palette::Colors read(const QByteArray &bytes, const QString &path)
+{
+    QXmlStreamReader xml(bytes);
+    const auto fail = [&](const QString &reason) {
+        Palette::fail(path, Palette::atLine(xml.lineNumber()), reason);
+    };
+    Palette::Colors colors;
+    bool seenRoot = false;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::DTD)
+            fail(QStringLiteral("the file declares a document type, which a color table has "
+                                "not"));
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        if (!seenRoot) {
+            seenRoot = true;
+            const QStringView ns = xml.namespaceUri();
+            if (xml.name() != QLatin1String("color-table")
+                || (ns != kOffice2000 && ns != kOffice2004))
+                fail(QStringLiteral("a LibreOffice color table has a color-table root element, "
+                                    "and this file has \"%1\"")
+                             .arg(Text::elideMiddle(xml.qualifiedName().toString(), 60)));
+            continue;
+        }
+        const QStringView ns = xml.namespaceUri();
+        if (xml.name() != QLatin1String("color") || (ns != kDrawing && ns != kDrawing2000))
+            continue;
+        Palette::checkRoom(colors, path, Palette::atLine(xml.lineNumber()));
+        const QXmlStreamAttributes attributes = xml.attributes();
+        const QString nsText = ns.toString();
+        if (!attributes.hasAttribute(nsText, QStringLiteral("color")))
+            fail(QStringLiteral("color %1 has no draw:color value").arg(colors.values.size() + 1));
+        const QStringView hex = attributes.value(nsText, QStringLiteral("color"));
+        const std::optional<Color::ColorValue> value = Palette::parseHex(hex);
+        if (!value)
+            fail(QStringLiteral("the draw:color of color %1 is \"%2\", not #rrggbb")
+                         .arg(colors.values.size() + 1)
+                         .arg(Text::elideMiddle(hex.toString(), 40)));
+        colors.values.append(*value);
+        colors.names.append(Palette::entryName(
+                attributes.value(nsText, QStringLiteral("name")).toString(), *value));
+    }
+    if (xml.hasError())
+        fail(QStringLiteral("the XML is broken: %1").arg(xml.errorString()));
+    if (!seenRoot)
+        fail(QStringLiteral("the file holds no XML element"));
+    return colors;
+}
+
+QByteArray write(const Palette::Colors &colors)
+{
+    QByteArray bytes;
+    bytes.reserve(400 + colors.values.size() * 64);
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(2);
+    xml.writeStartDocument();
+    xml.writeNamespace(kOffice, QStringLiteral("office"));
+    xml.writeNamespace(kDrawing, QStringLiteral("draw"));
+    xml.writeNamespace(QStringLiteral("http://www.w3.org/1999/xlink"), QStringLiteral("xlink"));
+    xml.writeNamespace(QStringLiteral("http://www.w3.org/2000/svg"), QStringLiteral("svg"));
+    xml.writeNamespace(kOffice2004, QStringLiteral("ooo"));
+    xml.writeStartElement(kOffice2004, QStringLiteral("color-table"));
+    for (qsizetype i = 0; i < colors.values.size(); ++i) {
+        xml.writeEmptyElement(kDrawing, QStringLiteral("color"));
+        xml.writeAttribute(kDrawing, QStringLiteral("name"), xmlText(colors.names.at(i)));
+        xml.writeAttribute(kDrawing, QStringLiteral("color"),
+                           Color::buildHex(colors.values.at(i)).toLower());
+    }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return bytes;
+}
+
+} // namespace Tintora::ColorTable
