@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 using namespace Tintora;
@@ -39,6 +40,8 @@ private slots:
     void ratio_data();
     void ratio();
     void levels();
+    void verdicts_data();
+    void verdicts();
     void boundaries_data();
     void boundaries();
     void verdictMatchesShownRatio();
@@ -46,6 +49,8 @@ private slots:
     void apca();
     void apcaReadings_data();
     void apcaReadings();
+    void apcaFontLookup_data();
+    void apcaFontLookup();
     void fixGrays_data();
     void fixGrays();
     void fixKeepsHueAndIsNearest_data();
@@ -53,6 +58,11 @@ private slots:
     void fixImpossible_data();
     void fixImpossible();
     void fixLeavesPassingColor();
+    void fixBackgroundGrays_data();
+    void fixBackgroundGrays();
+    void fixBackgroundKeepsHueAndIsNearest_data();
+    void fixBackgroundKeepsHueAndIsNearest();
+    void fixBackgroundImpossible();
     void lightnessLine();
     void simulation_data();
     void simulation();
@@ -121,11 +131,74 @@ void tst_Contrast::ratio()
 
 void tst_Contrast::levels()
 {
+    // WCAG 2.2: 1.4.3 Contrast (Minimum), 1.4.6 Contrast (Enhanced), 1.4.11 Non-text Contrast.
     QCOMPARE(minimumRatio(Level::AaNormal), 4.5);
     QCOMPARE(minimumRatio(Level::AaLarge), 3.0);
     QCOMPARE(minimumRatio(Level::AaaNormal), 7.0);
     QCOMPARE(minimumRatio(Level::AaaLarge), 4.5);
-    QCOMPARE(levelName(Level::AaaLarge), QStringLiteral("AAA large text"));
+    QCOMPARE(minimumRatio(Level::NonText), 3.0);
+    QCOMPARE(levelName(Level::AaNormal), QStringLiteral("1.4.3 AA normal text"));
+    QCOMPARE(levelName(Level::AaaLarge), QStringLiteral("1.4.6 AAA large text"));
+    QCOMPARE(levelName(Level::NonText), QStringLiteral("1.4.11 AA non-text"));
+    // The table is looked up by the level's value: each row must stand in its own place.
+    for (Level level : allLevels)
+        QCOMPARE(int(levelRule(level).level), int(level));
+    for (ApcaUse use : {ApcaUse::NotReadable, ApcaUse::NonText, ApcaUse::SpotText,
+                        ApcaUse::LargeText, ApcaUse::ContentText, ApcaUse::BodyText})
+        QCOMPARE(int(apcaUseRule(use).use), int(use));
+}
+
+void tst_Contrast::verdicts_data()
+{
+    QTest::addColumn<double>("ratio");
+    // The levels passed, in the order of allLevels: AA normal, AA large, AAA normal, AAA
+    // large, non-text.
+    QTest::addColumn<QString>("passed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("2.999") << 2.999 << "-----"
+                           << "2.99:1, just below 3:1";
+    QTest::newRow("3") << 3.0 << "-L--N"
+                       << "3.00:1";
+    QTest::newRow("4.449") << 4.449 << "-L--N"
+                           << "4.44:1";
+    QTest::newRow("4.45") << 4.45 << "-L--N"
+                          << "4.45:1, just below 4.5:1";
+    QTest::newRow("4.499") << 4.499 << "-L--N"
+                           << "4.49:1, just below 4.5:1";
+    // Far closer than any display shows, and still a fail: thresholds are never rounded.
+    QTest::newRow("a hair below 4.5") << 4.5 - 1e-12 << "-L--N"
+                                      << "4.49:1, just below 4.5:1";
+    QTest::newRow("4.5") << 4.5 << "AL-LN"
+                         << "4.50:1";
+    QTest::newRow("6.95") << 6.95 << "AL-LN"
+                          << "6.95:1, just below 7:1";
+    QTest::newRow("6.999") << 6.999 << "AL-LN"
+                           << "6.99:1, just below 7:1";
+    QTest::newRow("7") << 7.0 << "ALALN"
+                       << "7.00:1";
+    // Black on white, as double arithmetic computes it.
+    QTest::newRow("21, computed") << contrastRatio(hex("#000000"), hex("#FFFFFF")) << "ALALN"
+                                  << "21.00:1";
+    // Often quoted as 4.48:1, and as "4.5:1" to one decimal.
+    QTest::newRow("#777777 on white") << contrastRatio(hex("#777777"), hex("#FFFFFF")) << "-L--N"
+                                      << "4.47:1, just below 4.5:1";
+    QTest::newRow("#767676 on white") << contrastRatio(hex("#767676"), hex("#FFFFFF")) << "AL-LN"
+                                      << "4.54:1";
+    QTest::newRow("#959595 on white") << contrastRatio(hex("#959595"), hex("#FFFFFF")) << "-----"
+                                      << "2.99:1, just below 3:1";
+}
+
+void tst_Contrast::verdicts()
+{
+    QFETCH(double, ratio);
+    QFETCH(QString, passed);
+    QFETCH(QString, shown);
+    QString got;
+    for (Level level : allLevels)
+        got += passes(ratio, level) ? QString::fromLatin1("ALALN").at(int(level))
+                                    : QLatin1Char('-');
+    QCOMPARE(got, passed);
+    QCOMPARE(describeRatio(ratio), shown);
 }
 
 void tst_Contrast::boundaries_data()
@@ -250,6 +323,41 @@ void tst_Contrast::apcaReadings()
     // The reading never claims more than the number shown beside it.
     const double shown = std::abs(formatLc(lc).mid(3).toDouble());
     QVERIFY(shown >= apcaMinimum(ApcaUse(use)));
+}
+
+void tst_Contrast::apcaFontLookup_data()
+{
+    QTest::addColumn<double>("lc");
+    QTest::addColumn<QString>("sizes"); // at weights 400 and 700
+    // Rows of the published table (weights 400 and 700).
+    QTest::newRow("30") << 30.0 << "108 px, 72 px";
+    QTest::newRow("45") << 45.0 << "42 px, 24 px";
+    QTest::newRow("60") << 60.0 << "24 px, 16 px";
+    QTest::newRow("65") << 65.0 << "21.75 px, 15 px";
+    QTest::newRow("75") << 75.0 << "18 px, 14 px";
+    QTest::newRow("90") << 90.0 << "16 px, 14 px";
+    QTest::newRow("105") << 105.0 << "14.5 px, 12 px";
+    QTest::newRow("125") << 125.0 << "10 px, 10 px";
+    // Between rows the row below holds: the sizes never promise more than the table.
+    QTest::newRow("63.0") << 63.0 << "24 px, 16 px";
+    QTest::newRow("44.99, shown 44.9") << 44.99 << "60 px, 32 px";
+    QTest::newRow("106 (black on white)") << 106.04 << "14.5 px, 12 px";
+    // The polarity does not matter to the table.
+    QTest::newRow("-68.5") << -68.5 << "21.75 px, 15 px";
+    QTest::newRow("-107.8") << -107.88 << "14.5 px, 12 px";
+    // Below Lc 30 no size makes text of it.
+    QTest::newRow("29.99") << 29.99 << "Non-text only";
+    QTest::newRow("15") << 15.0 << "Non-text only";
+    QTest::newRow("14.99") << 14.99 << "Not readable";
+    QTest::newRow("0") << 0.0 << "Not readable";
+}
+
+void tst_Contrast::apcaFontLookup()
+{
+    QFETCH(double, lc);
+    QFETCH(QString, sizes);
+    QCOMPARE(apcaFontSize(lc, 400) + QStringLiteral(", ") + apcaFontSize(lc, 700),
+             sizes.contains(QLatin1String("px")) ? sizes : sizes + QStringLiteral(", ") + sizes);
 }
 
 void tst_Contrast::fixGrays_data()
@@ -393,6 +501,115 @@ void tst_Contrast::fixLeavesPassingColor()
     QCOMPARE(fixTextColor(navy, hex("#FFFFFF"), Level::AaaNormal), navy);
 }
 
+void tst_Contrast::fixBackgroundGrays_data()
+{
+    QTest::addColumn<uint>("background");
+    QTest::addColumn<uint>("first");
+    QTest::addColumn<uint>("second");
+    QTest::addColumn<double>("minimum");
+    QTest::newRow("black texts on mid gray, AAA")
+            << uint(hex("#808080")) << uint(hex("#000000")) << uint(hex("#333333")) << 7.0;
+    QTest::newRow("white texts on mid gray, AA")
+            << uint(hex("#909090")) << uint(hex("#FFFFFF")) << uint(hex("#EEEEEE")) << 4.5;
+    // A dark and a light text: only the narrow middle between them passes both.
+    QTest::newRow("black and white, AA")
+            << uint(hex("#222222")) << uint(hex("#000000")) << uint(hex("#FFFFFF")) << 4.5;
+    QTest::newRow("black and white from light, AA")
+            << uint(hex("#DDDDDD")) << uint(hex("#000000")) << uint(hex("#FFFFFF")) << 4.5;
+    QTest::newRow("already passing")
+            << uint(hex("#FFFFFF")) << uint(hex("#000000")) << uint(hex("#222222")) << 7.0;
+}
+
+void tst_Contrast::fixBackgroundGrays()
+{
+    QFETCH(uint, background);
+    QFETCH(uint, first);
+    QFETCH(uint, second);
+    QFETCH(double, minimum);
+
+    // Every gray is a candidate: the nearest in lightness with which both texts pass.
+    std::optional<ColorValue> nearest;
+    for (int g = 0; g < 256; ++g) {
+        if (!reaches(first, gray(g), minimum) || !reaches(second, gray(g), minimum))
+            continue;
+        if (!nearest
+            || std::abs(lightness(gray(g)) - lightness(background))
+                    < std::abs(lightness(*nearest) - lightness(background)))
+            nearest = gray(g);
+    }
+    QVERIFY(nearest);
+    const std::array<ColorValue, 2> texts {first, second};
+    const std::optional<ColorValue> fixed = fixBackgroundColor(background, texts, minimum);
+    QVERIFY(fixed);
+    QCOMPARE(Color::buildHex(*fixed), Color::buildHex(*nearest));
+}
+
+void tst_Contrast::fixBackgroundKeepsHueAndIsNearest_data()
+{
+    QTest::addColumn<uint>("background");
+    QTest::addColumn<uint>("first");
+    QTest::addColumn<uint>("second");
+    QTest::addColumn<int>("level");
+    QTest::newRow("orange under black text, AAA") << uint(hex("#D9822B")) << uint(hex("#000000"))
+                                                  << uint(hex("#202020")) << int(Level::AaaNormal);
+    QTest::newRow("blue under white text, AAA") << uint(hex("#3366CC")) << uint(hex("#FFFFFF"))
+                                                << uint(hex("#FFFFCC")) << int(Level::AaaNormal);
+    QTest::newRow("green under dark and light, large")
+            << uint(hex("#33CC33")) << uint(hex("#000000")) << uint(hex("#FFFFFF"))
+            << int(Level::AaLarge);
+    QTest::newRow("navy under dark red, non-text") << uint(hex("#000044")) << uint(hex("#880000"))
+                                                   << uint(hex("#AA0000")) << int(Level::NonText);
+}
+
+void tst_Contrast::fixBackgroundKeepsHueAndIsNearest()
+{
+    QFETCH(uint, background);
+    QFETCH(uint, first);
+    QFETCH(uint, second);
+    QFETCH(int, level);
+    const Level l = Level(level);
+    const std::array<ColorValue, 2> texts {first, second};
+    const auto bothPass = [&](ColorValue candidate) {
+        return passes(contrastRatio(first, candidate), l)
+                && passes(contrastRatio(second, candidate), l);
+    };
+    QVERIFY(!bothPass(background));
+
+    const std::optional<ColorValue> fixed = fixBackgroundColor(background, texts, l);
+    QVERIFY(fixed);
+    QVERIFY(bothPass(*fixed));
+    // Of the same hue: a color of the background's own lightness line.
+    const std::vector<ColorValue> line = sameHueColors(background);
+    QVERIFY(std::find(line.begin(), line.end(), *fixed) != line.end());
+
+    // No nearer lightness of the hue lets both pass: a walk far finer than any 8-bit step.
+    const double start = lightness(background);
+    const double change = std::abs(lightness(*fixed) - start);
+    constexpr int steps = 40000;
+    for (int i = 0; i <= steps; ++i) {
+        const ColorValue candidate = withLightness(background, double(i) / steps);
+        if (bothPass(candidate))
+            QVERIFY2(std::abs(lightness(candidate) - start) >= change,
+                     qPrintable(QStringLiteral("%1 is nearer than %2")
+                                        .arg(Color::buildHex(candidate), Color::buildHex(*fixed))));
+    }
+}
+
+void tst_Contrast::fixBackgroundImpossible()
+{
+    // Against black a background needs a luminance of at least 0.3 for 7:1, against white at
+    // most 0.1: no color has both, whatever its hue.
+    const std::array<ColorValue, 2> blackAndWhite {hex("#000000"), hex("#FFFFFF")};
+    for (const char *c : {"#808080", "#D9822B", "#000044", "#FFFFFF"})
+        QVERIFY2(!fixBackgroundColor(hex(c), blackAndWhite, Level::AaaNormal), c);
+    // 4.5 leaves a sliver between them, which the grays #757575 and #767676 hit.
+    QCOMPARE(fixBackgroundColor(hex("#000000"), blackAndWhite, Level::AaNormal),
+             std::optional<ColorValue>(hex("#757575")));
+    // Two texts close in luminance, one darker and one lighter than any middle could serve.
+    const std::array<ColorValue, 2> close {hex("#333333"), hex("#CCCCCC")};
+    QVERIFY(!fixBackgroundColor(hex("#808080"), close, Level::AaNormal));
+}
+
 void tst_Contrast::lightnessLine()
 {
     QCOMPARE(lightness(hex("#000000")), 0.0);
@@ -478,13 +695,24 @@ void tst_Contrast::simulationKeepsNeutrals()
             QCOMPARE(Color::buildHex(simulate(gray(g), vision)), Color::buildHex(gray(g)));
         }
     }
-    // Achromatopsia keeps luminance, so its ratios are the ordinary ones up to 8-bit steps.
-    const ColorValue text = hex("#CC3366");
-    const ColorValue back = hex("#FFFFCC");
-    QVERIFY(std::abs(contrastRatio(simulate(text, Vision::Achromatopsia),
-                                   simulate(back, Vision::Achromatopsia))
-                     - contrastRatio(text, back))
-            < 0.05);
+    // Achromatopsia keeps luminance: its ratio is the ordinary one to the last bit, though
+    // the nearest 8-bit grays may differ from it.
+    bool grayDiffers = false;
+    for (int t = 0; t < 256; t += 17) {
+        for (int b = 0; b < 256; b += 23) {
+            const ColorValue text = pack(t, 255 - t, t / 3);
+            const ColorValue back = pack(b, b / 2, 255 - b);
+            QCOMPARE(seenRatio(text, back, Vision::Achromatopsia), contrastRatio(text, back));
+            QCOMPARE(seenRatio(text, back, Vision::Protanopia),
+                     contrastRatio(simulate(text, Vision::Protanopia),
+                                   simulate(back, Vision::Protanopia)));
+            grayDiffers = grayDiffers
+                    || formatRatio(contrastRatio(simulate(text, Vision::Achromatopsia),
+                                                 simulate(back, Vision::Achromatopsia)))
+                            != formatRatio(contrastRatio(text, back));
+        }
+    }
+    QVERIFY(grayDiffers); // else the exact ratio would need no care
     QCOMPARE(visionName(Vision::Tritanopia), QStringLiteral("Tritanopia"));
 }
 

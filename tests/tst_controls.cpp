@@ -220,7 +220,7 @@ void tst_Controls::windowFilterSeesOnlyItsOwnWindow()
     QWidget other;
     auto *stranger = new QWidget(&other);
     QList<QWidget *> seen;
-    new WindowEventFilter(&mine, [&](QWidget *widget, QEvent *event) {
+    WindowEventFilter filter(&mine, [&](QWidget *widget, QEvent *event) {
         if (event->type() == QEvent::ToolTip) {
             seen.append(widget);
             return true;

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -241,8 +242,8 @@ void tst_QtDialogs::colorChooserOpensOnTheColor()
     QVERIFY(answerModal(
             [&](QWidget *dialog) {
                 name = dialog->objectName();
-                QWidget *focus = QApplication::focusWidget();
-                QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
+                auto *buttons = dialog->findChild<QDialogButtonBox *>();
+                QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
             },
             [&] { chosen = m_dialogs.chooseColor(&parent, request); }));
     QCOMPARE(name, QStringLiteral("ColorDialog1"));

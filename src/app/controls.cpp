@@ -13,8 +13,7 @@
 
 namespace Tintora {
 
-WindowEventFilter::WindowEventFilter(QWidget *window, Filter filter)
-    : QObject(window), m_filter(std::move(filter))
+WindowEventFilter::WindowEventFilter(QWidget *window, Filter filter) : m_filter(std::move(filter))
 {
     watch(window);
 }

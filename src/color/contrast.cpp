@@ -11,9 +11,12 @@ namespace Tintora::Contrast {
 
 namespace {
 
-// Absorbs the last-bit noise of double arithmetic when a value is truncated for display; far
-// below the hundredth (ratio) or tenth (Lc) that is shown.
-constexpr double kTruncationTolerance = 1e-9;
+// Absorb the last-bit noise of double arithmetic when a value is truncated for display. The
+// ratio's is a few units in the last place of a hundredth count (21 comes out as
+// 20.999999999999996): a wider one would pass ratios a hair under a threshold, and among all
+// pairs of 8-bit colors thousands lie within 1e-11 below 4.5:1.
+constexpr double kHundredthsTolerance = 1e-12;
+constexpr double kTruncationTolerance = 1e-9; // Lc, shown in tenths and judged by no law
 
 struct Linear
 {
@@ -190,39 +193,27 @@ double contrastRatio(ColorValue first, ColorValue second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
+const LevelRule &levelRule(Level level)
+{
+    return levelRules[size_t(level)];
+}
+
 double minimumRatio(Level level)
 {
-    switch (level) {
-    case Level::AaNormal:
-        return 4.5;
-    case Level::AaLarge:
-        return 3.0;
-    case Level::AaaNormal:
-        return 7.0;
-    case Level::AaaLarge:
-        return 4.5;
-    }
-    Q_UNREACHABLE();
+    return levelRule(level).minimum;
 }
 
 QString levelName(Level level)
 {
-    switch (level) {
-    case Level::AaNormal:
-        return QStringLiteral("AA normal text");
-    case Level::AaLarge:
-        return QStringLiteral("AA large text");
-    case Level::AaaNormal:
-        return QStringLiteral("AAA normal text");
-    case Level::AaaLarge:
-        return QStringLiteral("AAA large text");
-    }
-    Q_UNREACHABLE();
+    const LevelRule &rule = levelRule(level);
+    return QStringLiteral("%1 %2 %3")
+            .arg(QLatin1String(rule.criterion), QLatin1String(rule.conformance),
+                 QLatin1String(rule.appliesTo));
 }
 
 int ratioHundredths(double ratio)
 {
-    return int(std::floor(ratio * 100 + kTruncationTolerance));
+    return int(std::floor(ratio * 100 + kHundredthsTolerance));
 }
 
 QString formatRatio(double ratio)
@@ -231,9 +222,30 @@ QString formatRatio(double ratio)
     return QStringLiteral("%1.%2:1").arg(h / 100).arg(h % 100, 2, 10, QLatin1Char('0'));
 }
 
+QString formatMinimum(double minimum)
+{
+    return QString::number(minimum, 'g', 3);
+}
+
 bool passes(double ratio, double minimum)
 {
     return ratioHundredths(ratio) >= int(std::lround(minimum * 100));
+}
+
+bool justBelow(double ratio, double minimum)
+{
+    // One decimal, rounded half up, reaches the minimum from five hundredths below it.
+    return !passes(ratio, minimum) && ratioHundredths(ratio) >= int(std::lround(minimum * 100)) - 5;
+}
+
+QString describeRatio(double ratio)
+{
+    for (const LevelRule &rule : levelRules) {
+        if (justBelow(ratio, rule.minimum))
+            return QStringLiteral("%1, just below %2:1")
+                    .arg(formatRatio(ratio), formatMinimum(rule.minimum));
+    }
+    return formatRatio(ratio);
 }
 
 bool passes(double ratio, Level level)
@@ -285,53 +297,49 @@ int lcTenths(double lc)
 }
 } // namespace
 
+const ApcaUseRule &apcaUseRule(ApcaUse use)
+{
+    return apcaUseRules[size_t(use)];
+}
+
 double apcaMinimum(ApcaUse use)
 {
-    switch (use) {
-    case ApcaUse::NotReadable:
-        return 0;
-    case ApcaUse::NonText:
-        return 15;
-    case ApcaUse::SpotText:
-        return 30;
-    case ApcaUse::LargeText:
-        return 45;
-    case ApcaUse::ContentText:
-        return 60;
-    case ApcaUse::BodyText:
-        return 75;
-    }
-    Q_UNREACHABLE();
+    return apcaUseRule(use).minimum;
 }
 
 ApcaUse apcaUse(double lc)
 {
     const int tenths = std::abs(lcTenths(lc));
-    for (ApcaUse use : {ApcaUse::BodyText, ApcaUse::ContentText, ApcaUse::LargeText,
-                        ApcaUse::SpotText, ApcaUse::NonText}) {
-        if (tenths >= int(apcaMinimum(use)) * 10)
-            return use;
+    ApcaUse reached = ApcaUse::NotReadable;
+    for (const ApcaUseRule &rule : apcaUseRules) {
+        if (tenths >= int(std::lround(rule.minimum * 10)))
+            reached = rule.use;
     }
-    return ApcaUse::NotReadable;
+    return reached;
 }
 
 QString apcaReading(double lc)
 {
-    switch (apcaUse(lc)) {
-    case ApcaUse::NotReadable:
-        return QStringLiteral("Not readable");
-    case ApcaUse::NonText:
-        return QStringLiteral("Non-text elements only");
-    case ApcaUse::SpotText:
-        return QStringLiteral("Spot text and non-text only");
-    case ApcaUse::LargeText:
-        return QStringLiteral("Large text and headlines");
-    case ApcaUse::ContentText:
-        return QStringLiteral("Content text; least for body text");
-    case ApcaUse::BodyText:
-        return QStringLiteral("Body text");
+    return QLatin1String(apcaUseRule(apcaUse(lc)).reading);
+}
+
+std::optional<ApcaFontRow> apcaFontRow(double lc)
+{
+    const int tenths = std::abs(lcTenths(lc));
+    std::optional<ApcaFontRow> reached;
+    for (const ApcaFontRow &row : apcaFontTable) {
+        if (tenths >= row.lc * 10)
+            reached = row;
     }
-    Q_UNREACHABLE();
+    return reached;
+}
+
+QString apcaFontSize(double lc, int weight)
+{
+    if (const std::optional<ApcaFontRow> row = apcaFontRow(lc))
+        return QStringLiteral("%1 px").arg(weight >= 700 ? row->weight700 : row->weight400);
+    return apcaUse(lc) == ApcaUse::NotReadable ? QStringLiteral("Not readable")
+                                               : QStringLiteral("Non-text only");
 }
 
 QString formatLc(double lc)
@@ -430,6 +438,44 @@ std::optional<ColorValue> fixTextColor(ColorValue text, ColorValue background, L
     return fixTextColor(text, background, minimumRatio(level));
 }
 
+std::optional<ColorValue> fixBackgroundColor(ColorValue background,
+                                             std::span<const ColorValue> texts, double minimum)
+{
+    std::vector<double> textLuminances;
+    textLuminances.reserve(texts.size());
+    for (ColorValue text : texts)
+        textLuminances.push_back(relativeLuminance(text));
+    const auto letsAllPass = [&](ColorValue candidate) {
+        const double l = relativeLuminance(candidate);
+        return std::all_of(textLuminances.begin(), textLuminances.end(), [&](double t) {
+            return passes((std::max(l, t) + 0.05) / (std::min(l, t) + 0.05), minimum);
+        });
+    };
+    if (letsAllPass(background))
+        return background;
+
+    // As for the text: the nearest of all the line's colors, not the first pass met.
+    const double start = lightness(background);
+    std::optional<ColorValue> best;
+    double bestChange = std::numeric_limits<double>::infinity();
+    for (ColorValue candidate : sameHueColors(background)) {
+        if (!letsAllPass(candidate))
+            continue;
+        const double change = std::abs(lightness(candidate) - start);
+        if (change < bestChange) {
+            bestChange = change;
+            best = candidate;
+        }
+    }
+    return best;
+}
+
+std::optional<ColorValue> fixBackgroundColor(ColorValue background,
+                                             std::span<const ColorValue> texts, Level level)
+{
+    return fixBackgroundColor(background, texts, minimumRatio(level));
+}
+
 QString visionName(Vision vision)
 {
     switch (vision) {
@@ -445,22 +491,38 @@ QString visionName(Vision vision)
     Q_UNREACHABLE();
 }
 
-ColorValue simulate(ColorValue color, Vision vision)
+namespace {
+
+Linear seen(ColorValue color, Vision vision)
 {
     const Linear c = toLinear(color);
     switch (vision) {
     case Vision::Protanopia:
-        return fromLinear(multiply(kMachadoProtanopia, c));
+        return multiply(kMachadoProtanopia, c);
     case Vision::Deuteranopia:
-        return fromLinear(multiply(kMachadoDeuteranopia, c));
+        return multiply(kMachadoDeuteranopia, c);
     case Vision::Tritanopia:
-        return fromLinear(multiply(kMachadoTritanopia, c));
+        return multiply(kMachadoTritanopia, c);
     case Vision::Achromatopsia: {
         const double y = luminance(c);
-        return fromLinear({y, y, y});
+        return {y, y, y};
     }
     }
     Q_UNREACHABLE();
+}
+
+} // namespace
+
+ColorValue simulate(ColorValue color, Vision vision)
+{
+    return fromLinear(seen(color, vision));
+}
+
+double seenRatio(ColorValue text, ColorValue background, Vision vision)
+{
+    if (vision == Vision::Achromatopsia) // the same luminances, so the very same number
+        return contrastRatio(text, background);
+    return contrastRatio(simulate(text, vision), simulate(background, vision));
 }
 
 } // namespace Tintora::Contrast

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 // How readable one color is on another: the WCAG 2.x contrast ratio, the APCA lightness
@@ -26,25 +27,58 @@ double relativeLuminance(ColorValue color);
 // (lighter + 0.05) / (darker + 0.05), 1 to 21; the order of the arguments does not matter.
 double contrastRatio(ColorValue first, ColorValue second);
 
-enum class Level { AaNormal, AaLarge, AaaNormal, AaaLarge };
-inline constexpr std::array<Level, 4> allLevels {Level::AaNormal, Level::AaLarge, Level::AaaNormal,
-                                                 Level::AaaLarge};
+// The contrast rules of WCAG 2.2, each a success criterion at a conformance level. Large text
+// is at least 18 pt, or 14 pt bold (24 px, or about 18.7 px bold). Non-text is what 1.4.11
+// asks of icons, borders and the parts of controls drawn in the color.
+enum class Level { AaNormal, AaLarge, AaaNormal, AaaLarge, NonText };
 
-// 4.5, 3, 7 and 4.5.
+struct LevelRule
+{
+    Level level;
+    const char *key;         // part of the names of the controls that show it, "AaNormal"
+    const char *criterion;   // the success criterion's number, "1.4.3"
+    const char *conformance; // "AA" or "AAA"
+    const char *appliesTo;   // "normal text", "large text", "non-text"
+    double minimum;          // the least ratio, never rounded
+};
+
+inline constexpr std::array<LevelRule, 5> levelRules {{
+        {Level::AaNormal, "AaNormal", "1.4.3", "AA", "normal text", 4.5},
+        {Level::AaLarge, "AaLarge", "1.4.3", "AA", "large text", 3.0},
+        {Level::AaaNormal, "AaaNormal", "1.4.6", "AAA", "normal text", 7.0},
+        {Level::AaaLarge, "AaaLarge", "1.4.6", "AAA", "large text", 4.5},
+        {Level::NonText, "NonText", "1.4.11", "AA", "non-text", 3.0},
+}};
+inline constexpr std::array<Level, 5> allLevels {Level::AaNormal, Level::AaLarge, Level::AaaNormal,
+                                                 Level::AaaLarge, Level::NonText};
+
+const LevelRule &levelRule(Level level);
 double minimumRatio(Level level);
-// "AA normal text", "AA large text", "AAA normal text", "AAA large text".
+// "1.4.3 AA normal text": the rule by its number and level.
 QString levelName(Level level);
+
+// Two text colors side by side, a link among body text: WCAG's technique G183 for 1.4.1 (Use of
+// Color) asks 3:1 between them when color alone tells them apart.
+inline constexpr double textAgainstTextMinimum = 3.0;
 
 // A ratio is shown and judged by the same number: its hundredths, truncated. Rounding would
 // show 4.497 as "4.50:1" next to a fail; truncated it reads 4.49, so the number on screen never
 // contradicts the verdict, and a ratio passes exactly when the shown number reaches the
-// threshold. (A tolerance far below a hundredth keeps 21 computed as 20.999999999999996 at
-// 2100.)
+// threshold. (A tolerance of a few units in the last place keeps 21 computed as
+// 20.999999999999996 at 2100; it lets nothing through that the arithmetic can tell apart.)
 int ratioHundredths(double ratio);
 // "4.47:1": two decimals, truncated as above.
 QString formatRatio(double ratio);
+// "4.5", "3", "7": a minimum as people quote it.
+QString formatMinimum(double minimum);
 bool passes(double ratio, double minimum);
 bool passes(double ratio, Level level);
+// A fail that a ratio rounded to one decimal would have passed (4.45 to 4.49 for 4.5): the
+// case where another tool says "4.5:1" and this one says fail.
+bool justBelow(double ratio, double minimum);
+// "4.47:1", or "4.49:1, just below 4.5:1" when the ratio is just below one of the minimums of
+// levelRules.
+QString describeRatio(double ratio);
 
 // ---- APCA ----
 
@@ -54,14 +88,31 @@ double apcaContrast(ColorValue text, ColorValue background);
 
 // What a lightness contrast is good for, weakest first; judged on |Lc| truncated to tenths, the
 // number that formatLc shows.
-enum class ApcaUse {
-    NotReadable, // below 15
-    NonText,     // 15: the least for anything meant to be seen (dividers, outlines)
-    SpotText,    // 30: placeholders, disabled text, copyright lines, icons
-    LargeText,   // 45: large text and headlines
-    ContentText, // 60: the least for body text; other content text
-    BodyText,    // 75: the preferred least for columns of body text
+enum class ApcaUse { NotReadable, NonText, SpotText, LargeText, ContentText, BodyText };
+
+struct ApcaUseRule
+{
+    ApcaUse use;
+    double minimum;      // the least |Lc|
+    const char *reading; // shown beside an Lc that reaches it
+    const char *key;     // part of the name of the control that judges it; empty: none does
+    const char *name;    // what the judging row calls it
 };
+
+inline constexpr std::array<ApcaUseRule, 6> apcaUseRules {{
+        {ApcaUse::NotReadable, 0, "Not readable", "", ""},
+        // The least for anything meant to be seen (dividers, outlines).
+        {ApcaUse::NonText, 15, "Non-text elements only", "", ""},
+        // Placeholders, disabled text, copyright lines, icons.
+        {ApcaUse::SpotText, 30, "Spot text and non-text only", "", ""},
+        {ApcaUse::LargeText, 45, "Large text and headlines", "ApcaLarge", "Large text"},
+        {ApcaUse::ContentText, 60, "Content text; least for body text", "ApcaContent",
+         "Content text"},
+        // The preferred least for columns of body text.
+        {ApcaUse::BodyText, 75, "Body text", "ApcaBody", "Body text"},
+}};
+
+const ApcaUseRule &apcaUseRule(ApcaUse use);
 ApcaUse apcaUse(double lc);
 // The least |Lc| of a use (0, 15, 30, 45, 60, 75).
 double apcaMinimum(ApcaUse use);
@@ -69,6 +120,27 @@ double apcaMinimum(ApcaUse use);
 QString apcaReading(double lc);
 // "Lc 63.0", "Lc -68.5": one decimal, truncated toward zero like the ratio.
 QString formatLc(double lc);
+
+// The least font sizes, in CSS pixels, of APCA's font lookup table (public beta 0.1.7 (G),
+// 28 May 2022; reference font Barlow) at weights 400 and 700, a row for every Lc step of 5 from
+// 30 up. Below Lc 30 no size makes text readable: 15 to 30 is for non-text only.
+struct ApcaFontRow
+{
+    int lc;
+    double weight400;
+    double weight700;
+};
+inline constexpr std::array<ApcaFontRow, 20> apcaFontTable {{
+        {30, 108, 72},   {35, 96, 48},   {40, 60, 32},        {45, 42, 24},     {50, 32, 21},
+        {55, 28, 18},    {60, 24, 16},   {65, 21.75, 15},     {70, 19.5, 14.5}, {75, 18, 14},
+        {80, 17.25, 14}, {85, 16.5, 14}, {90, 16, 14},        {95, 15.5, 13.5}, {100, 15, 13},
+        {105, 14.5, 12}, {110, 14, 11},  {115, 12.5, 10.625}, {120, 11, 10.25}, {125, 10, 10},
+}};
+// The row for the shown |Lc|: the last row it reaches, never one above it, so the sizes never
+// promise more than the table does. Nothing below Lc 30.
+std::optional<ApcaFontRow> apcaFontRow(double lc);
+// "24 px" at weight 400 or 700, else "Non-text only" or "Not readable".
+QString apcaFontSize(double lc, int weight);
 
 // ---- Fix: the nearest readable color of the same hue ----
 
@@ -94,6 +166,15 @@ bool fixExists(ColorValue background, double minimum);
 std::optional<ColorValue> fixTextColor(ColorValue text, ColorValue background, double minimum);
 std::optional<ColorValue> fixTextColor(ColorValue text, ColorValue background, Level level);
 
+// The background of the same hue, reached by changing lightness only, against which every one
+// of the texts reaches minimum, with the smallest change of lightness; the background itself
+// when they all pass already. Nothing when no color of the hue lets them all pass (a dark and a
+// light text close in luminance leave no background between them).
+std::optional<ColorValue> fixBackgroundColor(ColorValue background,
+                                             std::span<const ColorValue> texts, double minimum);
+std::optional<ColorValue> fixBackgroundColor(ColorValue background,
+                                             std::span<const ColorValue> texts, Level level);
+
 // ---- Color vision deficiency ----
 
 enum class Vision { Protanopia, Deuteranopia, Tritanopia, Achromatopsia };
@@ -104,8 +185,13 @@ QString visionName(Vision vision);
 
 // The color as seen with the given deficiency, applied in linear RGB. The three dichromacies
 // use the model of Machado, Oliveira and Fernandes (2009) at severity 1; achromatopsia keeps
-// only the relative luminance (a gray of the same luminance, so its contrast ratios equal the
-// ordinary ones up to rounding to 8 bits).
+// only the relative luminance: the nearest 8-bit gray of the same luminance.
 ColorValue simulate(ColorValue color, Vision vision);
+
+// The contrast ratio of the two colors as seen with the deficiency: that of the simulated
+// 8-bit colors the previews show, except for achromatopsia, which keeps luminance, so that its
+// ratio is exactly contrastRatio(text, background); the nearest 8-bit grays may differ from it
+// by a hundredth or so.
+double seenRatio(ColorValue text, ColorValue background, Vision vision);
 
 } // namespace Tintora::Contrast

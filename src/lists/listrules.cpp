@@ -43,30 +43,32 @@ SaveQuestion questionBeforeClosing(const ListState &state)
     return question(state);
 }
 
-QString questionTextBeforeLoading(SaveQuestion question)
+namespace {
+
+// The two moments word only the question for a list without a file differently.
+QString questionText(SaveQuestion question, const QString &withoutFile)
 {
     switch (question) {
     case SaveQuestion::None:
         return {};
     case SaveQuestion::SaveToNewFile:
-        return QStringLiteral("Save current color list to new file?");
+        return withoutFile;
     case SaveQuestion::SaveChanges:
         return QStringLiteral("Save changes to current file?");
     }
     Q_UNREACHABLE();
 }
 
+} // namespace
+
+QString questionTextBeforeLoading(SaveQuestion question)
+{
+    return questionText(question, QStringLiteral("Save current color list to new file?"));
+}
+
 QString questionTextBeforeClosing(SaveQuestion question)
 {
-    switch (question) {
-    case SaveQuestion::None:
-        return {};
-    case SaveQuestion::SaveToNewFile:
-        return QStringLiteral("Save current color list to file?");
-    case SaveQuestion::SaveChanges:
-        return QStringLiteral("Save changes to current file?");
-    }
-    Q_UNREACHABLE();
+    return questionText(question, QStringLiteral("Save current color list to file?"));
 }
 
 QString storableName(const QString &typed)

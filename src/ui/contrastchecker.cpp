@@ -3,13 +3,15 @@
 
 #include "app/application.h"
 #include "app/controls.h"
+#include "ui/contraststrip.h"
 #include "ui/lookandfeel.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
-#include <QFrame>
+#include <QClipboard>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -24,67 +26,32 @@ using LookAndFeel::sampleFont;
 
 namespace {
 
-const QColor kPassColor(0x13, 0x73, 0x33);
-const QColor kFailColor(0xB3, 0x1B, 0x1B);
+// The hues of the verdicts; the window's palette decides how light or dark they are drawn.
+constexpr Color::ColorValue kPassHue = Color::pack(0x13, 0x73, 0x33);
+constexpr Color::ColorValue kFailHue = Color::pack(0xB3, 0x1B, 0x1B);
+// What the checker's own texts reach against the window, by its own rule for normal text.
+constexpr double kOwnTextMinimum = 4.5;
+
+constexpr std::array<ApcaUse, 3> kApcaUses {ApcaUse::BodyText, ApcaUse::ContentText,
+                                            ApcaUse::LargeText};
+
+const QString kNoTextFix = QStringLiteral("No color of this hue passes");
+const QString kSelected = QStringLiteral("  (selected)");
 
 QColor toQColor(Color::ColorValue color)
 {
     return QColor(Color::red(color), Color::green(color), Color::blue(color));
 }
 
-QString levelKey(Level level)
+Color::ColorValue toColorValue(const QColor &color)
 {
-    switch (level) {
-    case Level::AaNormal:
-        return QStringLiteral("AaNormal");
-    case Level::AaLarge:
-        return QStringLiteral("AaLarge");
-    case Level::AaaNormal:
-        return QStringLiteral("AaaNormal");
-    case Level::AaaLarge:
-        return QStringLiteral("AaaLarge");
-    }
-    Q_UNREACHABLE();
+    return Color::pack(color.red(), color.green(), color.blue());
 }
 
-constexpr std::array<ApcaUse, 3> kApcaUses {ApcaUse::BodyText, ApcaUse::ContentText,
-                                            ApcaUse::LargeText};
-
-QString apcaKey(ApcaUse use)
+QString noBackgroundFix(double minimum)
 {
-    switch (use) {
-    case ApcaUse::BodyText:
-        return QStringLiteral("ApcaBody");
-    case ApcaUse::ContentText:
-        return QStringLiteral("ApcaContent");
-    case ApcaUse::LargeText:
-        return QStringLiteral("ApcaLarge");
-    default:
-        break;
-    }
-    Q_UNREACHABLE();
-}
-
-QString apcaRowName(ApcaUse use)
-{
-    const int lc = int(Contrast::apcaMinimum(use));
-    switch (use) {
-    case ApcaUse::BodyText:
-        return QStringLiteral("Body text, Lc %1").arg(lc);
-    case ApcaUse::ContentText:
-        return QStringLiteral("Content text, Lc %1").arg(lc);
-    case ApcaUse::LargeText:
-        return QStringLiteral("Large text, Lc %1").arg(lc);
-    default:
-        break;
-    }
-    Q_UNREACHABLE();
-}
-
-// "4.5", "3", "7": the minimum as people quote it.
-QString minimumText(double minimum)
-{
-    return QString::number(minimum, 'g', 3);
+    return QStringLiteral("No background of this hue gives both samples %1:1")
+            .arg(Contrast::formatMinimum(minimum));
 }
 
 QLabel *makeLabel(const QString &name, QWidget *parent, const QString &text = QString())
@@ -101,15 +68,20 @@ void setBold(QWidget *widget, bool bold)
     widget->setFont(font);
 }
 
-void setVerdict(QLabel *label, bool pass)
+// Room for the widest text a label will show, so that the window keeps its size as the numbers
+// change and verdicts flip.
+void reserveWidth(QLabel *label, const QStringList &texts)
 {
-    label->setText(pass ? QStringLiteral("Pass") : QStringLiteral("Fail"));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, pass ? kPassColor : kFailColor);
-    label->setPalette(palette);
+    const QFontMetrics metrics(label->font());
+    int width = 0;
+    for (const QString &text : texts) {
+        for (const QString &line : text.split(QLatin1Char('\n')))
+            width = qMax(width, metrics.horizontalAdvance(line));
+    }
+    label->setMinimumWidth(width);
 }
 
-// The widest hex color text in the font, for labels that must not change size with the color.
+// The widest hex color text in the font.
 QString widestHex(const QFont &font)
 {
     const QFontMetrics metrics(font);
@@ -119,6 +91,48 @@ QString widestHex(const QFont &font)
             widest = digit;
     }
     return QLatin1Char('#') + QString(6, widest);
+}
+
+// Every shape a ratio's text takes, with the widest digits of the font in it.
+QStringList ratioShapes(const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    QChar widest = QLatin1Char('0');
+    for (QChar digit : QStringLiteral("0123456789")) {
+        if (metrics.horizontalAdvance(digit) > metrics.horizontalAdvance(widest))
+            widest = digit;
+    }
+    const QString two(2, widest);
+    QStringList shapes {two + QLatin1Char('.') + two + QStringLiteral(":1")};
+    for (const Contrast::LevelRule &rule : Contrast::levelRules)
+        shapes << QStringLiteral("%1.%2:1, just below %3:1")
+                          .arg(widest)
+                          .arg(two, Contrast::formatMinimum(rule.minimum));
+    return shapes;
+}
+
+// "19.5 px, 14.5 px" at weights 400 and 700, or what the Lc is good for instead of text.
+QString fontSizesText(double lc)
+{
+    if (!Contrast::apcaFontRow(lc))
+        return Contrast::apcaFontSize(lc, 400);
+    return QStringLiteral("%1, %2").arg(Contrast::apcaFontSize(lc, 400),
+                                        Contrast::apcaFontSize(lc, 700));
+}
+
+QString levelTip(Level level)
+{
+    switch (level) {
+    case Level::AaNormal:
+    case Level::AaaNormal:
+        return QStringLiteral("Text below large size");
+    case Level::AaLarge:
+    case Level::AaaLarge:
+        return QStringLiteral("Text of at least 18 pt, or 14 pt bold");
+    case Level::NonText:
+        return QStringLiteral("Icons, borders and controls in this color");
+    }
+    return {};
 }
 
 } // namespace
@@ -155,19 +169,31 @@ QSize ContrastPreview::sizeHint() const
 
 void ContrastPreview::paintEvent(QPaintEvent *)
 {
-    Application::runHandler(window(), [this] {
-        QPainter painter(this);
-        painter.setPen(Qt::black);
-        painter.setBrush(m_background);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        const QFontMetrics metrics(font());
-        const int top = (height() - int(m_lines.size()) * metrics.lineSpacing()) / 2;
-        for (qsizetype i = 0; i < m_lines.size() && i < m_texts.size(); ++i) {
-            painter.setPen(m_texts.at(i));
-            painter.drawText(8, top + int(i) * metrics.lineSpacing() + metrics.ascent(),
-                             m_lines.at(i));
-        }
-    });
+    // Filled, never stroked, so that the border stays whole at any scale factor.
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::WindowText));
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), m_background);
+    const QFontMetrics metrics(font());
+    const int top = (height() - int(m_lines.size()) * metrics.lineSpacing()) / 2;
+    for (qsizetype i = 0; i < m_lines.size() && i < m_texts.size(); ++i) {
+        painter.setPen(m_texts.at(i));
+        painter.drawText(8, top + int(i) * metrics.lineSpacing() + metrics.ascent(), m_lines.at(i));
+    }
+}
+
+// ---- ContrastFrame ----
+
+ContrastFrame::ContrastFrame(QWidget *parent) : QWidget(parent) { }
+
+void ContrastFrame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor ink = palette().color(QPalette::Mid);
+    const QRect r = rect();
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), ink);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), ink);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), ink);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), ink);
 }
 
 // ---- ContrastChecker ----
@@ -182,31 +208,77 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     QFont base = QApplication::font();
     base.setPixelSize(12);
     setFont(base);
+    choosePalette();
 
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize); // sized by its content, like a dialog
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(6);
 
-    auto *header = new QHBoxLayout;
-    header->setSpacing(6);
+    // The header rows end in room for a button of the target's own.
+    m_backgroundHeader = new QHBoxLayout;
+    m_backgroundHeader->setObjectName(QStringLiteral("BackgroundHeader"));
+    m_backgroundHeader->setSpacing(6);
     m_backgroundSwatch = new ContrastPreview(this);
     m_backgroundSwatch->setObjectName(QStringLiteral("BackgroundSwatch"));
     m_backgroundSwatch->setFixedSize(16, 16);
-    header->addWidget(m_backgroundSwatch);
+    m_backgroundHeader->addWidget(m_backgroundSwatch);
     m_backgroundTitle = makeLabel(QStringLiteral("BackgroundTitle"), this);
     QFont boldFont = m_backgroundTitle->font();
     boldFont.setBold(true);
-    m_backgroundTitle->setMinimumWidth(QFontMetrics(boldFont).horizontalAdvance(
-            QStringLiteral("Background  %1  (selected)").arg(widestHex(boldFont))));
-    header->addWidget(m_backgroundTitle, 1);
-    layout->addLayout(header);
+    m_backgroundTitle->setFont(boldFont);
+    reserveWidth(m_backgroundTitle,
+                 {QStringLiteral("Background  %1%2").arg(widestHex(boldFont), kSelected)});
+    m_backgroundTitle->setFont(font());
+    m_backgroundHeader->addWidget(m_backgroundTitle);
+    m_backgroundNote = makeLabel(QStringLiteral("BackgroundNote"), this);
+    reserveWidth(m_backgroundNote, {noBackgroundFix(4.5)});
+    m_backgroundHeader->addWidget(m_backgroundNote, 1, Qt::AlignRight);
+    layout->addLayout(m_backgroundHeader);
 
-    auto *columns = new QHBoxLayout;
-    columns->setSpacing(8);
-    columns->addWidget(buildColumn(1));
-    columns->addWidget(buildColumn(2));
-    layout->addLayout(columns);
+    m_backgroundStrip = new ContrastStrip(this);
+    m_backgroundStrip->setObjectName(QStringLiteral("BackgroundStrip"));
+    m_backgroundStrip->setToolTip(
+            QStringLiteral("The background's hue from dark to light; the bands mark where both "
+                           "samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose."));
+    m_backgroundStrip->onPick = [this](Color::ColorValue color) {
+        m_form->applyColor(Color::SampleTarget::Background, color);
+    };
+    layout->addWidget(m_backgroundStrip);
+
+    layout->addWidget(buildTable());
+
+    auto *pair = new QHBoxLayout;
+    pair->setSpacing(8);
+    auto *pairName =
+            makeLabel(QStringLiteral("TextAgainstTextName"), this,
+                      QStringLiteral("Text against text (a link among body text), %1:1")
+                              .arg(Contrast::formatMinimum(Contrast::textAgainstTextMinimum)));
+    pairName->setToolTip(QStringLiteral("Text Sample 1 against Text Sample 2: a link told apart "
+                                        "from the text around it by color alone needs 3:1"));
+    pair->addWidget(pairName);
+    m_textAgainstTextRatio = makeLabel(QStringLiteral("TextAgainstTextRatio"), this);
+    setBold(m_textAgainstTextRatio, true);
+    reserveWidth(m_textAgainstTextRatio, ratioShapes(m_textAgainstTextRatio->font()));
+    pair->addWidget(m_textAgainstTextRatio);
+    m_textAgainstText = makeLabel(QStringLiteral("TextAgainstText"), this);
+    setBold(m_textAgainstText, true);
+    reserveWidth(m_textAgainstText, {QStringLiteral("Pass"), QStringLiteral("Fail")});
+    pair->addWidget(m_textAgainstText);
+    pair->addStretch(1);
+    layout->addLayout(pair);
+
+    m_largeText = makeLabel(QStringLiteral("LargeTextNote"), this,
+                            QStringLiteral("Large text: at least 18 pt, or 14 pt bold"));
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_largeText, 1);
+    m_copyReport = new QPushButton(QStringLiteral("Copy Report"), this);
+    m_copyReport->setObjectName(QStringLiteral("CopyReport"));
+    m_copyReport->setToolTip(
+            QStringLiteral("Copy everything the checker shows to the clipboard as plain text"));
+    onClick(m_copyReport, [this] { copyReport(); });
+    bottom->addWidget(m_copyReport);
+    layout->addLayout(bottom);
 
     auto *visionTitle =
             makeLabel(QStringLiteral("VisionTitle"), this,
@@ -221,106 +293,182 @@ ContrastChecker::ContrastChecker(TForm1 *form)
 
     connect(form, &TForm1::colorsChanged, this,
             [this] { Application::runHandler(this, [this] { refresh(); }); });
-    qApp->installEventFilter(this);
+    // A tool belongs to its window: it follows the main window's hiding and showing.
+    form->installEventFilter(this);
+    // The main window's "Disable Hints" holds here too.
+    new WindowEventFilter(this, [this](QWidget *, QEvent *event) {
+        return event->type() == QEvent::ToolTip && !m_form->showHints();
+    });
     refresh();
 }
 
 ContrastChecker::~ContrastChecker()
 {
-    qApp->removeEventFilter(this);
+    m_form->removeEventFilter(this);
 }
 
-QWidget *ContrastChecker::buildColumn(int sample)
+// Both samples side by side in one table, the rules as its rows: the rules are named once, and
+// the window stays narrow enough for a small screen beside the main window.
+QWidget *ContrastChecker::buildTable()
+{
+    auto *frame = new ContrastFrame(this);
+    frame->setObjectName(QStringLiteral("SampleTable"));
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(8, 6, 8, 8);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+
+    // Rows 0 to 3 are the samples' own: title, preview, strip; 3 is the ratio.
+    grid->addWidget(makeLabel(QString(), frame, QStringLiteral("Contrast ratio")), 3, 0, 1, 2);
+    int row = 4;
+    for (size_t i = 0; i < Contrast::allLevels.size(); ++i, ++row) {
+        const Level level = Contrast::allLevels[i];
+        const QString key = QLatin1String(Contrast::levelRule(level).key);
+        m_rowNames.levels[i] =
+                makeLabel(key + QStringLiteral("Name"), frame, Contrast::levelName(level));
+        m_rowNames.levels[i]->setToolTip(levelTip(level));
+        grid->addWidget(m_rowNames.levels[i], row, 0);
+        m_rowNames.minimums[i] = makeLabel(key + QStringLiteral("Minimum"), frame,
+                                           Contrast::formatMinimum(Contrast::minimumRatio(level))
+                                                   + QStringLiteral(":1"));
+        grid->addWidget(m_rowNames.minimums[i], row, 1, Qt::AlignRight);
+    }
+    grid->setRowMinimumHeight(row++, 4);
+    m_rowNames.apca =
+            makeLabel(QStringLiteral("ApcaName"), frame, QStringLiteral("APCA, advisory"));
+    m_rowNames.apca->setToolTip(
+            QStringLiteral("A draft method, not part of WCAG 2: advice beside the verdicts"));
+    grid->addWidget(m_rowNames.apca, row, 0, 1, 2);
+    row += 2; // the Lc, then its reading
+    m_rowNames.fontSizes = makeLabel(QStringLiteral("FontSizeName"), frame,
+                                     QStringLiteral("Least size, weight 400, 700"));
+    m_rowNames.fontSizes->setToolTip(
+            QStringLiteral("From APCA's font lookup table, in CSS pixels"));
+    grid->addWidget(m_rowNames.fontSizes, row++, 0, 1, 2);
+    QStringList uses;
+    for (ApcaUse use : kApcaUses) {
+        const Contrast::ApcaUseRule &rule = Contrast::apcaUseRule(use);
+        const QString name = QString::fromLatin1(rule.name).section(QLatin1Char(' '), 0, 0);
+        uses << QStringLiteral("%1 %2")
+                        .arg(uses.isEmpty() ? name + QStringLiteral(" Lc") : name.toLower())
+                        .arg(int(rule.minimum));
+    }
+    m_rowNames.apcaUses = makeLabel(QStringLiteral("ApcaUsesName"), frame, uses.join(u", "));
+    grid->addWidget(m_rowNames.apcaUses, row++, 0, 1, 2);
+
+    buildColumn(grid, 1, 2);
+    grid->setColumnMinimumWidth(5, 8);
+    buildColumn(grid, 2, 6);
+    return frame;
+}
+
+void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn)
 {
     const QString prefix = QStringLiteral("Sample%1").arg(sample);
     Column &column = m_columns[size_t(sample - 1)];
+    QWidget *frame = grid->parentWidget();
+    constexpr int span = 3; // verdict, Fix text, Fix background
 
-    auto *frame = new QFrame(this);
-    frame->setObjectName(prefix + QStringLiteral("Column"));
-    frame->setFrameShape(QFrame::StyledPanel);
-    auto *grid = new QGridLayout(frame);
-    grid->setContentsMargins(8, 6, 8, 8);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(3);
-    int row = 0;
-
+    column.header = new QHBoxLayout;
+    column.header->setObjectName(prefix + QStringLiteral("Header"));
     column.title = makeLabel(prefix + QStringLiteral("Title"), frame);
-    // Room for the widest title, so that the window keeps its size as colors change.
     QFont boldFont = column.title->font();
     boldFont.setBold(true);
-    column.title->setMinimumWidth(QFontMetrics(boldFont).horizontalAdvance(
-            QStringLiteral("Text Sample %1  (selected)").arg(sample)));
-    grid->addWidget(column.title, row++, 0, 1, 3);
+    column.title->setFont(boldFont);
+    reserveWidth(column.title, {QStringLiteral("Text Sample %1%2").arg(sample).arg(kSelected)});
+    column.title->setFont(font());
+    column.header->addWidget(column.title, 1);
+    grid->addLayout(column.header, 0, firstColumn, 1, span);
 
     column.preview = new ContrastPreview(frame);
     column.preview->setObjectName(prefix + QStringLiteral("Preview"));
     column.preview->setFont(sampleFont(sample == 1 ? 15 : 19));
     column.preview->setLines({QStringLiteral("Sample %1").arg(sample)});
-    column.preview->setMinimumHeight(40);
-    grid->addWidget(column.preview, row++, 0, 1, 3);
+    column.preview->setMinimumHeight(34);
+    grid->addWidget(column.preview, 1, firstColumn, 1, span);
 
-    grid->addWidget(makeLabel(QString(), frame, QStringLiteral("Contrast ratio")), row, 0);
+    column.strip = new ContrastStrip(frame);
+    column.strip->setObjectName(prefix + QStringLiteral("Strip"));
+    column.strip->setToolTip(
+            QStringLiteral("Text Sample %1's hue from dark to light; the bands mark where it "
+                           "passes AA (4.5:1) and AAA (7:1). Click or drag to choose.")
+                    .arg(sample));
+    const auto target =
+            sample == 1 ? Color::SampleTarget::TextSample1 : Color::SampleTarget::TextSample2;
+    column.strip->onPick = [this, target](Color::ColorValue color) {
+        m_form->applyColor(target, color);
+    };
+    grid->addWidget(column.strip, 2, firstColumn, 1, span);
+
     column.ratio = makeLabel(prefix + QStringLiteral("Ratio"), frame);
     QFont big = column.ratio->font();
-    big.setPixelSize(16);
+    big.setPixelSize(13);
     big.setBold(true);
     column.ratio->setFont(big);
-    grid->addWidget(column.ratio, row++, 1, 1, 2);
+    reserveWidth(column.ratio, ratioShapes(big));
+    grid->addWidget(column.ratio, 3, firstColumn, 1, span);
 
-    for (size_t i = 0; i < Contrast::allLevels.size(); ++i) {
+    int row = 4;
+    for (size_t i = 0; i < Contrast::allLevels.size(); ++i, ++row) {
         const Level level = Contrast::allLevels[i];
-        const QString key = prefix + levelKey(level);
-        grid->addWidget(makeLabel(QString(), frame,
-                                  QStringLiteral("%1 %2:1").arg(
-                                          Contrast::levelName(level),
-                                          minimumText(Contrast::minimumRatio(level)))),
-                        row, 0);
+        const QString key = prefix + QLatin1String(Contrast::levelRule(level).key);
         LevelRow &levelRow = column.levels[i];
         levelRow.verdict = makeLabel(key, frame);
         setBold(levelRow.verdict, true);
-        grid->addWidget(levelRow.verdict, row, 1);
-        levelRow.fix = new QPushButton(QStringLiteral("Fix"), frame);
-        levelRow.fix->setObjectName(key + QStringLiteral("Fix"));
-        levelRow.fix->setFocusPolicy(Qt::TabFocus);
-        levelRow.fix->setFixedWidth(
-                levelRow.fix->fontMetrics().horizontalAdvance(QStringLiteral("Fix")) + 24);
-        onClick(levelRow.fix, [this, sample, level] { fixSample(sample, level); });
-        grid->addWidget(levelRow.fix, row++, 2);
+        reserveWidth(levelRow.verdict, {QStringLiteral("Pass"), QStringLiteral("Fail")});
+        grid->addWidget(levelRow.verdict, row, firstColumn);
+        levelRow.fixText = new QPushButton(QStringLiteral("Fix text"), frame);
+        levelRow.fixText->setObjectName(key + QStringLiteral("FixText"));
+        levelRow.fixBackground = new QPushButton(QStringLiteral("Fix background"), frame);
+        levelRow.fixBackground->setObjectName(key + QStringLiteral("FixBackground"));
+        for (QPushButton *button : {levelRow.fixText, levelRow.fixBackground}) {
+            button->setFocusPolicy(Qt::TabFocus);
+            button->setFixedSize(button->fontMetrics().horizontalAdvance(button->text()) + 14,
+                                 button->fontMetrics().height() + 6);
+        }
+        onClick(levelRow.fixText, [this, sample, level] { fixSample(sample, level); });
+        onClick(levelRow.fixBackground, [this, level] { fixBackground(level); });
+        grid->addWidget(levelRow.fixText, row, firstColumn + 1);
+        grid->addWidget(levelRow.fixBackground, row, firstColumn + 2);
     }
 
-    grid->setRowMinimumHeight(row++, 4);
-    grid->addWidget(makeLabel(QString(), frame, QStringLiteral("APCA lightness")), row, 0);
+    ++row; // the gap before APCA
     column.lc = makeLabel(prefix + QStringLiteral("Lc"), frame);
-    column.lc->setFont(big);
-    grid->addWidget(column.lc, row++, 1, 1, 2);
+    setBold(column.lc, true);
+    reserveWidth(column.lc, {QStringLiteral("Lc -888.8"), QStringLiteral("Lc -000.0")});
+    grid->addWidget(column.lc, row++, firstColumn, 1, span);
     column.reading = makeLabel(prefix + QStringLiteral("Reading"), frame);
     QFont italic = column.reading->font();
     italic.setItalic(true);
     column.reading->setFont(italic);
-    int readingWidth = 0;
-    for (double lc : {0.0, 15.0, 30.0, 45.0, 60.0, 75.0})
-        readingWidth = qMax(readingWidth,
-                            QFontMetrics(italic).horizontalAdvance(Contrast::apcaReading(lc)));
-    column.reading->setMinimumWidth(readingWidth);
-    grid->addWidget(column.reading, row++, 0, 1, 3);
+    QStringList readings;
+    for (const Contrast::ApcaUseRule &rule : Contrast::apcaUseRules)
+        readings << QLatin1String(rule.reading);
+    reserveWidth(column.reading, readings);
+    grid->addWidget(column.reading, row++, firstColumn, 1, span);
+    column.fontSizes = makeLabel(prefix + QStringLiteral("FontSizes"), frame);
+    QStringList sizes {fontSizesText(0), fontSizesText(20)};
+    for (const Contrast::ApcaFontRow &fontRow : Contrast::apcaFontTable)
+        sizes << fontSizesText(fontRow.lc);
+    reserveWidth(column.fontSizes, sizes);
+    grid->addWidget(column.fontSizes, row++, firstColumn, 1, span);
+    auto *uses = new QHBoxLayout;
+    uses->setSpacing(6);
     for (size_t i = 0; i < kApcaUses.size(); ++i) {
-        const ApcaUse use = kApcaUses[i];
-        grid->addWidget(makeLabel(QString(), frame, apcaRowName(use)), row, 0);
-        column.apca[i].use = use;
-        column.apca[i].verdict = makeLabel(prefix + apcaKey(use), frame);
-        setBold(column.apca[i].verdict, true);
-        grid->addWidget(column.apca[i].verdict, row++, 1);
+        column.apca[i] =
+                makeLabel(prefix + QLatin1String(Contrast::apcaUseRule(kApcaUses[i]).key), frame);
+        setBold(column.apca[i], true);
+        reserveWidth(column.apca[i], {QStringLiteral("Pass"), QStringLiteral("Fail")});
+        uses->addWidget(column.apca[i]);
     }
+    uses->addStretch(1);
+    grid->addLayout(uses, row++, firstColumn, 1, span);
 
     column.note = makeLabel(prefix + QStringLiteral("Note"), frame);
-    QPalette notePalette = column.note->palette();
-    notePalette.setColor(QPalette::WindowText, kFailColor);
-    column.note->setPalette(notePalette);
+    reserveWidth(column.note, {kNoTextFix});
     // Keeps its line when empty, so the window does not jump as the message comes and goes.
     column.note->setMinimumHeight(column.note->fontMetrics().lineSpacing());
-    grid->addWidget(column.note, row++, 0, 1, 3);
-    grid->setColumnStretch(0, 1);
-    return frame;
+    grid->addWidget(column.note, row++, firstColumn, 1, span);
 }
 
 QWidget *ContrastChecker::buildVision(Vision vision)
@@ -333,7 +481,7 @@ QWidget *ContrastChecker::buildVision(Vision vision)
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(makeLabel(QString(), box, name));
+    layout->addWidget(makeLabel(name + QStringLiteral("Name"), box, name));
     view.preview = new ContrastPreview(box);
     view.preview->setObjectName(name + QStringLiteral("Preview"));
     view.preview->setFont(sampleFont(13));
@@ -341,8 +489,28 @@ QWidget *ContrastChecker::buildVision(Vision vision)
     view.preview->setMinimumWidth(96);
     layout->addWidget(view.preview);
     view.ratios = makeLabel(name + QStringLiteral("Ratios"), box);
+    reserveWidth(view.ratios, {QStringLiteral("1: 88.88:1  2: 88.88:1")});
     layout->addWidget(view.ratios);
     return box;
+}
+
+void ContrastChecker::choosePalette()
+{
+    // The verdicts keep their hue and reach the checker's own minimum on the window's
+    // background, in a light palette and a dark one alike.
+    const Color::ColorValue window = toColorValue(palette().color(QPalette::Window));
+    m_passColor = toQColor(Contrast::fixTextColor(kPassHue, window, kOwnTextMinimum)
+                                   .value_or(toColorValue(palette().color(QPalette::WindowText))));
+    m_failColor = toQColor(Contrast::fixTextColor(kFailHue, window, kOwnTextMinimum)
+                                   .value_or(toColorValue(palette().color(QPalette::WindowText))));
+}
+
+void ContrastChecker::setVerdict(QLabel *label, bool pass) const
+{
+    label->setText(pass ? QStringLiteral("Pass") : QStringLiteral("Fail"));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, pass ? m_passColor : m_failColor);
+    label->setPalette(palette);
 }
 
 Color::ColorValue ContrastChecker::sampleColor(int sample) const
@@ -353,76 +521,104 @@ Color::ColorValue ContrastChecker::sampleColor(int sample) const
 void ContrastChecker::refresh()
 {
     const Color::ColorValue background = m_form->backgroundColor();
-    const Color::SampleTarget active = m_form->activeTarget();
-    const QString selected = QStringLiteral("  (selected)");
-
-    const bool backgroundActive = active == Color::SampleTarget::Background;
+    const std::vector<Color::ColorValue> samples {sampleColor(1), sampleColor(2)};
+    const bool backgroundActive = m_form->activeTarget() == Color::SampleTarget::Background;
     m_backgroundTitle->setText(
             QStringLiteral("Background  %1%2")
-                    .arg(Color::buildHex(background), backgroundActive ? selected : QString()));
+                    .arg(Color::buildHex(background), backgroundActive ? kSelected : QString()));
     setBold(m_backgroundTitle, backgroundActive);
     m_backgroundSwatch->setColors(toQColor(background), {});
+    m_backgroundStrip->setColors(background, samples);
 
-    for (int sample = 1; sample <= 2; ++sample) {
-        Column &column = m_columns[size_t(sample - 1)];
-        const Color::ColorValue text = sampleColor(sample);
-        const bool isActive = active
-                == (sample == 1 ? Color::SampleTarget::TextSample1
-                                : Color::SampleTarget::TextSample2);
-        column.title->setText(QStringLiteral("Text Sample %1%2")
-                                      .arg(sample)
-                                      .arg(isActive ? selected : QString()));
-        setBold(column.title, isActive);
-        column.preview->setColors(toQColor(background), {toQColor(text)});
-        column.preview->setLines(
-                {QStringLiteral("Sample %1  %2").arg(sample).arg(Color::buildHex(text))});
+    // Whether a background of the hue lets both samples pass is only known after searching
+    // its whole line, too slow for every step of a drag: the bands of the strip show it, and
+    // Fix background says so when asked.
+    m_backgroundNote->clear();
+    QPalette notePalette = m_backgroundNote->palette();
+    notePalette.setColor(QPalette::WindowText, m_failColor);
+    m_backgroundNote->setPalette(notePalette);
 
-        const double ratio = Contrast::contrastRatio(text, background);
-        column.ratio->setText(Contrast::formatRatio(ratio));
-        bool someLevelOutOfReach = false;
-        for (size_t i = 0; i < Contrast::allLevels.size(); ++i) {
-            const Level level = Contrast::allLevels[i];
-            const LevelRow &row = column.levels[i];
-            const bool pass = Contrast::passes(ratio, level);
-            setVerdict(row.verdict, pass);
-            const bool reachable = Contrast::fixExists(background, Contrast::minimumRatio(level));
-            row.fix->setEnabled(!pass && reachable);
-            if (pass) {
-                row.fix->setToolTip(QStringLiteral("Passes already"));
-            } else if (reachable) {
-                row.fix->setToolTip(
-                        QStringLiteral("Change Text Sample %1 to the nearest color of its hue "
-                                       "that passes %2")
-                                .arg(sample)
-                                .arg(Contrast::levelName(level)));
-            } else {
-                row.fix->setToolTip(QStringLiteral("No color of this hue passes"));
-                someLevelOutOfReach = true;
-            }
-        }
+    refreshColumn(1);
+    refreshColumn(2);
 
-        const double lc = Contrast::apcaContrast(text, background);
-        column.lc->setText(Contrast::formatLc(lc));
-        column.reading->setText(Contrast::apcaReading(lc));
-        for (const ApcaRow &row : column.apca)
-            setVerdict(row.verdict, Contrast::apcaUse(lc) >= row.use);
-
-        column.note->setText(someLevelOutOfReach ? QStringLiteral("No color of this hue passes")
-                                                 : QString());
-    }
+    const double pair = Contrast::contrastRatio(samples[0], samples[1]);
+    m_textAgainstTextRatio->setText(Contrast::describeRatio(pair));
+    setVerdict(m_textAgainstText, Contrast::passes(pair, Contrast::textAgainstTextMinimum));
 
     for (Vision vision : Contrast::allVisions) {
         const VisionView &view = m_visions[size_t(vision)];
-        const Color::ColorValue seenBackground = Contrast::simulate(background, vision);
-        const Color::ColorValue seen1 = Contrast::simulate(sampleColor(1), vision);
-        const Color::ColorValue seen2 = Contrast::simulate(sampleColor(2), vision);
-        view.preview->setColors(toQColor(seenBackground), {toQColor(seen1), toQColor(seen2)});
-        view.ratios->setText(
-                QStringLiteral("1: %1\n2: %2")
-                        .arg(Contrast::formatRatio(Contrast::contrastRatio(seen1, seenBackground)),
-                             Contrast::formatRatio(
-                                     Contrast::contrastRatio(seen2, seenBackground))));
+        view.preview->setColors(toQColor(Contrast::simulate(background, vision)),
+                                {toQColor(Contrast::simulate(samples[0], vision)),
+                                 toQColor(Contrast::simulate(samples[1], vision))});
+        view.ratios->setText(QStringLiteral("1: %1  2: %2")
+                                     .arg(Contrast::formatRatio(Contrast::seenRatio(
+                                                  samples[0], background, vision)),
+                                          Contrast::formatRatio(Contrast::seenRatio(
+                                                  samples[1], background, vision))));
     }
+}
+
+void ContrastChecker::refreshColumn(int sample)
+{
+    Column &column = m_columns[size_t(sample - 1)];
+    const Color::ColorValue background = m_form->backgroundColor();
+    const Color::ColorValue text = sampleColor(sample);
+    const bool isActive = m_form->activeTarget()
+            == (sample == 1 ? Color::SampleTarget::TextSample1 : Color::SampleTarget::TextSample2);
+    column.title->setText(
+            QStringLiteral("Text Sample %1%2").arg(sample).arg(isActive ? kSelected : QString()));
+    setBold(column.title, isActive);
+    column.preview->setColors(toQColor(background), {toQColor(text)});
+    column.preview->setLines(
+            {QStringLiteral("Sample %1  %2").arg(sample).arg(Color::buildHex(text))});
+    column.strip->setColors(text, {background});
+
+    const double ratio = Contrast::contrastRatio(text, background);
+    column.ratio->setText(Contrast::describeRatio(ratio));
+    bool someLevelOutOfReach = false;
+    for (size_t i = 0; i < Contrast::allLevels.size(); ++i) {
+        const Level level = Contrast::allLevels[i];
+        const double minimum = Contrast::minimumRatio(level);
+        const LevelRow &row = column.levels[i];
+        const bool pass = Contrast::passes(ratio, level);
+        setVerdict(row.verdict, pass);
+
+        const bool reachable = Contrast::fixExists(background, minimum);
+        row.fixText->setEnabled(!pass && reachable);
+        if (pass) {
+            row.fixText->setToolTip(QStringLiteral("Passes already"));
+        } else if (reachable) {
+            row.fixText->setToolTip(QStringLiteral("Change Text Sample %1 to the nearest color "
+                                                   "of its hue that passes %2")
+                                            .arg(sample)
+                                            .arg(Contrast::levelName(level)));
+        } else {
+            row.fixText->setToolTip(kNoTextFix);
+            someLevelOutOfReach = true;
+        }
+
+        const bool bothPass =
+                Contrast::passes(Contrast::contrastRatio(sampleColor(1), background), minimum)
+                && Contrast::passes(Contrast::contrastRatio(sampleColor(2), background), minimum);
+        row.fixBackground->setEnabled(!bothPass);
+        row.fixBackground->setToolTip(
+                bothPass ? QStringLiteral("Both samples pass already")
+                         : QStringLiteral("Change the background to the nearest color of its "
+                                          "hue with which both samples pass %1")
+                                   .arg(Contrast::levelName(level)));
+    }
+
+    const double lc = Contrast::apcaContrast(text, background);
+    column.lc->setText(Contrast::formatLc(lc));
+    column.reading->setText(Contrast::apcaReading(lc));
+    column.fontSizes->setText(fontSizesText(lc));
+    for (size_t i = 0; i < kApcaUses.size(); ++i)
+        setVerdict(column.apca[i], Contrast::apcaUse(lc) >= kApcaUses[i]);
+
+    column.note->setText(someLevelOutOfReach ? kNoTextFix : QString());
+    QPalette notePalette = column.note->palette();
+    notePalette.setColor(QPalette::WindowText, m_failColor);
+    column.note->setPalette(notePalette);
 }
 
 void ContrastChecker::fixSample(int sample, Level level)
@@ -431,12 +627,74 @@ void ContrastChecker::fixSample(int sample, Level level)
     const std::optional<Color::ColorValue> fixed =
             Contrast::fixTextColor(sampleColor(sample), background, level);
     if (!fixed) {
-        m_columns[size_t(sample - 1)].note->setText(QStringLiteral("No color of this hue passes"));
+        m_columns[size_t(sample - 1)].note->setText(kNoTextFix);
         return;
     }
     m_form->applyColor(sample == 1 ? Color::SampleTarget::TextSample1
                                    : Color::SampleTarget::TextSample2,
                        *fixed);
+}
+
+void ContrastChecker::fixBackground(Level level)
+{
+    const std::array<Color::ColorValue, 2> samples {sampleColor(1), sampleColor(2)};
+    const std::optional<Color::ColorValue> fixed =
+            Contrast::fixBackgroundColor(m_form->backgroundColor(), samples, level);
+    if (!fixed) {
+        m_backgroundNote->setText(noBackgroundFix(Contrast::minimumRatio(level)));
+        return;
+    }
+    m_form->applyColor(Color::SampleTarget::Background, *fixed);
+}
+
+QString ContrastChecker::report() const
+{
+    QStringList lines;
+    lines << windowTitle();
+    lines << QStringLiteral("Background: %1").arg(Color::buildHex(m_form->backgroundColor()));
+    for (int sample = 1; sample <= 2; ++sample)
+        lines << QStringLiteral("Text Sample %1: %2")
+                         .arg(sample)
+                         .arg(Color::buildHex(sampleColor(sample)));
+    if (!m_backgroundNote->text().isEmpty())
+        lines << m_backgroundNote->text();
+    for (int sample = 1; sample <= 2; ++sample) {
+        const Column &column = m_columns[size_t(sample - 1)];
+        lines << QString();
+        lines << QStringLiteral("Text Sample %1 on the background").arg(sample);
+        lines << QStringLiteral("Contrast ratio: %1").arg(column.ratio->text());
+        for (size_t i = 0; i < column.levels.size(); ++i)
+            lines << QStringLiteral("%1, %2: %3")
+                             .arg(m_rowNames.levels[i]->text(), m_rowNames.minimums[i]->text(),
+                                  column.levels[i].verdict->text());
+        lines << QStringLiteral("%1: %2, %3")
+                         .arg(m_rowNames.apca->text(), column.lc->text(), column.reading->text());
+        lines << QStringLiteral("%1: %2").arg(m_rowNames.fontSizes->text(),
+                                              column.fontSizes->text());
+        QStringList verdicts;
+        for (const QLabel *verdict : column.apca)
+            verdicts << verdict->text();
+        lines << QStringLiteral("%1: %2").arg(m_rowNames.apcaUses->text(), verdicts.join(u", "));
+        if (!column.note->text().isEmpty())
+            lines << column.note->text();
+    }
+    lines << QString();
+    lines << QStringLiteral("%1: %2, %3")
+                     .arg(findChild<QLabel *>(QStringLiteral("TextAgainstTextName"))->text(),
+                          m_textAgainstTextRatio->text(), m_textAgainstText->text());
+    lines << m_largeText->text();
+    lines << QString();
+    lines << findChild<QLabel *>(QStringLiteral("VisionTitle"))->text();
+    for (Vision vision : Contrast::allVisions) {
+        lines << QStringLiteral("%1: %2").arg(Contrast::visionName(vision),
+                                              m_visions[size_t(vision)].ratios->text());
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void ContrastChecker::copyReport()
+{
+    QGuiApplication::clipboard()->setText(report());
 }
 
 void ContrastChecker::open()
@@ -451,10 +709,12 @@ void ContrastChecker::open()
 
 void ContrastChecker::placeBesideForm()
 {
+    ensurePolished(); // the style's fonts and margins decide the size
     adjustSize();
     const QRect form = m_form->frameGeometry();
-    // Before the first show the frame is not known yet; the client size is close enough.
-    const QSize outer = frameGeometry().size().expandedTo(size());
+    // Before the first show the frame is not known yet; the main window's is the best guess.
+    const QSize formFrame = m_form->frameGeometry().size() - m_form->size();
+    const QSize outer = frameGeometry().size().expandedTo(size() + formFrame);
     constexpr int gap = 6;
     QPoint at(form.right() + 1 + gap, form.top());
     if (const QScreen *screen = m_form->screen()) {
@@ -476,8 +736,8 @@ void ContrastChecker::placeBesideForm()
 bool ContrastChecker::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_form) {
-        // A tool belongs to its window: it goes when the main window closes or is hidden (the
-        // window commands hide and show it to change its flags) and comes back with it.
+        // It goes when the main window closes or is hidden (the window commands hide and show
+        // it to change its flags) and comes back with it.
         if (event->type() == QEvent::Hide && isVisible()) {
             m_hiddenWithForm = true;
             hide();
@@ -486,10 +746,26 @@ bool ContrastChecker::eventFilter(QObject *watched, QEvent *event)
             placeBesideForm();
             show();
         }
-    } else if (event->type() == QEvent::ToolTip && !m_form->showHints()) {
-        // The main window's "Disable Hints" holds here too.
-        if (auto *widget = qobject_cast<QWidget *>(watched); widget && widget->window() == this)
-            return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ContrastChecker::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ContrastChecker::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange && m_copyReport) { // built, not being built
+        Application::runHandler(this, [this] {
+            choosePalette();
+            refresh();
+        });
+    }
+    QWidget::changeEvent(event);
 }

@@ -7,13 +7,17 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
+class ContrastStrip;
 class TForm1;
 
 // A painted sample: the background filled, the sample sentences' names written on it in their
-// text colors.
+// text colors, in a frame of the window's ink.
 class ContrastPreview : public QWidget
 {
     Q_OBJECT
@@ -37,11 +41,24 @@ private:
     QStringList m_lines;
 };
 
+// A panel with a one-pixel border in the palette's mid tone that stays whole at any scale
+// factor.
+class ContrastFrame : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ContrastFrame(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
 // The contrast checker: a tool window beside the main window that judges both sample sentences
-// against the background by WCAG 2.x and APCA, offers the nearest readable color of the same
-// hue, and shows the samples as people with a color vision deficiency see them. It follows the
-// main window's every color change and changes colors only through the main window's own
-// update cycle.
+// against the background by every contrast rule of WCAG 2.2 and, as advice, by APCA; shows for
+// each color the range of its hue that passes; fixes a text or the background to the nearest
+// color of the same hue that passes; and shows the samples as people with a color vision
+// deficiency see them. It follows the main window's every color change and changes colors only
+// through the main window's own update cycle.
 class ContrastChecker : public QWidget
 {
     Q_OBJECT
@@ -54,30 +71,42 @@ public:
 
     // Applies the nearest color of the sample's hue that passes the level. sample is 1 or 2.
     void fixSample(int sample, Tintora::Contrast::Level level);
+    // Applies the nearest background of its hue with which both samples pass the level.
+    void fixBackground(Tintora::Contrast::Level level);
+
+    // What the window shows, as plain text: the three colors, every ratio and verdict, APCA.
+    QString report() const;
+    // Puts the report on the clipboard ("Copy Report").
+    void copyReport();
+
+    // The colors the checker writes its verdicts and notes in, chosen for the window's palette.
+    QColor passColor() const { return m_passColor; }
+    QColor failColor() const { return m_failColor; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     struct LevelRow
     {
         QLabel *verdict = nullptr;
-        QPushButton *fix = nullptr;
-    };
-    struct ApcaRow
-    {
-        Tintora::Contrast::ApcaUse use;
-        QLabel *verdict = nullptr;
+        QPushButton *fixText = nullptr;
+        QPushButton *fixBackground = nullptr;
     };
     struct Column
     {
+        QHBoxLayout *header = nullptr;
         QLabel *title = nullptr;
         ContrastPreview *preview = nullptr;
+        ContrastStrip *strip = nullptr;
         QLabel *ratio = nullptr;
-        std::array<LevelRow, 4> levels;
+        std::array<LevelRow, Tintora::Contrast::allLevels.size()> levels;
         QLabel *lc = nullptr;
         QLabel *reading = nullptr;
-        std::array<ApcaRow, 3> apca;
+        QLabel *fontSizes = nullptr;     // at weights 400 and 700
+        std::array<QLabel *, 3> apca {}; // as kApcaUses
         QLabel *note = nullptr;
     };
     struct VisionView
@@ -85,17 +114,40 @@ private:
         ContrastPreview *preview = nullptr;
         QLabel *ratios = nullptr;
     };
+    // The names of the table's rows, shared by both samples.
+    struct RowNames
+    {
+        std::array<QLabel *, Tintora::Contrast::allLevels.size()> levels {};
+        std::array<QLabel *, Tintora::Contrast::allLevels.size()> minimums {};
+        QLabel *apca = nullptr;
+        QLabel *fontSizes = nullptr;
+        QLabel *apcaUses = nullptr;
+    };
 
-    QWidget *buildColumn(int sample);
+    QWidget *buildTable();
+    void buildColumn(QGridLayout *grid, int sample, int firstColumn);
     QWidget *buildVision(Tintora::Contrast::Vision vision);
     void refresh();
+    void refreshColumn(int sample);
+    void choosePalette();
+    void setVerdict(QLabel *label, bool pass) const;
     void placeBesideForm();
     Tintora::Color::ColorValue sampleColor(int sample) const;
 
     TForm1 *m_form;
+    QHBoxLayout *m_backgroundHeader = nullptr;
     ContrastPreview *m_backgroundSwatch = nullptr;
     QLabel *m_backgroundTitle = nullptr;
+    ContrastStrip *m_backgroundStrip = nullptr;
+    QLabel *m_backgroundNote = nullptr;
     std::array<Column, 2> m_columns;
+    RowNames m_rowNames;
+    QLabel *m_textAgainstTextRatio = nullptr;
+    QLabel *m_textAgainstText = nullptr;
+    QLabel *m_largeText = nullptr;
     std::array<VisionView, 4> m_visions;
+    QPushButton *m_copyReport = nullptr;
+    QColor m_passColor;
+    QColor m_failColor;
     bool m_hiddenWithForm = false;
 };

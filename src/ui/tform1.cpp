@@ -47,7 +47,8 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
     buildMenu();
     setListsEnabled(false);
     wireHandlers();
-    new WindowEventFilter(this, [this](QWidget *, QEvent *event) { return filterEvent(event); });
+    m_eventFilter = std::make_unique<WindowEventFilter>(
+            this, [this](QWidget *, QEvent *event) { return filterEvent(event); });
 
     m_frameTimer.setInterval(50);
     connect(&m_frameTimer, &QTimer::timeout, this, [this] { fitToFrame(); });

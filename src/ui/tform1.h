@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -22,6 +23,7 @@ class ComboBox;
 class Edit;
 class Label;
 class RadioButton;
+class WindowEventFilter;
 class ScrollBar;
 class Shape;
 class StringGrid;
@@ -207,6 +209,7 @@ private:
     QAction *ContrastChecker1 = nullptr;
 
     QPointer<ContrastChecker> m_contrastChecker;
+    std::unique_ptr<Tintora::WindowEventFilter> m_eventFilter;
 
     // Colors.
     int m_pixelsPerInch = 0;
