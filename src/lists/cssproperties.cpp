@@ -259,7 +259,7 @@ QString identifier(const QString &name)
         const bool pair =
                 c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate();
         if (pair || (u >= 0x80 && !c.isSurrogate() && !c.isSpace())
-            || (isNameCharacter(u) && u != u'-')) {
+            || (u < 0x80 && isNameCharacter(u) && u != u'-')) {
             if (dash && !id.isEmpty())
                 id += u'-';
             dash = false;
