@@ -4,7 +4,6 @@
 #include "core/text.h"
 
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 namespace Tintora::ColorTable {
 
@@ -32,6 +31,48 @@ QString xmlText(const QString &text)
             out[i] = QChar::ReplacementCharacter;
     }
     return out;
+}
+
+// An attribute value as XML reads it back: white space other than the space is escaped too,
+// since a reader turns a literal tab or line break in an attribute into a space.
+void appendAttribute(QByteArray &out, const QString &text)
+{
+    qsizetype plain = 0;
+    const auto flush = [&](qsizetype upTo) {
+        out += QStringView(text).sliced(plain, upTo - plain).toUtf8();
+        plain = upTo + 1;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char *escape = nullptr;
+        switch (text.at(i).unicode()) {
+        case u'&':
+            escape = "&amp;";
+            break;
+        case u'<':
+            escape = "&lt;";
+            break;
+        case u'>':
+            escape = "&gt;";
+            break;
+        case u'"':
+            escape = "&quot;";
+            break;
+        case u'\t':
+            escape = "&#9;";
+            break;
+        case u'\n':
+            escape = "&#10;";
+            break;
+        case u'\r':
+            escape = "&#13;";
+            break;
+        default:
+            continue;
+        }
+        flush(i);
+        out += escape;
+    }
+    flush(text.size());
 }
 
 } // namespace
@@ -64,20 +105,31 @@ Palette::Colors read(const QByteArray &bytes, const QString &path)
         const QStringView ns = xml.namespaceUri();
         if (xml.name() != QLatin1String("color") || (ns != kDrawing && ns != kDrawing2000))
             continue;
-        Palette::checkRoom(colors, path, Palette::atLine(xml.lineNumber()));
+        Palette::checkRoom(colors, path, [&] { return Palette::atLine(xml.lineNumber()); });
+        // The attributes in the element's own namespace, found without copying their names.
+        QStringView hex;
+        QStringView name;
+        bool hasHex = false;
         const QXmlStreamAttributes attributes = xml.attributes();
-        const QString nsText = ns.toString();
-        if (!attributes.hasAttribute(nsText, QStringLiteral("color")))
+        for (const QXmlStreamAttribute &attribute : attributes) {
+            if (attribute.namespaceUri() != ns)
+                continue;
+            if (attribute.name() == QLatin1String("color")) {
+                hex = attribute.value();
+                hasHex = true;
+            } else if (attribute.name() == QLatin1String("name")) {
+                name = attribute.value();
+            }
+        }
+        if (!hasHex)
             fail(QStringLiteral("color %1 has no draw:color value").arg(colors.values.size() + 1));
-        const QStringView hex = attributes.value(nsText, QStringLiteral("color"));
         const std::optional<Color::ColorValue> value = Palette::parseHex(hex);
         if (!value)
             fail(QStringLiteral("the draw:color of color %1 is \"%2\", not #rrggbb")
                          .arg(colors.values.size() + 1)
                          .arg(Text::elideMiddle(hex.toString(), 40)));
         colors.values.append(*value);
-        colors.names.append(Palette::entryName(
-                attributes.value(nsText, QStringLiteral("name")).toString(), *value));
+        colors.names.append(Palette::entryName(name.toString(), *value));
     }
     if (xml.hasError())
         fail(QStringLiteral("the XML is broken: %1").arg(xml.errorString()));
@@ -90,24 +142,22 @@ QByteArray write(const Palette::Colors &colors)
 {
     QByteArray bytes;
     bytes.reserve(400 + colors.values.size() * 64);
-    QXmlStreamWriter xml(&bytes);
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(2);
-    xml.writeStartDocument();
-    xml.writeNamespace(kOffice, QStringLiteral("office"));
-    xml.writeNamespace(kDrawing, QStringLiteral("draw"));
-    xml.writeNamespace(QStringLiteral("http://www.w3.org/1999/xlink"), QStringLiteral("xlink"));
-    xml.writeNamespace(QStringLiteral("http://www.w3.org/2000/svg"), QStringLiteral("svg"));
-    xml.writeNamespace(kOffice2004, QStringLiteral("ooo"));
-    xml.writeStartElement(kOffice2004, QStringLiteral("color-table"));
+    bytes += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ooo:color-table xmlns:office=\"";
+    bytes += kOffice.toLatin1();
+    bytes += "\" xmlns:draw=\"";
+    bytes += kDrawing.toLatin1();
+    bytes += "\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+             "xmlns:svg=\"http://www.w3.org/2000/svg\" xmlns:ooo=\"";
+    bytes += kOffice2004.toLatin1();
+    bytes += "\">\n";
     for (qsizetype i = 0; i < colors.values.size(); ++i) {
-        xml.writeEmptyElement(kDrawing, QStringLiteral("color"));
-        xml.writeAttribute(kDrawing, QStringLiteral("name"), xmlText(colors.names.at(i)));
-        xml.writeAttribute(kDrawing, QStringLiteral("color"),
-                           Color::buildHex(colors.values.at(i)).toLower());
+        bytes += "  <draw:color draw:name=\"";
+        appendAttribute(bytes, xmlText(colors.names.at(i)));
+        bytes += "\" draw:color=\"";
+        Palette::appendHex(bytes, colors.values.at(i), true);
+        bytes += "\"/>\n";
     }
-    xml.writeEndElement();
-    xml.writeEndDocument();
+    bytes += "</ooo:color-table>\n";
     return bytes;
 }
 

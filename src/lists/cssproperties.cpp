@@ -71,6 +71,8 @@ private:
     // Moves past one character, counting lines as the list files do.
     void advance()
     {
+        if (m_pos >= m_text.size())
+            return;
         const char16_t c = at(m_pos);
         if (c == u'\n' || (c == u'\r' && at(m_pos + 1) != u'\n') || c == u'\f')
             ++m_line;
@@ -153,29 +155,30 @@ private:
     QString value()
     {
         QString value;
+        qsizetype run = m_pos;
         int nesting = 0;
         while (m_pos < m_text.size()) {
             const char16_t c = at(m_pos);
             if (nesting == 0 && (c == u';' || c == u'}'))
                 break;
             if (c == u'/' && at(m_pos + 1) == u'*') {
-                comment();
+                value += QStringView(m_text).sliced(run, m_pos - run);
                 value += u' ';
+                comment();
+                run = m_pos;
                 continue;
             }
             if (c == u'"' || c == u'\'') {
-                const qsizetype start = m_pos;
                 string();
-                value += QStringView(m_text).mid(start, m_pos - start);
                 continue;
             }
             if (c == u'(' || c == u'[' || c == u'{')
                 ++nesting;
             else if (c == u')' || c == u']' || c == u'}')
                 nesting = qMax(0, nesting - 1);
-            value += QChar(c);
             advance();
         }
+        value += QStringView(m_text).sliced(run, m_pos - run);
         return value.trimmed();
     }
 
@@ -227,7 +230,7 @@ private:
                                 .arg(Text::elideMiddle(property, 40), Text::elideMiddle(text, 60)));
             return;
         }
-        Palette::checkRoom(m_colors, m_path, Palette::atLine(line));
+        Palette::checkRoom(m_colors, m_path, [line] { return Palette::atLine(line); });
         m_colors.values.append(*color);
         m_colors.names.append(Palette::entryName(property, *color));
     }
@@ -277,10 +280,11 @@ QString identifier(const QString &name)
 
 QByteArray write(const Palette::Colors &colors)
 {
-    QByteArray bytes;
-    bytes.reserve(16 + colors.values.size() * 32);
-    bytes += ":root {\n";
-    QSet<QString> used;
+    // The identifiers are kept in a list and looked up by views of its strings: a set of
+    // strings of its own would cost one allocation per color, and more to free them again.
+    QStringList ids;
+    ids.reserve(colors.values.size());
+    QSet<QStringView> used;
     used.reserve(colors.values.size());
     // Where the search for a free "-n" goes on for each name, so that a thousand colors of one
     // name cost a thousand steps, not half a million.
@@ -295,11 +299,18 @@ QByteArray write(const Palette::Colors &colors)
                 id = base + u'-' + QString::number(n++);
             while (used.contains(id));
         }
-        used.insert(id);
+        ids.append(id);
+        used.insert(ids.constLast()); // the characters stay where they are as the list grows
+    }
+
+    QByteArray bytes;
+    bytes.reserve(16 + colors.values.size() * 32);
+    bytes += ":root {\n";
+    for (qsizetype i = 0; i < ids.size(); ++i) {
         bytes += "  --";
-        bytes += id.toUtf8();
+        bytes += ids.at(i).toUtf8();
         bytes += ": ";
-        bytes += Color::buildHex(colors.values.at(i)).toLower().toLatin1();
+        Palette::appendHex(bytes, colors.values.at(i), true);
         bytes += ";\n";
     }
     bytes += "}\n";

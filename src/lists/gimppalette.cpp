@@ -5,8 +5,6 @@
 #include "lists/listfile.h"
 #include "lists/listrules.h"
 
-#include <cstdio>
-
 namespace Tintora::GimpPalette {
 
 namespace {
@@ -52,39 +50,50 @@ int component(QStringView line, qsizetype &i, const char *which, qsizetype lineN
     return value;
 }
 
+[[noreturn]] void failHeader(const QString &path)
+{
+    Palette::fail(path, Palette::atLine(1),
+                  QStringLiteral("a GIMP palette begins with the line \"GIMP Palette\""));
+}
+
 } // namespace
 
 Palette::Colors read(const QByteArray &bytes, const QString &path)
 {
     Palette::checkLines(bytes, path);
-    const QStringList lines = ListFile::splitLines(ListFile::decode(bytes));
-    if (lines.isEmpty() || lines.constFirst().trimmed() != QLatin1String("GIMP Palette"))
-        Palette::fail(path, Palette::atLine(1),
-                      QStringLiteral("a GIMP palette begins with the line \"GIMP Palette\""));
-
+    const QString text = ListFile::decode(bytes);
     Palette::Colors colors;
     bool inHeader = true;
-    for (qsizetype n = 1; n < lines.size(); ++n) {
-        const QStringView line(lines.at(n));
+    bool first = true;
+    Palette::forEachLine(text, [&](QStringView line, qsizetype number) {
+        if (first) {
+            first = false;
+            if (line.trimmed() != QLatin1String("GIMP Palette"))
+                failHeader(path);
+            return;
+        }
         const qsizetype start = skipSpace(line, 0);
         if (start == line.size() || line[start] == u'#')
-            continue;
+            return;
         if (inHeader
             && (line.startsWith(QLatin1String("Name:"))
                 || line.startsWith(QLatin1String("Columns:"))))
-            continue;
+            return;
         inHeader = false;
-        Palette::checkRoom(colors, path, Palette::atLine(n + 1));
+        Palette::checkRoom(colors, path, [number] { return Palette::atLine(number); });
         qsizetype i = start;
-        const int red = component(line, i, "red", n + 1, path);
+        const int red = component(line, i, "red", number, path);
         i = skipSpace(line, i);
-        const int green = component(line, i, "green", n + 1, path);
+        const int green = component(line, i, "green", number, path);
         i = skipSpace(line, i);
-        const int blue = component(line, i, "blue", n + 1, path);
+        const int blue = component(line, i, "blue", number, path);
         const Color::ColorValue value = Color::pack(red, green, blue);
         colors.values.append(value);
-        colors.names.append(Palette::entryName(line.mid(i).trimmed().toString(), value));
-    }
+        // Trimmed after cleaning: a NUL or line break at an end becomes white space first.
+        colors.names.append(Palette::entryName(line.sliced(i).toString(), value).trimmed());
+    });
+    if (first)
+        failHeader(path);
     return colors;
 }
 
@@ -95,14 +104,24 @@ QByteArray write(const Palette::Colors &colors, const QString &title)
     bytes += "GIMP Palette\nName: ";
     bytes += ListRules::storableName(title).toUtf8();
     bytes += "\nColumns: 16\n#\n";
-    char numbers[16];
     for (qsizetype i = 0; i < colors.values.size(); ++i) {
         const Color::ColorValue value = colors.values.at(i);
-        const int length =
-                std::snprintf(numbers, sizeof numbers, "%3d %3d %3d\t", Color::red(value),
-                              Color::green(value), Color::blue(value));
-        bytes.append(numbers, length);
-        bytes += ListRules::storableName(colors.names.at(i)).toUtf8();
+        const int components[] = {Color::red(value), Color::green(value), Color::blue(value)};
+        // Each number right-aligned in three places, as GIMP writes them: "  0 128 255".
+        char numbers[12];
+        for (int k = 0; k < 3; ++k) {
+            const int c = components[k];
+            numbers[4 * k] = c >= 100 ? char('0' + c / 100) : ' ';
+            numbers[4 * k + 1] = c >= 10 ? char('0' + c / 10 % 10) : ' ';
+            numbers[4 * k + 2] = char('0' + c % 10);
+            numbers[4 * k + 3] = k < 2 ? ' ' : '\t';
+        }
+        bytes.append(numbers, 12);
+        const QString &name = colors.names.at(i);
+        bytes += (name.contains(u'\r') || name.contains(u'\n') || name.contains(QChar(0))
+                          ? ListRules::storableName(name)
+                          : name)
+                         .toUtf8();
         bytes += '\n';
     }
     return bytes;

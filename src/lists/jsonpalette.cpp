@@ -72,7 +72,7 @@ public:
             ++m_pos;
         } else {
             for (;;) {
-                Palette::checkRoom(colors, m_path, Palette::atLine(m_line));
+                Palette::checkRoom(colors, m_path, [this] { return Palette::atLine(m_line); });
                 entry(colors);
                 space();
                 if (peek() == u',') {
@@ -215,15 +215,19 @@ private:
         for (;;) {
             if (m_pos >= m_text.size())
                 fail(QStringLiteral("a text in quotes is not closed"));
+            // Runs without escapes are taken whole.
+            const qsizetype run = m_pos;
+            while (m_pos < m_text.size() && m_text[m_pos] != u'"' && m_text[m_pos] != u'\\'
+                   && m_text[m_pos] >= u' ')
+                ++m_pos;
+            text += m_text.sliced(run, m_pos - run);
+            if (m_pos >= m_text.size())
+                continue;
             const char16_t c = m_text[m_pos++].unicode();
             if (c == u'"')
                 return text;
             if (c < 0x20)
                 fail(QStringLiteral("a text in quotes holds a line break or control character"));
-            if (c != u'\\') {
-                text += QChar(c);
-                continue;
-            }
             const char16_t e = peek();
             ++m_pos;
             switch (e) {
@@ -393,7 +397,7 @@ QByteArray write(const Palette::Colors &colors)
         bytes += "  {\"name\": ";
         appendString(bytes, colors.names.at(i));
         bytes += ", \"hex\": \"";
-        bytes += Color::buildHex(colors.values.at(i)).toLatin1();
+        Palette::appendHex(bytes, colors.values.at(i), false);
         bytes += i + 1 < colors.values.size() ? "\"},\n" : "\"}\n";
     }
     bytes += "]\n";

@@ -31,12 +31,11 @@ QString atByte(qsizetype offset)
     return QStringLiteral("byte %1").arg(offset);
 }
 
-void checkRoom(const Colors &colors, const QString &path, const QString &where)
+void failFull(const QString &path, const QString &where)
 {
-    if (colors.values.size() >= kMaxEntries)
-        fail(path, where,
-             QStringLiteral("the file holds more than %1 colors, more than a list can take")
-                     .arg(kMaxEntries));
+    fail(path, where,
+         QStringLiteral("the file holds more than %1 colors, more than a list can take")
+                 .arg(kMaxEntries));
 }
 
 qsizetype lineCount(const QByteArray &bytes)
@@ -63,6 +62,24 @@ void checkLines(const QByteArray &bytes, const QString &path)
 
 QString entryName(const QString &name, Color::ColorValue value)
 {
+    // Most names need nothing done: look before copying.
+    bool clean = true;
+    bool blank = true;
+    for (qsizetype i = 0; i < name.size() && clean; ++i) {
+        const QChar c = name.at(i);
+        if (c == u'\r' || c == u'\n' || c.isNull())
+            clean = false;
+        else if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
+            ++i;
+            blank = false;
+        } else if (c.isSurrogate())
+            clean = false;
+        else if (!c.isSpace())
+            blank = false;
+    }
+    if (clean)
+        return blank ? hex(value) : name;
+
     QString cleaned = ListRules::storableName(name);
     for (qsizetype i = 0; i < cleaned.size(); ++i) {
         const QChar c = cleaned.at(i);
@@ -72,7 +89,7 @@ QString entryName(const QString &name, Color::ColorValue value)
             cleaned[i] = QChar::ReplacementCharacter;
     }
     if (cleaned.trimmed().isEmpty())
-        return Color::buildHex(value);
+        return hex(value);
     return cleaned;
 }
 
@@ -102,13 +119,46 @@ std::optional<Color::ColorValue> parseHex(QStringView text)
     return Color::pack(int(rgb >> 16), int((rgb >> 8) & 255), int(rgb & 255));
 }
 
+namespace {
+
+constexpr char kUpperDigits[] = "0123456789ABCDEF";
+constexpr char kLowerDigits[] = "0123456789abcdef";
+
+} // namespace
+
+QString hex(Color::ColorValue value)
+{
+    // What Color::buildHex gives, without its formatting: imports make hundreds of thousands.
+    const int components[] = {Color::red(value), Color::green(value), Color::blue(value)};
+    QString text(7, Qt::Uninitialized);
+    QChar *out = text.data();
+    *out++ = u'#';
+    for (const int c : components) {
+        *out++ = QLatin1Char(kUpperDigits[c >> 4]);
+        *out++ = QLatin1Char(kUpperDigits[c & 15]);
+    }
+    return text;
+}
+
 QStringList hexes(const QList<Color::ColorValue> &values)
 {
     QStringList texts;
     texts.reserve(values.size());
     for (const Color::ColorValue value : values)
-        texts.append(Color::buildHex(value));
+        texts.append(hex(value));
     return texts;
+}
+
+void appendHex(QByteArray &out, Color::ColorValue value, bool lowercase)
+{
+    const char *digits = lowercase ? kLowerDigits : kUpperDigits;
+    const int components[] = {Color::red(value), Color::green(value), Color::blue(value)};
+    char text[7] = {'#'};
+    for (int i = 0; i < 3; ++i) {
+        text[1 + 2 * i] = digits[components[i] >> 4];
+        text[2 + 2 * i] = digits[components[i] & 15];
+    }
+    out.append(text, 7);
 }
 
 int toByte(double fraction)

@@ -32,8 +32,15 @@ inline constexpr qsizetype kMaxEntries = 1'000'000;
 QString atLine(qsizetype line);   // "line 3"
 QString atByte(qsizetype offset); // "byte 12"
 
-// Throws FileError when colors already holds kMaxEntries colors.
-void checkRoom(const Colors &colors, const QString &path, const QString &where);
+// Throws FileError when colors already holds kMaxEntries colors. where() says where the next
+// one stands; it is only asked when the error is thrown.
+[[noreturn]] void failFull(const QString &path, const QString &where);
+template<typename Where>
+void checkRoom(const Colors &colors, const QString &path, Where where)
+{
+    if (colors.values.size() >= kMaxEntries)
+        failFull(path, where());
+}
 
 // The lines the text holds, counted as the list files count them (CR, LF or CR LF).
 qsizetype lineCount(const QByteArray &bytes);
@@ -52,7 +59,31 @@ int hexDigit(QChar c);
 std::optional<Color::ColorValue> parseHex(QStringView text);
 
 // The canonical "#RRGGBB" texts of the values, as the list stores them.
+QString hex(Color::ColorValue value);
 QStringList hexes(const QList<Color::ColorValue> &values);
+// Appends "#RRGGBB", or "#rrggbb" in lowercase.
+void appendHex(QByteArray &out, Color::ColorValue value, bool lowercase);
+
+// Calls line(text, number) for each line of the text, split as the list files split it: at
+// CR, LF or CR LF, a last line without an ending counted, an ending after it adding none.
+template<typename Line>
+void forEachLine(QStringView text, Line line)
+{
+    qsizetype start = 0;
+    qsizetype number = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c != u'\r' && c != u'\n')
+            continue;
+        line(text.sliced(start, i - start), ++number);
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        line(text.sliced(start), ++number);
+}
 
 // A component 0..1 as a byte, rounded and clamped.
 int toByte(double fraction);

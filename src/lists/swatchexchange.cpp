@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 namespace Tintora::SwatchExchange {
 
@@ -97,7 +98,7 @@ public:
             // Groups are flattened: their blocks, and blocks of kinds not known here, are
             // passed over by their length.
             if (type == kColorBlock) {
-                Palette::checkRoom(colors, m_path, Palette::atByte(pos));
+                Palette::checkRoom(colors, m_path, [pos] { return Palette::atByte(pos); });
                 color(colors, block, start, end);
             }
             pos = end;
@@ -217,20 +218,6 @@ private:
     const QString &m_path;
 };
 
-void put16(QByteArray &out, quint16 value)
-{
-    char bytes[2];
-    qToBigEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    char bytes[4];
-    qToBigEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
 } // namespace
 
 Palette::Colors read(const QByteArray &bytes, const QString &path)
@@ -240,34 +227,52 @@ Palette::Colors read(const QByteArray &bytes, const QString &path)
 
 QByteArray write(const Palette::Colors &colors)
 {
-    QByteArray bytes;
-    bytes.reserve(12 + colors.values.size() * 64);
-    bytes += "ASEF";
-    put16(bytes, 1);
-    put16(bytes, 0);
-    put32(bytes, quint32(colors.values.size()));
+    // The length field counts 16-bit units, the final NUL among them.
+    const auto unitsOf = [&](qsizetype i) {
+        const QString &name = colors.names.at(i);
+        qsizetype keep = qMin(name.size(), qsizetype(0xFFFE));
+        if (keep < name.size() && name.at(keep - 1).isHighSurrogate())
+            --keep; // a name cut short is not cut through a character
+        return quint16(keep + 1);
+    };
+    qsizetype size = 12;
+    for (qsizetype i = 0; i < colors.values.size(); ++i)
+        size += 6 + 2 + 2 * qsizetype(unitsOf(i)) + 4 + 12 + 2;
+
+    // Written in place: a block is some forty bytes, and appending them piece by piece costs
+    // more than everything else of an export.
+    QByteArray bytes(size, Qt::Uninitialized);
+    char *out = bytes.data();
+    const auto put16 = [&out](quint16 v) {
+        qToBigEndian(v, out);
+        out += 2;
+    };
+    const auto put32 = [&out](quint32 v) {
+        qToBigEndian(v, out);
+        out += 4;
+    };
+    std::memcpy(out, "ASEF", 4);
+    out += 4;
+    put16(1);
+    put16(0);
+    put32(quint32(colors.values.size()));
     for (qsizetype i = 0; i < colors.values.size(); ++i) {
-        QString name = colors.names.at(i);
-        // The length field counts 16-bit units, the final NUL among them.
-        if (name.size() > 0xFFFE) {
-            qsizetype keep = 0xFFFE;
-            if (name.at(keep - 1).isHighSurrogate())
-                --keep;
-            name.truncate(keep);
-        }
-        const quint16 units = quint16(name.size() + 1);
-        put16(bytes, kColorBlock);
-        put32(bytes, 2 + 2 * quint32(units) + 4 + 12 + 2);
-        put16(bytes, units);
-        for (const QChar c : std::as_const(name))
-            put16(bytes, c.unicode());
-        put16(bytes, 0);
-        bytes += "RGB ";
+        const quint16 units = unitsOf(i);
+        put16(kColorBlock);
+        put32(2 + 2 * quint32(units) + 4 + 12 + 2);
+        put16(units);
+        const QChar *name = colors.names.at(i).constData();
+        for (int k = 0; k + 1 < units; ++k)
+            put16(name[k].unicode());
+        put16(0);
+        std::memcpy(out, "RGB ", 4);
+        out += 4;
         const Color::ColorValue value = colors.values.at(i);
         for (const int component : {Color::red(value), Color::green(value), Color::blue(value)})
-            put32(bytes, std::bit_cast<quint32>(float(component / 255.0)));
-        put16(bytes, kNormalColor);
+            put32(std::bit_cast<quint32>(float(component / 255.0)));
+        put16(kNormalColor);
     }
+    Q_ASSERT(out == bytes.constData() + bytes.size());
     return bytes;
 }
 
