@@ -33,8 +33,9 @@ void tst_WindowFrame::firstShowHasTheNormalOuterSize()
     QFETCH(QSize, rolledUp);
     f.create(pixelsPerInch, true);
     // The window manager frames the window a moment after it maps; the size follows the frame.
-    QTRY_VERIFY(f.form->frameGeometry().size() != f.form->size());
-    QTRY_COMPARE(f.form->outerSize(), normal);
+    // A busy machine may take seconds.
+    QTRY_VERIFY_WITH_TIMEOUT(f.form->frameGeometry().size() != f.form->size(), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(f.form->outerSize(), normal, 10000);
 
     QAction *rollUp = f.action("RollUp1");
     rollUp->trigger();

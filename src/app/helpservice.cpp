@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/helpservice.h"
 
+#include "app/desktop.h"
 #include "core/error.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QIcon>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
@@ -36,7 +36,7 @@ QTextBrowser *openWindow()
     auto *browser = new QTextBrowser;
     browser->setObjectName(QStringLiteral("HelpWindow"));
     browser->setWindowTitle(QStringLiteral("Tintora Help"));
-    browser->setWindowIcon(QIcon(QStringLiteral(":/icons/tintora.png")));
+    browser->setWindowIcon(Desktop::icon());
     browser->setAttribute(Qt::WA_DeleteOnClose);
     // The program ends with its main window, whether or not help is still open.
     browser->setAttribute(Qt::WA_QuitOnClose, false);

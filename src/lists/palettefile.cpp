@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/palettefile.h"
 
+#include "color/notation.h"
 #include "core/error.h"
 #include "core/text.h"
 #include "lists/colortable.h"
@@ -31,12 +32,6 @@ namespace {
 {
     throw FileError(
             QStringLiteral("Cannot open \"%1\": %2").arg(QDir::toNativeSeparators(path), reason));
-}
-
-// Stylesheet colors as far as the core reads them so far: "#rrggbb".
-std::optional<Color::ColorValue> parseCssColor(QStringView text)
-{
-    return Palette::parseHex(text.trimmed());
 }
 
 QString allPalettesFilter()
@@ -157,7 +152,7 @@ Palette::Colors decode(Format format, const QByteArray &bytes, const QString &pa
     case Format::Adobe:
         return SwatchExchange::read(bytes, path);
     case Format::Css:
-        return CssProperties::read(bytes, path, parseCssColor);
+        return CssProperties::read(bytes, path, Notation::parseCssColor);
     case Format::Json:
         return JsonPalette::read(bytes, path);
     case Format::PaintNet:

@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/controls.h"
+#include "app/desktop.h"
 #include "ui/contraststrip.h"
 #include "ui/lookandfeel.h"
 #include "ui/tform1.h"
@@ -296,7 +297,7 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     // A tool belongs to its window: it follows the main window's hiding and showing.
     form->installEventFilter(this);
     // The main window's "Disable Hints" holds here too.
-    new WindowEventFilter(this, [this](QWidget *, QEvent *event) {
+    m_eventFilter = std::make_unique<WindowEventFilter>(this, [this](QWidget *, QEvent *event) {
         return event->type() == QEvent::ToolTip && !m_form->showHints();
     });
     refresh();
@@ -711,6 +712,8 @@ void ContrastChecker::placeBesideForm()
 {
     ensurePolished(); // the style's fonts and margins decide the size
     adjustSize();
+    if (!Tintora::Desktop::canPlaceWindows())
+        return; // the compositor puts the window where it sees fit
     const QRect form = m_form->frameGeometry();
     // Before the first show the frame is not known yet; the main window's is the best guess.
     const QSize formFrame = m_form->frameGeometry().size() - m_form->size();

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QGridLayout;
@@ -15,6 +16,9 @@ class QLabel;
 class QPushButton;
 class ContrastStrip;
 class TForm1;
+namespace Tintora {
+class WindowEventFilter;
+}
 
 // A painted sample: the background filled, the sample sentences' names written on it in their
 // text colors, in a frame of the window's ink.
@@ -146,6 +150,7 @@ private:
     QLabel *m_textAgainstText = nullptr;
     QLabel *m_largeText = nullptr;
     std::array<VisionView, 4> m_visions;
+    std::unique_ptr<Tintora::WindowEventFilter> m_eventFilter;
     QPushButton *m_copyReport = nullptr;
     QColor m_passColor;
     QColor m_failColor;

@@ -2,6 +2,7 @@
 #include "ui/taboutbox.h"
 
 #include "app/controls.h"
+#include "app/desktop.h"
 #include "ui/lookandfeel.h"
 
 #include <QFrame>
@@ -68,9 +69,7 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose); // a closed box is released at once
 
-    QIcon icon(QStringLiteral(":/icons/tintora.png"));
-    icon.addFile(QStringLiteral(":/icons/tintora-256.png"));
-    setWindowIcon(icon);
+    setWindowIcon(Desktop::icon());
 
     // The box is laid out in pixels at 96 pixels per inch and grows with the screen's density,
     // its type included.
@@ -107,7 +106,7 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
     ProgramIcon = named(new QLabel(Panel1), "ProgramIcon");
     place(ProgramIcon, 16, 16, 32, 32);
     ProgramIcon->setScaledContents(true);
-    ProgramIcon->setPixmap(icon.pixmap(ProgramIcon->size()));
+    ProgramIcon->setPixmap(Desktop::icon().pixmap(ProgramIcon->size()));
 
     ProductName = named(new QLabel(QStringLiteral("Tintora"), Panel1), "ProductName");
     ProductName->setFont(aboutFont(lydian, QFont::SansSerif, px(19), true));

@@ -3,8 +3,10 @@
 
 #include "app/application.h"
 #include "app/controls.h"
+#include "app/desktop.h"
 #include "app/dialogs.h"
 #include "lists/colorlistmodel.h"
+#include "ui/contrastchecker.h"
 #include "ui/lookandfeel.h"
 
 #include <QAction>
@@ -42,6 +44,7 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(systemFont(13));
     setToolTipDuration(-1);
+    setWindowIcon(Desktop::icon());
 
     buildLayout();
     buildMenu();
@@ -59,7 +62,11 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
     setOuterSize(scaled(295), scaled(383));
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The tools go first, while the window they follow is still whole.
+    delete m_contrastChecker;
+}
 
 void TForm1::buildLayout()
 {
@@ -236,12 +243,20 @@ void TForm1::buildMenu()
     edit->setObjectName(QStringLiteral("Edit2"));
     Copy1 = makeItem(edit, "Copy1", QStringLiteral("&Copy to Clipboard"),
                      QKeySequence(Qt::CTRL | Qt::Key_C));
+    buildNotationMenu(edit);
 
     QMenu *options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
     RollUp1 = makeItem(options, "RollUp1", QLatin1String(kRollUpCaption));
     StayonTop1 = makeItem(options, "StayonTop1", QStringLiteral("Stay on &Top"));
     StayonTop1->setCheckable(true);
+    if (!Desktop::canKeepAbove()) {
+        // Said where the user looks for it: as the item's hint in the menu.
+        StayonTop1->setEnabled(false);
+        StayonTop1->setToolTip(Desktop::keepAboveUnavailableHint());
+        StayonTop1->setStatusTip(Desktop::keepAboveUnavailableHint());
+        options->setToolTipsVisible(true);
+    }
     DisableHints1 = makeItem(options, "DisableHints1", QLatin1String(kDisableHintsCaption));
     EnableLists1 = makeItem(options, "EnableLists1", QLatin1String(kEnableListsCaption));
     ContrastChecker1 = makeItem(options, "ContrastChecker1", QStringLiteral("Contrast &Checker"),
@@ -293,6 +308,7 @@ void TForm1::wireHandlers()
     onTrigger(Contents1, [this] { Contents1Click(); });
     onTrigger(About1, [this] { About1Click(); });
     onTrigger(ContrastChecker1, [this] { ContrastChecker1Click(); });
+    wireNotations();
 }
 
 ColorRequest TForm1::ColorDialog1() const
@@ -383,10 +399,16 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::fitToFrame()
 {
-    if (++m_frameChecks >= 40 || !isVisible())
+    // Looked for until a frame has been fitted, for ten seconds at most (a busy machine is slow
+    // to frame a window; without a window manager no frame ever comes).
+    if (!isVisible() || ++m_frameChecks >= 200) {
         m_frameTimer.stop();
-    if (isVisible() && frameGeometry().size() - size() != m_frameOfOuterSize)
+        return;
+    }
+    if (frameGeometry().size() - size() != m_frameOfOuterSize)
         applyOuterSize();
+    else if (!m_frameOfOuterSize.isEmpty())
+        m_frameTimer.stop();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
@@ -410,10 +432,11 @@ bool TForm1::filterEvent(QEvent *event)
 
     if (event->type() == QEvent::ShortcutOverride) {
         // The menu's shortcuts work from anywhere in the window: a text field must not take
-        // Ctrl+C or Ctrl+X for itself. Leaving the override unaccepted lets the menu have it.
+        // Ctrl+C, Ctrl+X or Ctrl+Shift+V for itself. Leaving the override unaccepted lets the menu
+        // have it.
         const auto *key = static_cast<QKeyEvent *>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (const QAction *action : {Copy1, Exit1}) {
+        for (const QAction *action : {Copy1, Exit1, PasteColor1}) {
             if (action->isEnabled() && action->shortcut() == pressed)
                 return true;
         }

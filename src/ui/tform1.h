@@ -2,6 +2,7 @@
 #pragma once
 
 #include "color/color.h"
+#include "color/notation.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -9,10 +10,14 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QFrame;
 class QGroupBox;
+class QMenu;
+class QMimeData;
 class QPushButton;
 
 namespace Tintora {
@@ -40,6 +45,7 @@ class ContrastChecker;
 //   ui/tform1_palettes.cpp  other programs' palettes: import and export
 //   ui/tform1_commands.cpp  the window commands: full list, roll up, stay on top, hints,
 //                           clipboard, help, About, exit; and the contrast checker
+//   ui/tform1_notations.cpp colors as text: Copy As, Paste Color, drag and drop
 // The rules they follow that need no window are in lists/listrules.h.
 class TForm1 : public QMainWindow
 {
@@ -106,6 +112,18 @@ public:
     // Contrast checker.
     void ContrastChecker1Click();
 
+    // Colors as text. Copy As puts the current color on the clipboard in one notation; Paste
+    // Color and a drop on a sample set a target's color from any color text (or a color drag).
+    void CopyAs1Popup();
+    void CopyAsClick(Tintora::Notation::Form form);
+    void PasteColor1Click();
+    // Returns whether the color was taken; a text that is not a color gives the error box once
+    // the drop is over.
+    bool dropColor(SampleTarget target, const QMimeData *data);
+    // The color that clipboard or drag data carries; throws Tintora::Error naming the text when
+    // it is not a color.
+    static ColorValue colorFromMimeData(const QMimeData *data);
+
     // The captions that show a state. Each is set in one place, together with the flag it
     // stands for; no decision is taken by reading a caption back.
     static constexpr const char *kEnableListsCaption = "Enable &Lists";
@@ -161,7 +179,9 @@ private:
 private:
     void buildLayout();
     void buildMenu();
+    void buildNotationMenu(QMenu *edit);
     void wireHandlers();
+    void wireNotations();
     void selectTarget(SampleTarget target);
     void decimalFieldChange(Tintora::Edit *field);
     void matchListEntry();
@@ -218,6 +238,9 @@ private:
     QAction *Contents1 = nullptr;
     QAction *About1 = nullptr;
     QAction *ContrastChecker1 = nullptr;
+    QMenu *CopyAs1 = nullptr;
+    QAction *PasteColor1 = nullptr;
+    std::vector<std::pair<QAction *, Tintora::Notation::Form>> m_copyAsItems;
 
     QPointer<ContrastChecker> m_contrastChecker;
     std::unique_ptr<Tintora::WindowEventFilter> m_eventFilter;

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/desktop.h"
+
+#include <QGuiApplication>
+
+namespace Tintora::Desktop {
+
+QList<int> iconSizes()
+{
+    return {16, 24, 32, 48, 64, 128, 256, 512};
+}
+
+QIcon icon()
+{
+    // The icon theme's own PNGs, built into the program: the window needs no installed theme.
+    QIcon icon;
+    for (int size : iconSizes())
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png")
+                             .arg(size)
+                             .arg(QLatin1String(kApplicationId)),
+                     QSize(size, size));
+    return icon;
+}
+
+void integrate()
+{
+    QGuiApplication::setDesktopFileName(QLatin1String(kApplicationId));
+    QGuiApplication::setWindowIcon(icon());
+}
+
+bool isWayland(const QString &platformName)
+{
+    // "wayland", and the plugins for particular buffer kinds: "wayland-egl" and the like.
+    return platformName == QLatin1String("wayland")
+            || platformName.startsWith(QLatin1String("wayland-"));
+}
+
+bool canKeepAbove(const QString &platformName)
+{
+    return !isWayland(platformName);
+}
+
+bool canPlaceWindows(const QString &platformName)
+{
+    return !isWayland(platformName);
+}
+
+bool canKeepAbove()
+{
+    return canKeepAbove(QGuiApplication::platformName());
+}
+
+bool canPlaceWindows()
+{
+    return canPlaceWindows(QGuiApplication::platformName());
+}
+
+QString keepAboveUnavailableHint()
+{
+    return QStringLiteral("Not available on Wayland: there the desktop alone decides which "
+                          "window stays above the others.");
+}
+
+} // namespace Tintora::Desktop

@@ -1,0 +1,1072 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "color/notation.h"
+
+#include "color/colorspace.h"
+#include "core/convert.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+namespace Tintora::Notation {
+
+using Color::ColorValue;
+using ColorSpace::Triple;
+
+namespace {
+
+// ---- Named colors ----
+
+struct NamedColor
+{
+    const char *name;
+    quint32 rgb; // 0xRRGGBB
+};
+
+// Sorted by name for the binary search.
+constexpr NamedColor kNamedColors[] = {
+        {"aliceblue", 0xf0f8ff},
+        {"antiquewhite", 0xfaebd7},
+        {"aqua", 0x00ffff},
+        {"aquamarine", 0x7fffd4},
+        {"azure", 0xf0ffff},
+        {"beige", 0xf5f5dc},
+        {"bisque", 0xffe4c4},
+        {"black", 0x000000},
+        {"blanchedalmond", 0xffebcd},
+        {"blue", 0x0000ff},
+        {"blueviolet", 0x8a2be2},
+        {"brown", 0xa52a2a},
+        {"burlywood", 0xdeb887},
+        {"cadetblue", 0x5f9ea0},
+        {"chartreuse", 0x7fff00},
+        {"chocolate", 0xd2691e},
+        {"coral", 0xff7f50},
+        {"cornflowerblue", 0x6495ed},
+        {"cornsilk", 0xfff8dc},
+        {"crimson", 0xdc143c},
+        {"cyan", 0x00ffff},
+        {"darkblue", 0x00008b},
+        {"darkcyan", 0x008b8b},
+        {"darkgoldenrod", 0xb8860b},
+        {"darkgray", 0xa9a9a9},
+        {"darkgreen", 0x006400},
+        {"darkgrey", 0xa9a9a9},
+        {"darkkhaki", 0xbdb76b},
+        {"darkmagenta", 0x8b008b},
+        {"darkolivegreen", 0x556b2f},
+        {"darkorange", 0xff8c00},
+        {"darkorchid", 0x9932cc},
+        {"darkred", 0x8b0000},
+        {"darksalmon", 0xe9967a},
+        {"darkseagreen", 0x8fbc8f},
+        {"darkslateblue", 0x483d8b},
+        {"darkslategray", 0x2f4f4f},
+        {"darkslategrey", 0x2f4f4f},
+        {"darkturquoise", 0x00ced1},
+        {"darkviolet", 0x9400d3},
+        {"deeppink", 0xff1493},
+        {"deepskyblue", 0x00bfff},
+        {"dimgray", 0x696969},
+        {"dimgrey", 0x696969},
+        {"dodgerblue", 0x1e90ff},
+        {"firebrick", 0xb22222},
+        {"floralwhite", 0xfffaf0},
+        {"forestgreen", 0x228b22},
+        {"fuchsia", 0xff00ff},
+        {"gainsboro", 0xdcdcdc},
+        {"ghostwhite", 0xf8f8ff},
+        {"gold", 0xffd700},
+        {"goldenrod", 0xdaa520},
+        {"gray", 0x808080},
+        {"green", 0x008000},
+        {"greenyellow", 0xadff2f},
+        {"grey", 0x808080},
+        {"honeydew", 0xf0fff0},
+        {"hotpink", 0xff69b4},
+        {"indianred", 0xcd5c5c},
+        {"indigo", 0x4b0082},
+        {"ivory", 0xfffff0},
+        {"khaki", 0xf0e68c},
+        {"lavender", 0xe6e6fa},
+        {"lavenderblush", 0xfff0f5},
+        {"lawngreen", 0x7cfc00},
+        {"lemonchiffon", 0xfffacd},
+        {"lightblue", 0xadd8e6},
+        {"lightcoral", 0xf08080},
+        {"lightcyan", 0xe0ffff},
+        {"lightgoldenrodyellow", 0xfafad2},
+        {"lightgray", 0xd3d3d3},
+        {"lightgreen", 0x90ee90},
+        {"lightgrey", 0xd3d3d3},
+        {"lightpink", 0xffb6c1},
+        {"lightsalmon", 0xffa07a},
+        {"lightseagreen", 0x20b2aa},
+        {"lightskyblue", 0x87cefa},
+        {"lightslategray", 0x778899},
+        {"lightslategrey", 0x778899},
+        {"lightsteelblue", 0xb0c4de},
+        {"lightyellow", 0xffffe0},
+        {"lime", 0x00ff00},
+        {"limegreen", 0x32cd32},
+        {"linen", 0xfaf0e6},
+        {"magenta", 0xff00ff},
+        {"maroon", 0x800000},
+        {"mediumaquamarine", 0x66cdaa},
+        {"mediumblue", 0x0000cd},
+        {"mediumorchid", 0xba55d3},
+        {"mediumpurple", 0x9370db},
+        {"mediumseagreen", 0x3cb371},
+        {"mediumslateblue", 0x7b68ee},
+        {"mediumspringgreen", 0x00fa9a},
+        {"mediumturquoise", 0x48d1cc},
+        {"mediumvioletred", 0xc71585},
+        {"midnightblue", 0x191970},
+        {"mintcream", 0xf5fffa},
+        {"mistyrose", 0xffe4e1},
+        {"moccasin", 0xffe4b5},
+        {"navajowhite", 0xffdead},
+        {"navy", 0x000080},
+        {"oldlace", 0xfdf5e6},
+        {"olive", 0x808000},
+        {"olivedrab", 0x6b8e23},
+        {"orange", 0xffa500},
+        {"orangered", 0xff4500},
+        {"orchid", 0xda70d6},
+        {"palegoldenrod", 0xeee8aa},
+        {"palegreen", 0x98fb98},
+        {"paleturquoise", 0xafeeee},
+        {"palevioletred", 0xdb7093},
+        {"papayawhip", 0xffefd5},
+        {"peachpuff", 0xffdab9},
+        {"peru", 0xcd853f},
+        {"pink", 0xffc0cb},
+        {"plum", 0xdda0dd},
+        {"powderblue", 0xb0e0e6},
+        {"purple", 0x800080},
+        {"rebeccapurple", 0x663399},
+        {"red", 0xff0000},
+        {"rosybrown", 0xbc8f8f},
+        {"royalblue", 0x4169e1},
+        {"saddlebrown", 0x8b4513},
+        {"salmon", 0xfa8072},
+        {"sandybrown", 0xf4a460},
+        {"seagreen", 0x2e8b57},
+        {"seashell", 0xfff5ee},
+        {"sienna", 0xa0522d},
+        {"silver", 0xc0c0c0},
+        {"skyblue", 0x87ceeb},
+        {"slateblue", 0x6a5acd},
+        {"slategray", 0x708090},
+        {"slategrey", 0x708090},
+        {"snow", 0xfffafa},
+        {"springgreen", 0x00ff7f},
+        {"steelblue", 0x4682b4},
+        {"tan", 0xd2b48c},
+        {"teal", 0x008080},
+        {"thistle", 0xd8bfd8},
+        {"tomato", 0xff6347},
+        {"turquoise", 0x40e0d0},
+        {"violet", 0xee82ee},
+        {"wheat", 0xf5deb3},
+        {"white", 0xffffff},
+        {"whitesmoke", 0xf5f5f5},
+        {"yellow", 0xffff00},
+        {"yellowgreen", 0x9acd32},
+};
+
+constexpr ColorValue fromRgb(quint32 rgb)
+{
+    return Color::pack(int(rgb >> 16), int(rgb >> 8), int(rgb));
+}
+
+// ---- Characters ----
+
+bool isAsciiLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
+}
+
+bool isDigit(QChar c)
+{
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
+
+char16_t asciiLower(char16_t u)
+{
+    return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u;
+}
+
+bool isCssSpace(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == u' ' || u == u'\t' || u == u'\n' || u == u'\r' || u == u'\f';
+}
+
+// ASCII case-insensitive equality with a lowercase keyword. Unicode case folding would let
+// the Kelvin sign stand for "k"; CSS keywords match ASCII letters only.
+bool is(QStringView text, const char *keyword)
+{
+    const size_t length = std::strlen(keyword);
+    if (size_t(text.size()) != length)
+        return false;
+    for (size_t i = 0; i < length; ++i) {
+        if (asciiLower(text[qsizetype(i)].unicode()) != char16_t(keyword[i]))
+            return false;
+    }
+    return true;
+}
+
+std::optional<ColorValue> namedColor(QStringView text)
+{
+    char key[24];
+    if (text.isEmpty() || text.size() >= qsizetype(sizeof key))
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isAsciiLetter(text[i]))
+            return std::nullopt;
+        key[i] = char(asciiLower(text[i].unicode()));
+    }
+    key[text.size()] = '\0';
+    const auto *end = std::end(kNamedColors);
+    const auto *found = std::lower_bound(
+            std::begin(kNamedColors), end, key,
+            [](const NamedColor &entry, const char *k) { return std::strcmp(entry.name, k) < 0; });
+    if (found == end || std::strcmp(found->name, key) != 0)
+        return std::nullopt;
+    return fromRgb(found->rgb);
+}
+
+// The value of a text of hex digits only.
+std::optional<quint32> hexDigits(QStringView text)
+{
+    quint32 value = 0;
+    for (QChar c : text) {
+        const int digit = Convert::hexDigitValue(c);
+        if (digit < 0)
+            return std::nullopt;
+        value = value * 16 + quint32(digit);
+    }
+    return value;
+}
+
+std::optional<ColorValue> hashColor(QStringView digits)
+{
+    const auto value = hexDigits(digits);
+    if (!value)
+        return std::nullopt;
+    switch (digits.size()) {
+    case 3:
+    case 4: {
+        const quint32 v = digits.size() == 4 ? *value >> 4 : *value; // drop the alpha digit
+        const auto twice = [](quint32 d) { return int(d * 17); };
+        return Color::pack(twice((v >> 8) & 15), twice((v >> 4) & 15), twice(v & 15));
+    }
+    case 6:
+        return fromRgb(*value);
+    case 8:
+        return fromRgb(*value >> 8);
+    default:
+        return std::nullopt;
+    }
+}
+
+// ---- Tokens of a function's arguments ----
+
+struct Token
+{
+    enum class Type { Number, Percentage, Dimension, Ident, Comma, Slash };
+    Type type = Type::Number;
+    double value = 0;
+    QStringView text;    // the unit of a dimension, the name of an ident
+    bool integer = true; // written without a decimal point or exponent
+};
+
+constexpr qsizetype kMaxTokens = 8; // color(space c c c / a) and rgb(c, c, c, a) both fit
+
+// A CSS <number> at the start of text: [+-] digits [. digits] [e [+-] digits], or with the
+// integer part left out. Returns its length, 0 when there is none.
+qsizetype numberLength(QStringView text, bool *integer)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    const qsizetype intStart = i;
+    while (i < n && isDigit(text[i]))
+        ++i;
+    bool hasDigits = i > intStart;
+    *integer = true;
+    if (i + 1 < n && text[i] == u'.' && isDigit(text[i + 1])) {
+        i += 2;
+        while (i < n && isDigit(text[i]))
+            ++i;
+        hasDigits = true;
+        *integer = false;
+    }
+    if (!hasDigits)
+        return 0;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        if (j < n && (text[j] == u'+' || text[j] == u'-'))
+            ++j;
+        if (j < n && isDigit(text[j])) {
+            while (j < n && isDigit(text[j]))
+                ++j;
+            i = j;
+            *integer = false;
+        }
+    }
+    return i;
+}
+
+// The value of a validated number; nothing for one too large for a double.
+std::optional<double> numberValue(QStringView number)
+{
+    if (number.front() == u'+')
+        number = number.mid(1);
+    char buffer[64];
+    std::string longNumber;
+    char *chars = buffer;
+    if (number.size() > qsizetype(sizeof buffer)) {
+        longNumber.resize(size_t(number.size()));
+        chars = longNumber.data();
+    }
+    for (qsizetype i = 0; i < number.size(); ++i)
+        chars[i] = char(number[i].unicode());
+    double value = 0;
+    const auto [end, error] = std::from_chars(chars, chars + number.size(), value);
+    if (error != std::errc() || end != chars + number.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// Splits a function's arguments into at most kMaxTokens tokens; nothing when any piece is
+// not a token of a color function (nested functions, strings, stray characters, too many).
+bool tokenize(QStringView text, Token *tokens, qsizetype *count)
+{
+    *count = 0;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (true) {
+        while (i < n && isCssSpace(text[i]))
+            ++i;
+        if (i == n)
+            return true;
+        if (*count == kMaxTokens)
+            return false;
+        Token &token = tokens[(*count)++];
+        const QChar c = text[i];
+        if (c == u',' || c == u'/') {
+            token.type = c == u',' ? Token::Type::Comma : Token::Type::Slash;
+            ++i;
+            continue;
+        }
+        bool integer = true;
+        if (const qsizetype length = numberLength(text.mid(i), &integer)) {
+            const auto value = numberValue(text.mid(i, length));
+            if (!value)
+                return false;
+            token.value = *value;
+            token.integer = integer;
+            i += length;
+            if (i < n && text[i] == u'%') {
+                token.type = Token::Type::Percentage;
+                ++i;
+            } else if (i < n && isAsciiLetter(text[i])) {
+                const qsizetype start = i;
+                while (i < n && isAsciiLetter(text[i]))
+                    ++i;
+                token.type = Token::Type::Dimension;
+                token.text = text.mid(start, i - start);
+            } else {
+                token.type = Token::Type::Number;
+            }
+            // A number runs straight into the next token only at a separator or a space.
+            if (i < n && !isCssSpace(text[i]) && text[i] != u',' && text[i] != u'/')
+                return false;
+            continue;
+        }
+        if (isAsciiLetter(c) || c == u'-') {
+            const qsizetype start = i;
+            ++i;
+            while (i < n && (isAsciiLetter(text[i]) || isDigit(text[i]) || text[i] == u'-'))
+                ++i;
+            token.type = Token::Type::Ident;
+            token.text = text.mid(start, i - start);
+            if (i < n && !isCssSpace(text[i]) && text[i] != u',' && text[i] != u'/')
+                return false;
+            continue;
+        }
+        return false;
+    }
+}
+
+bool isNone(const Token &token)
+{
+    return token.type == Token::Type::Ident && is(token.text, "none");
+}
+
+// A component that takes a number or a percentage (or none, in the space syntax): its value
+// with 100% standing for `percentScale`.
+std::optional<double> numberOrPercentage(const Token &token, double percentScale)
+{
+    switch (token.type) {
+    case Token::Type::Number:
+        return token.value;
+    case Token::Type::Percentage:
+        // Percent of 100 is the number itself, exactly: the formatter relies on reading
+        // "33.3%" as 33.3. Otherwise multiply first: 50% of 255 is 127.5, not 127.4999.
+        return percentScale == 100 ? token.value : token.value * percentScale / 100;
+    default:
+        return isNone(token) ? std::optional<double>(0) : std::nullopt;
+    }
+}
+
+// A hue: a number of degrees or an angle (or none).
+std::optional<double> hue(const Token &token)
+{
+    if (token.type == Token::Type::Number)
+        return token.value;
+    if (token.type == Token::Type::Dimension) {
+        if (is(token.text, "deg"))
+            return token.value;
+        if (is(token.text, "rad"))
+            return token.value * 180 / std::numbers::pi;
+        if (is(token.text, "grad"))
+            return token.value * 0.9;
+        if (is(token.text, "turn"))
+            return token.value * 360;
+        return std::nullopt;
+    }
+    return isNone(token) ? std::optional<double>(0) : std::nullopt;
+}
+
+bool isAlpha(const Token &token, bool noneAllowed)
+{
+    return token.type == Token::Type::Number || token.type == Token::Type::Percentage
+            || (noneAllowed && isNone(token));
+}
+
+using Components = std::array<Token, 3>;
+
+// The three components of the space syntax "c c c [/ alpha]", after the first `skip` tokens
+// (color()'s color space). Nothing when the shape differs.
+std::optional<Components> spaceSyntax(const Token *tokens, qsizetype count, qsizetype skip = 0)
+{
+    const qsizetype rest = count - skip;
+    const Token *c = tokens + skip;
+    if (rest != 3 && rest != 5)
+        return std::nullopt;
+    for (qsizetype i = 0; i < 3; ++i) {
+        if (c[i].type == Token::Type::Comma || c[i].type == Token::Type::Slash)
+            return std::nullopt;
+    }
+    if (rest == 5 && (c[3].type != Token::Type::Slash || !isAlpha(c[4], true)))
+        return std::nullopt;
+    return Components {c[0], c[1], c[2]};
+}
+
+// The three components of the comma syntax "c, c, c [, alpha]", or nothing.
+std::optional<Components> commaSyntax(const Token *tokens, qsizetype count)
+{
+    if (count != 5 && count != 7)
+        return std::nullopt;
+    if (tokens[1].type != Token::Type::Comma || tokens[3].type != Token::Type::Comma)
+        return std::nullopt;
+    if (count == 7 && (tokens[5].type != Token::Type::Comma || !isAlpha(tokens[6], false)))
+        return std::nullopt;
+    const Components c {tokens[0], tokens[2], tokens[4]};
+    if (std::any_of(c.begin(), c.end(), isNone))
+        return std::nullopt; // none belongs to the space syntax only
+    return c;
+}
+
+// ---- Resolving components into a color value ----
+// The parser and the formatter's search for the shortest digits both end here, so that what
+// the formatter checks is exactly what reading its text gives.
+
+ColorValue resolveRgb(double red, double green, double blue)
+{
+    const auto channel = [](double v) { return int(std::floor(std::clamp(v, 0.0, 255.0) + 0.5)); };
+    return Color::pack(channel(red), channel(green), channel(blue));
+}
+
+ColorValue resolveHsl(double h, double s, double l)
+{
+    return ColorSpace::roundSrgb(
+            ColorSpace::hslToSrgb(h, std::clamp(s, 0.0, 100.0), std::clamp(l, 0.0, 100.0)));
+}
+
+ColorValue resolveHwb(double h, double w, double b)
+{
+    return ColorSpace::roundSrgb(
+            ColorSpace::hwbToSrgb(h, std::clamp(w, 0.0, 100.0), std::clamp(b, 0.0, 100.0)));
+}
+
+// Lab, LCH, Oklab and Oklch in linear-light sRGB, before gamut mapping.
+Triple linearOfLab(double l, double a, double b)
+{
+    const Triple lab {std::clamp(l, 0.0, 100.0), a, b};
+    return ColorSpace::xyz65ToLinearSrgb(ColorSpace::xyz50ToXyz65(ColorSpace::labToXyz50(lab)));
+}
+
+Triple linearOfLch(double l, double c, double h)
+{
+    const Triple lab = ColorSpace::toRectangular(l, std::max(c, 0.0), ColorSpace::hueDirection(h));
+    return linearOfLab(lab[0], lab[1], lab[2]);
+}
+
+Triple linearOfOklab(double l, double a, double b)
+{
+    return ColorSpace::xyz65ToLinearSrgb(ColorSpace::oklabToXyz65({std::clamp(l, 0.0, 1.0), a, b}));
+}
+
+Triple linearOfOklch(double l, double c, double h)
+{
+    const Triple lab = ColorSpace::toRectangular(l, std::max(c, 0.0), ColorSpace::hueDirection(h));
+    return linearOfOklab(lab[0], lab[1], lab[2]);
+}
+
+template<Triple (*linearOf)(double, double, double)>
+ColorValue resolveLinear(double first, double second, double third)
+{
+    return ColorSpace::linearSrgbToColor(linearOf(first, second, third));
+}
+
+ColorValue resolveSrgb(double r, double g, double b)
+{
+    const Triple encoded {r, g, b};
+    const bool inside =
+            std::all_of(encoded.begin(), encoded.end(), [](double v) { return v >= 0 && v <= 1; });
+    if (inside)
+        return ColorSpace::roundSrgb(encoded);
+    return ColorSpace::xyz65ToColor(
+            ColorSpace::linearSrgbToXyz65(ColorSpace::srgbToLinear(encoded)));
+}
+
+std::optional<ColorValue> colorFunction(const Token *tokens, qsizetype count)
+{
+    if (count < 1 || tokens[0].type != Token::Type::Ident)
+        return std::nullopt;
+    const auto c = spaceSyntax(tokens, count, 1);
+    if (!c)
+        return std::nullopt;
+    Triple v;
+    for (size_t i = 0; i < 3; ++i) {
+        const auto value = numberOrPercentage((*c)[i], 1);
+        if (!value)
+            return std::nullopt;
+        v[i] = *value;
+    }
+    const QStringView space = tokens[0].text;
+    using namespace ColorSpace;
+    if (is(space, "srgb"))
+        return resolveSrgb(v[0], v[1], v[2]);
+    if (is(space, "srgb-linear"))
+        return xyz65ToColor(linearSrgbToXyz65(v));
+    if (is(space, "display-p3"))
+        return xyz65ToColor(displayP3ToXyz65(v));
+    if (is(space, "a98-rgb"))
+        return xyz65ToColor(a98RgbToXyz65(v));
+    if (is(space, "prophoto-rgb"))
+        return xyz65ToColor(xyz50ToXyz65(prophotoRgbToXyz50(v)));
+    if (is(space, "rec2020"))
+        return xyz65ToColor(rec2020ToXyz65(v));
+    if (is(space, "xyz") || is(space, "xyz-d65"))
+        return xyz65ToColor(v);
+    if (is(space, "xyz-d50"))
+        return xyz65ToColor(xyz50ToXyz65(v));
+    return std::nullopt;
+}
+
+std::optional<ColorValue> rgbFunction(const Token *tokens, qsizetype count)
+{
+    auto c = commaSyntax(tokens, count);
+    if (c) {
+        const Token::Type type = (*c)[0].type;
+        if (type != Token::Type::Number && type != Token::Type::Percentage)
+            return std::nullopt;
+        if ((*c)[1].type != type || (*c)[2].type != type)
+            return std::nullopt; // all numbers or all percentages
+    } else {
+        c = spaceSyntax(tokens, count);
+    }
+    if (!c)
+        return std::nullopt;
+    double v[3];
+    for (size_t i = 0; i < 3; ++i) {
+        const auto value = numberOrPercentage((*c)[i], 255);
+        if (!value)
+            return std::nullopt;
+        v[i] = *value;
+    }
+    return resolveRgb(v[0], v[1], v[2]);
+}
+
+// hsl() and hwb(): a hue and two values in percent (numbers mean percent too in the space
+// syntax; the comma syntax, hsl's only, wants percentages).
+template<typename Resolve>
+std::optional<ColorValue> hueFunction(const Token *tokens, qsizetype count, bool commasAllowed,
+                                      Resolve resolve)
+{
+    auto c = commasAllowed ? commaSyntax(tokens, count) : std::nullopt;
+    if (c) {
+        if ((*c)[1].type != Token::Type::Percentage || (*c)[2].type != Token::Type::Percentage)
+            return std::nullopt;
+    } else {
+        c = spaceSyntax(tokens, count);
+    }
+    if (!c)
+        return std::nullopt;
+    const auto h = hue((*c)[0]);
+    const auto first = numberOrPercentage((*c)[1], 100);
+    const auto second = numberOrPercentage((*c)[2], 100);
+    if (!h || !first || !second)
+        return std::nullopt;
+    return resolve(*h, *first, *second);
+}
+
+// lab(), lch(), oklab(), oklch(): the space syntax only; 100% of each component stands for
+// the given reference value. A zero reference marks the hue.
+template<typename Resolve>
+std::optional<ColorValue> labFunction(const Token *tokens, qsizetype count,
+                                      const std::array<double, 3> &percentScale, Resolve resolve)
+{
+    const auto c = spaceSyntax(tokens, count);
+    if (!c)
+        return std::nullopt;
+    double v[3];
+    for (size_t i = 0; i < 3; ++i) {
+        const auto value =
+                percentScale[i] == 0 ? hue((*c)[i]) : numberOrPercentage((*c)[i], percentScale[i]);
+        if (!value)
+            return std::nullopt;
+        v[i] = *value;
+    }
+    return resolve(v[0], v[1], v[2]);
+}
+
+std::optional<ColorValue> function(QStringView name, QStringView arguments)
+{
+    Token tokens[kMaxTokens];
+    qsizetype count = 0;
+    if (!tokenize(arguments, tokens, &count))
+        return std::nullopt;
+    if (is(name, "rgb") || is(name, "rgba"))
+        return rgbFunction(tokens, count);
+    if (is(name, "hsl") || is(name, "hsla"))
+        return hueFunction(tokens, count, true, resolveHsl);
+    if (is(name, "hwb"))
+        return hueFunction(tokens, count, false, resolveHwb);
+    if (is(name, "lab"))
+        return labFunction(tokens, count, {100, 125, 125}, resolveLinear<linearOfLab>);
+    if (is(name, "lch"))
+        return labFunction(tokens, count, {100, 150, 0}, resolveLinear<linearOfLch>);
+    if (is(name, "oklab"))
+        return labFunction(tokens, count, {1, 0.4, 0.4}, resolveLinear<linearOfOklab>);
+    if (is(name, "oklch"))
+        return labFunction(tokens, count, {1, 0.4, 0}, resolveLinear<linearOfOklch>);
+    if (is(name, "color"))
+        return colorFunction(tokens, count);
+    return std::nullopt;
+}
+
+// ---- Bare forms ----
+
+std::optional<ColorValue> threeNumbers(QStringView text)
+{
+    Token tokens[kMaxTokens];
+    qsizetype count = 0;
+    if (!tokenize(text, tokens, &count))
+        return std::nullopt;
+    Components c;
+    if (count == 5 && tokens[1].type == Token::Type::Comma && tokens[3].type == Token::Type::Comma)
+        c = {tokens[0], tokens[2], tokens[4]};
+    else if (count == 3)
+        c = {tokens[0], tokens[1], tokens[2]};
+    else
+        return std::nullopt;
+    if (!std::all_of(c.begin(), c.end(),
+                     [](const Token &t) { return t.type == Token::Type::Number; }))
+        return std::nullopt;
+    const bool fractions =
+            std::any_of(c.begin(), c.end(), [](const Token &t) { return !t.integer; });
+    const double top = fractions ? 1 : 255;
+    if (!std::all_of(c.begin(), c.end(),
+                     [top](const Token &t) { return t.value >= 0 && t.value <= top; }))
+        return std::nullopt;
+    if (fractions)
+        return ColorSpace::roundSrgb({c[0].value, c[1].value, c[2].value});
+    return resolveRgb(c[0].value, c[1].value, c[2].value);
+}
+
+// ---- Shortest digits ----
+
+constexpr double kPowersOfTen[] = {1,   1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
+                                   1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+constexpr int kMaxDigits = 12;
+
+// A decimal written with `digits` places: value = scaled / 10^digits. Its double is what
+// reading the text gives, since both are the correctly rounded quotient of the same numbers.
+struct Decimal
+{
+    qint64 scaled = 0;
+    int digits = 0;
+    double value() const { return double(scaled) / kPowersOfTen[digits]; }
+};
+
+// Trailing zeros say nothing: 2.50 is 2.5.
+Decimal normalized(Decimal d)
+{
+    while (d.digits > 0 && d.scaled % 10 == 0) {
+        d.scaled /= 10;
+        --d.digits;
+    }
+    return d;
+}
+
+Decimal wrapHue(Decimal d)
+{
+    const qint64 full = 360 * qint64(kPowersOfTen[d.digits]);
+    if (d.scaled >= full)
+        d.scaled -= full; // 360 is 0 again, and reads better
+    return normalized(d);
+}
+
+Decimal nearest(double exact, int digits, bool isHue)
+{
+    const Decimal d {std::llround(exact * kPowersOfTen[digits]), digits};
+    return isHue ? wrapHue(d) : normalized(d);
+}
+
+// The two decimals of `digits` places on either side of the exact value, the nearer first.
+std::array<Decimal, 2> around(double exact, int digits, bool isHue)
+{
+    const double scaled = exact * kPowersOfTen[digits];
+    const auto below = qint64(std::floor(scaled));
+    std::array<Decimal, 2> d {Decimal {below, digits}, Decimal {below + 1, digits}};
+    if (scaled - double(below) > 0.5)
+        std::swap(d[0], d[1]);
+    for (Decimal &one : d)
+        one = isHue ? wrapHue(one) : normalized(one);
+    return d;
+}
+
+// Text assembled in a small buffer and turned into a QString once: formatting runs for every
+// caption of the Copy As menu and must stay cheap.
+class Writer
+{
+public:
+    Writer &operator<<(const char *text)
+    {
+        while (*text)
+            put(*text++);
+        return *this;
+    }
+    Writer &operator<<(quint64 value)
+    {
+        char digits[20];
+        int n = 0;
+        do {
+            digits[n++] = char('0' + value % 10);
+            value /= 10;
+        } while (value > 0);
+        while (n > 0)
+            put(digits[--n]);
+        return *this;
+    }
+    Writer &operator<<(int value) { return *this << quint64(value); } // channels, never negative
+    // The decimal as written; whole numbers with ".0" when keepPoint.
+    Writer &decimal(const Decimal &d, bool keepPoint = false)
+    {
+        if (d.scaled < 0)
+            put('-');
+        const quint64 magnitude = quint64(d.scaled < 0 ? -d.scaled : d.scaled);
+        const auto unit = quint64(kPowersOfTen[d.digits]);
+        *this << magnitude / unit;
+        if (d.digits > 0) {
+            put('.');
+            quint64 fraction = magnitude % unit;
+            for (quint64 place = unit / 10; place > 0; place /= 10) {
+                put(char('0' + fraction / place));
+                fraction %= place;
+            }
+        } else if (keepPoint) {
+            *this << ".0";
+        }
+        return *this;
+    }
+    // Red, green, blue, two digits each.
+    Writer &hex(ColorValue color, const char *digits)
+    {
+        for (int channel : {Color::red(color), Color::green(color), Color::blue(color)}) {
+            put(digits[channel >> 4]);
+            put(digits[channel & 15]);
+        }
+        return *this;
+    }
+    QString text() const { return QString::fromLatin1(m_chars, m_size); }
+
+private:
+    void put(char c)
+    {
+        if (m_size < qsizetype(sizeof m_chars))
+            m_chars[m_size++] = c;
+    }
+    // The longest text: "color(srgb " and three fractions, or three numbers of at most
+    // 3 + 1 + 12 characters each with a sign; well within this.
+    char m_chars[96];
+    qsizetype m_size = 0;
+};
+
+// The fewest digits for each of three components such that resolve() of the written values
+// gives the color back. First the fewest places that serve all three; then each component in
+// turn loses digits while one place fewer (rounded either way) still serves with the others as
+// they stand, until none can lose another.
+template<typename Fits>
+std::array<Decimal, 3> shortest(const Triple &exact, const std::array<bool, 3> &isHue,
+                                Fits fitsValues)
+{
+    const auto fits = [&](const std::array<Decimal, 3> &candidate) {
+        return fitsValues(candidate[0].value(), candidate[1].value(), candidate[2].value());
+    };
+    std::array<Decimal, 3> d;
+    for (int common = 0; common <= kMaxDigits; ++common) {
+        d = {nearest(exact[0], common, isHue[0]), nearest(exact[1], common, isHue[1]),
+             nearest(exact[2], common, isHue[2])};
+        if (fits(d))
+            break; // past kMaxDigits the best try stands; the full sweep shows it never comes
+    }
+    // Cycle through the components until three in a row cannot lose a digit.
+    for (int i = 0, unchanged = 0; unchanged < 3; i = (i + 1) % 3) {
+        bool cut = false;
+        for (bool again = true; again && d[size_t(i)].digits > 0;) {
+            again = false;
+            const int digits = d[size_t(i)].digits - 1;
+            for (const Decimal &option : around(exact[size_t(i)], digits, isHue[size_t(i)])) {
+                std::array<Decimal, 3> candidate = d;
+                candidate[size_t(i)] = option;
+                if (fits(candidate)) {
+                    d = candidate;
+                    cut = again = true;
+                    break;
+                }
+            }
+        }
+        unchanged = cut ? 0 : unchanged + 1;
+    }
+    return d;
+}
+
+// Whether reading the components gives the color back.
+template<ColorValue (*resolve)(double, double, double)>
+auto gives(ColorValue color)
+{
+    return [color](double first, double second, double third) {
+        return resolve(first, second, third) == color;
+    };
+}
+
+// The same for components that go through linear-light sRGB, faster. Gamut mapping ends on
+// the clipped edge of the gamut (or at white or black), where some channel is 0 or 255; for a
+// color with no such channel a candidate outside the gamut cannot give it back, and the search
+// for a chroma need not run to say so.
+template<Triple (*linearOf)(double, double, double)>
+auto givesLinear(ColorValue color)
+{
+    const bool onEdge = Color::red(color) % 255 == 0 || Color::green(color) % 255 == 0
+            || Color::blue(color) % 255 == 0;
+    return [color, onEdge](double first, double second, double third) {
+        const Triple linear = linearOf(first, second, third);
+        if (ColorSpace::inSrgbGamut(linear))
+            return ColorSpace::linearSrgbRoundsTo(linear, color);
+        return onEdge && ColorSpace::linearSrgbToColor(linear) == color;
+    };
+}
+
+// givesLinear for (L, C, H) components, which the search tries with the same hue again and
+// again: the hue's cosine and sine are kept for the next try. The arithmetic is the parser's
+// (linearOfLch, linearOfOklch), step for step.
+template<Triple (*linearOfRectangular)(double, double, double)>
+auto givesPolar(ColorValue color)
+{
+    return [gives = givesLinear<linearOfRectangular>(color), hue = std::nan(""),
+            direction = std::array<double, 2> {}](double l, double c, double h) mutable {
+        if (!(h == hue)) {
+            hue = h;
+            direction = ColorSpace::hueDirection(h);
+        }
+        const Triple lab = ColorSpace::toRectangular(l, std::max(c, 0.0), direction);
+        return gives(lab[0], lab[1], lab[2]);
+    };
+}
+
+// A hue means nothing without saturation or chroma; written as 0 it changes nothing and
+// reads as what it is.
+std::array<Decimal, 3> withoutPowerlessHue(std::array<Decimal, 3> d, size_t hue)
+{
+    if (d[1].scaled == 0)
+        d[hue] = Decimal {};
+    return d;
+}
+
+QString function(const char *name, const std::array<Decimal, 3> &d, const char *suffix1 = "",
+                 const char *suffix2 = "")
+{
+    Writer out;
+    out << name << "(";
+    out.decimal(d[0]) << " ";
+    out.decimal(d[1]) << suffix1 << " ";
+    out.decimal(d[2]) << suffix2 << ")";
+    return out.text();
+}
+
+Triple xyz50Of(ColorValue color)
+{
+    const Triple linear = ColorSpace::colorToLinearSrgb(color);
+    return ColorSpace::xyz65ToXyz50(ColorSpace::linearSrgbToXyz65(linear));
+}
+
+Triple oklabOf(ColorValue color)
+{
+    const Triple linear = ColorSpace::colorToLinearSrgb(color);
+    return ColorSpace::xyz65ToOklab(ColorSpace::linearSrgbToXyz65(linear));
+}
+
+// The fraction channel / 255 with the fewest digits that rounds back to the channel.
+Decimal shortestFraction(int channel)
+{
+    for (int digits = 0;; ++digits) {
+        const Decimal d = nearest(channel / 255.0, digits, false);
+        if (std::floor(d.value() * 255 + 0.5) == channel)
+            return d;
+    }
+}
+
+} // namespace
+
+QString format(ColorValue color, Form form)
+{
+    const int r = Color::red(color);
+    const int g = Color::green(color);
+    const int b = Color::blue(color);
+    constexpr std::array<bool, 3> noHue {false, false, false};
+    constexpr std::array<bool, 3> hueFirst {true, false, false};
+    constexpr std::array<bool, 3> hueLast {false, false, true};
+    switch (form) {
+    case Form::Hex:
+        return (Writer() << "#").hex(color, "0123456789ABCDEF").text();
+    case Form::HexLowercase:
+        return (Writer() << "#").hex(color, "0123456789abcdef").text();
+    case Form::HexBare:
+        return Writer().hex(color, "0123456789ABCDEF").text();
+    case Form::HexNumber:
+        return (Writer() << "0x").hex(color, "0123456789ABCDEF").text();
+    case Form::Rgb:
+        return (Writer() << "rgb(" << r << " " << g << " " << b << ")").text();
+    case Form::RgbCommas:
+        return (Writer() << "rgb(" << r << ", " << g << ", " << b << ")").text();
+    case Form::Bytes:
+        return (Writer() << r << ", " << g << ", " << b).text();
+    case Form::Hsl: {
+        const Triple hsl = ColorSpace::srgbToHsl(ColorSpace::colorToSrgb(color));
+        return function("hsl",
+                        withoutPowerlessHue(shortest(hsl, hueFirst, gives<resolveHsl>(color)), 0),
+                        "%", "%");
+    }
+    case Form::Hwb: {
+        const Triple hwb = ColorSpace::srgbToHwb(ColorSpace::colorToSrgb(color));
+        return function("hwb", shortest(hwb, hueFirst, gives<resolveHwb>(color)), "%", "%");
+    }
+    case Form::Lab:
+        return function("lab",
+                        shortest(ColorSpace::xyz50ToLab(xyz50Of(color)), noHue,
+                                 givesLinear<linearOfLab>(color)));
+    case Form::Lch: {
+        const Triple lch = ColorSpace::toPolar(ColorSpace::xyz50ToLab(xyz50Of(color)));
+        return function(
+                "lch",
+                withoutPowerlessHue(shortest(lch, hueLast, givesPolar<linearOfLab>(color)), 2));
+    }
+    case Form::Oklab:
+        return function("oklab",
+                        shortest(oklabOf(color), noHue, givesLinear<linearOfOklab>(color)));
+    case Form::Oklch: {
+        const Triple oklch = ColorSpace::toPolar(oklabOf(color));
+        return function(
+                "oklch",
+                withoutPowerlessHue(shortest(oklch, hueLast, givesPolar<linearOfOklab>(color)), 2));
+    }
+    case Form::ColorSrgb: {
+        Writer out;
+        out << "color(srgb";
+        for (int channel : {r, g, b})
+            out << " ", out.decimal(shortestFraction(channel));
+        return (out << ")").text();
+    }
+    case Form::Fractions: {
+        Writer out;
+        out.decimal(shortestFraction(r), true) << ", ";
+        out.decimal(shortestFraction(g), true) << ", ";
+        out.decimal(shortestFraction(b), true);
+        return out.text();
+    }
+    }
+    Q_UNREACHABLE();
+}
+
+std::optional<ColorValue> parseCssColor(QStringView text)
+{
+    text = text.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    if (text.front() == u'#')
+        return hashColor(text.mid(1));
+    const qsizetype open = text.indexOf(u'(');
+    if (open < 0)
+        return namedColor(text);
+    if (text.back() != u')')
+        return std::nullopt;
+    const QStringView name = text.left(open);
+    if (name.isEmpty() || !std::all_of(name.begin(), name.end(), isAsciiLetter))
+        return std::nullopt;
+    return function(name, text.mid(open + 1, text.size() - open - 2));
+}
+
+std::optional<ColorValue> parseColor(QStringView text)
+{
+    if (const auto css = parseCssColor(text))
+        return css;
+    text = text.trimmed();
+    if (text.size() == 8 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
+        if (const auto rgb = hexDigits(text.mid(2)))
+            return fromRgb(*rgb);
+        return std::nullopt;
+    }
+    if (text.size() == 6) {
+        if (const auto rgb = hexDigits(text))
+            return fromRgb(*rgb);
+    }
+    return threeNumbers(text);
+}
+
+qsizetype namedColorCount()
+{
+    return qsizetype(std::size(kNamedColors));
+}
+
+QString namedColorName(qsizetype index)
+{
+    return QLatin1String(kNamedColors[index].name);
+}
+
+ColorValue namedColorValue(qsizetype index)
+{
+    return fromRgb(kNamedColors[index].rgb);
+}
+
+} // namespace Tintora::Notation

@@ -1,0 +1,505 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Colors as text: reading every CSS Color 4 notation and the bare forms, refusing what is not
+// a color, bringing colors outside sRGB in by the CSS gamut mapping, and writing each notation
+// with the fewest digits that read back as the same color.
+#include "color/colorspace.h"
+#include "color/notation.h"
+
+#include <QColor>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cmath>
+
+using namespace Tintora;
+using namespace Tintora::Notation;
+using Color::ColorValue;
+
+Q_DECLARE_METATYPE(Tintora::Notation::Form)
+
+namespace {
+
+ColorValue hex(const QString &text)
+{
+    const Color::Components c = Color::parseHex(text);
+    return Color::pack(c.red, c.green, c.blue);
+}
+
+QString shown(std::optional<ColorValue> color)
+{
+    return color ? Color::buildHex(*color) : QStringLiteral("(not a color)");
+}
+
+// A fixed sample of the 2^24 colors: a prime stride through all of them, every gray, and every
+// color whose channels are all among the extremes and midpoints, where rounding is tightest.
+QList<ColorValue> sampleColors(quint32 stride)
+{
+    QList<ColorValue> colors;
+    for (quint32 c = 0; c < (1u << 24); c += stride)
+        colors.append(c);
+    for (int level = 0; level < 256; ++level)
+        colors.append(Color::pack(level, level, level));
+    const int edges[] = {0, 1, 2, 127, 128, 253, 254, 255};
+    for (int r : edges)
+        for (int g : edges)
+            for (int b : edges)
+                colors.append(Color::pack(r, g, b));
+    return colors;
+}
+
+// The numbers of a formatted text with their places after the point.
+struct Number
+{
+    qsizetype start;
+    qsizetype length;
+    int places;
+};
+
+QList<Number> numbersIn(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("-?\\d+(\\.(\\d+))?"));
+    QList<Number> numbers;
+    for (const QRegularExpressionMatch &m : number.globalMatch(text)) {
+        // Skip the hex forms' digits and the "srgb" of color(srgb ...).
+        if (text.startsWith(u'#') || text.startsWith(QLatin1String("0x"))
+            || QStringView(text).mid(m.capturedStart() - 1, 1) == u"b")
+            continue;
+        numbers.append({m.capturedStart(), m.capturedLength(), int(m.capturedLength(2))});
+    }
+    return numbers;
+}
+
+} // namespace
+
+class tst_Notation : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readsColors_data();
+    void readsColors();
+    void refusesNonColors_data();
+    void refusesNonColors();
+    void readsBareFormsOnlyOutsideCss();
+    void knowsTheNamedColors();
+    void mapsGamutLikeCssColor4_data();
+    void mapsGamutLikeCssColor4();
+    void writesEachForm_data();
+    void writesEachForm();
+    void roundTripsSample();
+    void writesFewestDigits();
+    void roundsLinearLightLikeTheCurve();
+};
+
+void tst_Notation::readsColors_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    // Examples of CSS Color 4 (its sample chart in Lab, LCH, Oklab and
+    // Oklch), with the sRGB values it gives for them, rounded to 8 bits.
+    QTest::newRow("lab chart 1") << "lab(29.2345% 39.3825 20.0664)"
+                                 << "#7D2329";
+    QTest::newRow("lab chart 2") << "lab(52.2345% 40.1645 59.9971)"
+                                 << "#C65D06";
+    QTest::newRow("lab chart 3") << "lab(60.2345% -5.3654 58.956)"
+                                 << "#9D9318";
+    QTest::newRow("lab chart 4") << "lab(62.2345% -34.9638 47.7721)"
+                                 << "#68A639";
+    QTest::newRow("lab chart 5") << "lab(67.5345% -8.6911 -41.6019)"
+                                 << "#62ACEF";
+    QTest::newRow("lch chart 1") << "lch(29.2345% 44.2 27)"
+                                 << "#7D2329";
+    QTest::newRow("lch chart 2") << "lch(52.2345% 72.2 56.2)"
+                                 << "#C65D06";
+    QTest::newRow("lch chart 3") << "lch(60.2345% 59.2 95.2)"
+                                 << "#9D9318";
+    QTest::newRow("lch chart 4") << "lch(62.2345% 59.2 126.2)"
+                                 << "#68A639";
+    QTest::newRow("lch chart 5") << "lch(67.5345% 42.5 258.2)"
+                                 << "#62ACEF";
+    QTest::newRow("oklab chart 1") << "oklab(40.101% 0.1147 0.0453)"
+                                   << "#7D2329";
+    QTest::newRow("oklch chart 1") << "oklch(40.101% 0.12332 21.555)"
+                                   << "#7D2329";
+    QTest::newRow("oklch chart 2") << "oklch(59.686% 0.15619 49.7694)"
+                                   << "#C65D06";
+    QTest::newRow("oklch chart 3") << "oklch(65.125% 0.13138 104.097)"
+                                   << "#9D9318";
+    QTest::newRow("oklch chart 4") << "oklch(66.016% 0.15546 134.231)"
+                                   << "#68A639";
+    QTest::newRow("oklch chart 5") << "oklch(72.322% 0.12403 247.996)"
+                                   << "#62ACEF";
+    QTest::newRow("hsl green") << "hsl(120deg 100% 25%)"
+                               << "#008000";
+    QTest::newRow("hwb green") << "hwb(120 0% 49.8%)"
+                               << "#008000";
+    QTest::newRow("rgb with alpha") << "rgb(29 164 192 / 95%)"
+                                    << "#1DA4C0";
+
+    // Hex and names.
+    QTest::newRow("#rgb") << " #ABC "
+                          << "#AABBCC";
+    QTest::newRow("#rgba") << "#abcd"
+                           << "#AABBCC";
+    QTest::newRow("#rrggbb") << "#87ceEB"
+                             << "#87CEEB";
+    QTest::newRow("#rrggbbaa") << "#11223344"
+                               << "#112233";
+    QTest::newRow("name any case") << "\tToMaTo\n"
+                                   << "#FF6347";
+
+    // rgb() and rgba().
+    QTest::newRow("rgb commas") << "rgb(255, 128, 0)"
+                                << "#FF8000";
+    QTest::newRow("rgba commas alpha") << "RGBA(255,0,0,.5)"
+                                       << "#FF0000";
+    QTest::newRow("rgb comma percentages") << "rgb(100%, 50%, 0%)"
+                                           << "#FF8000";
+    QTest::newRow("rgb half of 255 rounds up") << "rgb(50% 50% 50%)"
+                                               << "#808080";
+    QTest::newRow("rgb spaces mixed") << "rgb(100% 128 none)"
+                                      << "#FF8000";
+    QTest::newRow("rgb fractions round") << "rgb(12.5 34.49 56.5)"
+                                         << "#0D2239";
+    QTest::newRow("rgb clamps") << "rgb(300 -20 1e2)"
+                                << "#FF0064";
+    QTest::newRow("rgb alpha none") << "rgb(1 2 3 / none)"
+                                    << "#010203";
+    QTest::newRow("rgba spaces") << "rgba(1 2 3 / 0.1)"
+                                 << "#010203";
+    QTest::newRow("inner white space") << "rgb(  1\t2\n3  /  50%  )"
+                                       << "#010203";
+
+    // hsl() and hsla(), hwb().
+    QTest::newRow("hsl commas") << "hsl(30, 100%, 50%)"
+                                << "#FF8000";
+    QTest::newRow("hsla commas alpha") << "hsla(30, 100%, 50%, 0.3)"
+                                       << "#FF8000";
+    QTest::newRow("hsl numbers") << "hsl(30 100 50)"
+                                 << "#FF8000";
+    QTest::newRow("hsl turn") << "hsl(0.3333turn 100% 50% / 0.5)"
+                              << "#00FF00";
+    QTest::newRow("hsl rad") << "hsl(3.14159rad 50% 50%)"
+                             << "#40BFBF";
+    QTest::newRow("hsl grad") << "hsl(200grad 50% 50%)"
+                              << "#40BFBF";
+    QTest::newRow("hsl negative hue") << "hsl(-330deg 100% 50%)"
+                                      << "#FF8000";
+    QTest::newRow("hsl none") << "hsl(none none 50%)"
+                              << "#808080";
+    QTest::newRow("hsl saturation clamps") << "hsl(0 150% 50%)"
+                                           << "#FF0000";
+    QTest::newRow("hwb gray when w + b > 100") << "hwb(90 60% 60%)"
+                                               << "#808080";
+
+    // Lab and Oklab families.
+    QTest::newRow("lab numbers") << "lab(67.8 45.5 75)"
+                                 << "#FF8000";
+    QTest::newRow("lab lightness clamps") << "lab(150 0 0)"
+                                          << "#FFFFFF";
+    QTest::newRow("oklch from stylesheet") << "oklch(70% 0.1 250)"
+                                           << "#6DA3DA";
+    QTest::newRow("oklch percent chroma") << "oklch(70% 25% 250)"
+                                          << "#6DA3DA";
+    QTest::newRow("lch negative chroma") << "lch(50 -10 0)"
+                                         << "#777777";
+
+    // color().
+    QTest::newRow("color srgb") << "color(srgb 1 0.5 0)"
+                                << "#FF8000";
+    QTest::newRow("color srgb percent") << "color(SRGB 100% 50% 0% / 1)"
+                                        << "#FF8000";
+    QTest::newRow("color srgb-linear") << "color(srgb-linear 0.5 0.2 0.1)"
+                                       << "#BC7C59";
+    QTest::newRow("color display-p3 gray") << "color(display-p3 0.6 0.6 0.6)"
+                                           << "#999999";
+    QTest::newRow("color a98-rgb") << "color(a98-rgb 0.2 0.6 0.4)"
+                                   << "#009568";
+    QTest::newRow("color prophoto-rgb") << "color(prophoto-rgb 0.6 0.4 0.3)"
+                                        << "#D16A59";
+    QTest::newRow("color rec2020") << "color(rec2020 0.7 0.5 0.2)"
+                                   << "#D4842E";
+    QTest::newRow("color xyz white") << "color(xyz 0.9505 1 1.089)"
+                                     << "#FFFFFF";
+    QTest::newRow("color xyz-d65") << "color(xyz-d65 0.2 0.3 0.4)"
+                                   << "#00A7A4";
+    QTest::newRow("color xyz-d50") << "color(xyz-d50 0.2 0.3 0.4)"
+                                   << "#00A8BC";
+
+    // The bare forms.
+    QTest::newRow("bare hex") << "ff8000"
+                              << "#FF8000";
+    QTest::newRow("0x hex") << "0xFF8000"
+                            << "#FF8000";
+    QTest::newRow("bytes commas") << "12, 34, 56"
+                                  << "#0C2238";
+    QTest::newRow("bytes spaces") << " 12 34 56 "
+                                  << "#0C2238";
+    QTest::newRow("fractions") << "1.0, 0.5, 0"
+                               << "#FF8000";
+    QTest::newRow("fractions spaces") << "0.047 0.133 0.22"
+                                      << "#0C2238";
+}
+
+void tst_Notation::readsColors()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(shown(parseColor(text)), expected);
+}
+
+void tst_Notation::refusesNonColors_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("white space") << " \t ";
+    QTest::newRow("unknown name") << "tomatoes";
+    QTest::newRow("transparent has no color") << "transparent";
+    QTest::newRow("currentcolor") << "currentcolor";
+    QTest::newRow("name with Kelvin sign") << QStringLiteral("blac\u212A");
+    QTest::newRow("hex five digits") << "#12345";
+    QTest::newRow("hex not digits") << "#12345g";
+    QTest::newRow("hash alone") << "#";
+    QTest::newRow("missing argument") << "rgb(1 2)";
+    QTest::newRow("extra argument") << "rgb(1 2 3 4)";
+    QTest::newRow("comma syntax missing") << "rgb(1, 2)";
+    QTest::newRow("comma syntax extra") << "rgb(1, 2, 3, 4, 5)";
+    QTest::newRow("mixed commas and spaces") << "rgb(1 2, 3)";
+    QTest::newRow("slash in comma syntax") << "rgb(1, 2, 3 / 0.5)";
+    QTest::newRow("comma mixes percent") << "rgb(50%, 10, 10)";
+    QTest::newRow("none in comma syntax") << "rgb(none, 1, 2)";
+    QTest::newRow("percent hue") << "hsl(50% 50% 50%)";
+    QTest::newRow("legacy hsl numbers") << "hsl(120, 50, 50)";
+    QTest::newRow("hwb commas") << "hwb(120, 10%, 10%)";
+    QTest::newRow("lab commas") << "lab(50, 10, 10)";
+    QTest::newRow("angle off hue") << "lab(50deg 10 10)";
+    QTest::newRow("unknown unit") << "hsl(120px 50% 50%)";
+    QTest::newRow("trailing garbage") << "rgb(1 2 3) x";
+    QTest::newRow("trailing semicolon") << "tomato;";
+    QTest::newRow("unclosed") << "rgb(1 2 3";
+    QTest::newRow("space before parenthesis") << "rgb (1 2 3)";
+    QTest::newRow("nested function") << "rgb(calc(1) 2 3)";
+    QTest::newRow("double slash") << "rgb(1 2 3 / / 1)";
+    QTest::newRow("alpha as name") << "rgb(1 2 3 / red)";
+    QTest::newRow("number without digits") << "rgb(. 2 3)";
+    QTest::newRow("number ending in point") << "rgb(1. 2 3)";
+    QTest::newRow("numbers run together") << "rgb(1-2 3)";
+    QTest::newRow("overflowing number") << "rgb(1e999 0 0)";
+    QTest::newRow("unknown function") << "cmyk(0 0 0 0)";
+    QTest::newRow("unknown color space") << "color(srgb-gamma 1 1 1)";
+    QTest::newRow("color without space") << "color(1 1 1)";
+    QTest::newRow("bytes out of range") << "256, 0, 0";
+    QTest::newRow("fractions out of range") << "1.5, 0, 0";
+    QTest::newRow("bytes negative") << "-1 0 0";
+    QTest::newRow("bytes mixed separators") << "1, 2 3";
+    QTest::newRow("two numbers") << "1 2";
+    QTest::newRow("0x short") << "0xFFF";
+    QTest::newRow("0x with spaces") << "0x1 2 34";
+    QTest::newRow("bare hex seven") << "ff80001";
+}
+
+void tst_Notation::refusesNonColors()
+{
+    QFETCH(QString, text);
+    QCOMPARE(shown(parseColor(text)), QStringLiteral("(not a color)"));
+}
+
+void tst_Notation::readsBareFormsOnlyOutsideCss()
+{
+    // Palette readers take stylesheet values: no bare form is a CSS color.
+    for (const char *bare : {"ff8000", "0xFF8000", "255, 128, 0", "1.0, 0.5, 0.0", "12 34 56"}) {
+        QVERIFY2(!parseCssColor(QString::fromLatin1(bare)), bare);
+        QVERIFY2(parseColor(QString::fromLatin1(bare)), bare);
+    }
+    QCOMPARE(shown(parseCssColor(u"  rgb(255 128 0)  ")), QStringLiteral("#FF8000"));
+    // Whole numbers are bytes; one decimal point makes all three fractions.
+    QCOMPARE(shown(parseColor(u"1, 1, 1")), QStringLiteral("#010101"));
+    QCOMPARE(shown(parseColor(u"1.0, 1, 1")), QStringLiteral("#FFFFFF"));
+    QCOMPARE(shown(parseColor(u"1e0 1 1")), QStringLiteral("#FFFFFF"));
+}
+
+void tst_Notation::knowsTheNamedColors()
+{
+    QCOMPARE(namedColorCount(), 148);
+    for (qsizetype i = 0; i < namedColorCount(); ++i) {
+        const QString name = namedColorName(i);
+        if (i > 0)
+            QVERIFY2(namedColorName(i - 1) < name, qPrintable(name)); // the lookup relies on it
+        const QString value = Color::buildHex(namedColorValue(i));
+        QCOMPARE(shown(parseCssColor(name)), value);
+        QCOMPARE(shown(parseCssColor(name.toUpper())), value);
+        // Qt keeps the same table for SVG; the two are kept apart, so each checks the other.
+        if (name != QLatin1String("rebeccapurple")) {
+            const QColor qt = QColor::fromString(name);
+            QVERIFY2(qt.isValid(), qPrintable(name));
+            QCOMPARE(value, qt.name().toUpper());
+        }
+    }
+    QCOMPARE(shown(parseCssColor(u"rebeccapurple")), QStringLiteral("#663399"));
+}
+
+void tst_Notation::mapsGamutLikeCssColor4_data()
+{
+    // Expected: the CSS Color 4 gamut-mapping algorithm worked step by step, apart from this
+    // program, on the same inputs, and rounded; clipped: what cutting off the channels gives.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("clipped");
+    QTest::newRow("p3 red") << "color(display-p3 1 0 0)"
+                            << "#FF0B0C"
+                            << "#FF0000";
+    QTest::newRow("p3 green") << "color(display-p3 0 1 0)"
+                              << "#00FB29"
+                              << "#00FF00";
+    QTest::newRow("p3 yellow-green") << "color(display-p3 0.5 0.8 0.1)"
+                                     << "#65CE00"
+                                     << "#64CE00";
+    QTest::newRow("a98 red") << "color(a98-rgb 1 0 0)"
+                             << "#FF5A48"
+                             << "#FF0000";
+    QTest::newRow("lab violet") << "lab(50 100 -100)"
+                                << "#BD2DFF"
+                                << "#C900FF";
+    QTest::newRow("oklch green") << "oklch(0.7 0.4 140)"
+                                 << "#15C000"
+                                 << "#00CD00";
+    QTest::newRow("oklch red") << "oklch(0.5 0.3 30)"
+                               << "#C30000"
+                               << "#DD0000";
+    QTest::newRow("lch light blue") << "lch(90 100 270)"
+                                    << "#CDECFF"
+                                    << "#00EAFF";
+    QTest::newRow("oklch near white") << "oklch(0.99 0.3 100)"
+                                      << "#FFFEA1"
+                                      << "#FFFA00";
+    QTest::newRow("srgb beyond 1") << "color(srgb 1.2 0.5 -0.1)"
+                                   << "#FF9F6B"
+                                   << "#FF8000";
+    // Clipped within the just-noticeable difference: the clipped color stands.
+    QTest::newRow("xyz just beyond sRGB") << "color(xyz-d65 0.2 0.3 0.4)"
+                                          << "#00A7A4"
+                                          << "#00A7A4";
+    QTest::newRow("oklch lighter than white") << "oklch(1.2 0.3 100)"
+                                              << "#FFFFFF"
+                                              << "#FFFF00";
+    QTest::newRow("oklab black") << "oklab(0 0.2 0.2)"
+                                 << "#000000"
+                                 << "#090F00";
+}
+
+void tst_Notation::mapsGamutLikeCssColor4()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QFETCH(QString, clipped);
+    const auto color = parseCssColor(text);
+    QCOMPARE(shown(color), expected);
+    if (expected != clipped)
+        QVERIFY(hex(clipped) != *color); // the mapping did more than cut the channels off
+}
+
+void tst_Notation::writesEachForm_data()
+{
+    QTest::addColumn<QString>("color");
+    QTest::addColumn<Form>("form");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char *name, const char *color, Form form, const char *text) {
+        QTest::newRow(name) << QString::fromLatin1(color) << form << QString::fromLatin1(text);
+    };
+    row("hex", "#0C2238", Form::Hex, "#0C2238");
+    row("hex lowercase", "#0C2238", Form::HexLowercase, "#0c2238");
+    row("hex bare", "#0C2238", Form::HexBare, "0C2238");
+    row("hex number", "#0C2238", Form::HexNumber, "0x0C2238");
+    row("rgb", "#0C2238", Form::Rgb, "rgb(12 34 56)");
+    row("rgb commas", "#0C2238", Form::RgbCommas, "rgb(12, 34, 56)");
+    row("bytes", "#0C2238", Form::Bytes, "12, 34, 56");
+    row("fractions", "#0C2238", Form::Fractions, "0.047, 0.133, 0.22");
+    row("fractions keep a point", "#FF8000", Form::Fractions, "1.0, 0.5, 0.0");
+    row("color srgb", "#FF8000", Form::ColorSrgb, "color(srgb 1 0.5 0)");
+    row("hsl", "#FF8000", Form::Hsl, "hsl(30 100% 50%)");
+    row("hsl tomato", "#FF6347", Form::Hsl, "hsl(9 100% 64%)");
+    row("hwb", "#0C2238", Form::Hwb, "hwb(210 4.7% 78%)");
+    row("lab", "#FF6347", Form::Lab, "lab(63 59.4 48)");
+    row("lch", "#FF6347", Form::Lch, "lch(63 76 39)");
+    row("oklab", "#FF6347", Form::Oklab, "oklab(0.696 0.165 0.1045)");
+    row("oklch", "#FF6347", Form::Oklch, "oklch(0.696 0.196 32.3)");
+    row("oklch hue wraps below 0", "#0C2238", Form::Oklch, "oklch(0.247 0.05 250)");
+    // Grays have no hue: written as 0, never as the noise of a vanishing chroma.
+    row("gray hsl", "#808080", Form::Hsl, "hsl(0 0% 50%)");
+    row("gray lch", "#808080", Form::Lch, "lch(53.6 0 0)");
+    row("gray oklch", "#808080", Form::Oklch, "oklch(0.6 0 0)");
+    row("white lab", "#FFFFFF", Form::Lab, "lab(100 0 0)");
+    row("black oklab", "#000000", Form::Oklab, "oklab(0 0 0)");
+}
+
+void tst_Notation::writesEachForm()
+{
+    QFETCH(QString, color);
+    QFETCH(Form, form);
+    QFETCH(QString, text);
+    QCOMPARE(format(hex(color), form), text);
+}
+
+void tst_Notation::roundTripsSample()
+{
+    // The long robustness run reads back all 16,777,216 colors in every form.
+    const QList<ColorValue> colors = sampleColors(839);
+    QVERIFY(colors.size() > 20000);
+    for (const ColorValue color : colors) {
+        for (const Form form : allForms) {
+            const QString text = format(color, form);
+            const auto back = parseColor(text);
+            if (!back || *back != color)
+                QFAIL(qPrintable(QStringLiteral("%1 written as '%2' reads as %3")
+                                         .arg(Color::buildHex(color), text, shown(back))));
+        }
+    }
+}
+
+void tst_Notation::writesFewestDigits()
+{
+    // Dropping the last digit of any number, rounding down or up, gives another color.
+    for (const ColorValue color : sampleColors(16411)) {
+        for (const Form form : allForms) {
+            const QString text = format(color, form);
+            for (const Number &n : numbersIn(text)) {
+                if (n.places == 0)
+                    continue;
+                if (form == Form::Fractions
+                    && QStringView(text).mid(n.start, n.length).endsWith(u".0"))
+                    continue; // the point that keeps 0 and 1 from reading as bytes
+                const double value = text.mid(n.start, n.length).toDouble();
+                const double unit = std::pow(10.0, n.places - 1);
+                for (const double shorter :
+                     {std::floor(value * unit) / unit, std::ceil(value * unit) / unit}) {
+                    QString cut = text;
+                    cut.replace(n.start, n.length, QString::number(shorter, 'f', n.places - 1));
+                    if (parseColor(cut) == color)
+                        QFAIL(qPrintable(QStringLiteral("'%1' could be '%2'").arg(text, cut)));
+                }
+            }
+        }
+    }
+}
+
+void tst_Notation::roundsLinearLightLikeTheCurve()
+{
+    // The table-driven rounding of linear light must agree with encoding and rounding.
+    for (int i = 0; i <= 200000; ++i) {
+        const double linear = i / 200000.0;
+        const double encoded = ColorSpace::linearToSrgb(linear) * 255;
+        if (std::abs(encoded - std::floor(encoded) - 0.5) < 1e-9)
+            continue; // a midpoint to within rounding noise
+        const int expected = int(std::floor(encoded + 0.5));
+        const ColorValue rounded = ColorSpace::roundLinearSrgb({linear, linear, linear});
+        if (Color::red(rounded) != expected)
+            QFAIL(qPrintable(QStringLiteral("%1 rounds to %2, not %3")
+                                     .arg(linear, 0, 'g', 17)
+                                     .arg(Color::red(rounded))
+                                     .arg(expected)));
+    }
+    QCOMPARE(ColorSpace::roundLinearSrgb({-0.5, 1.5, 1}), Color::pack(0, 255, 255));
+}
+
+QTEST_GUILESS_MAIN(tst_Notation)
+#include "tst_notation.moc"
