@@ -137,6 +137,7 @@ private slots:
     void refusesBrokenFilesNamingWhere();
     void convertsAdobeColorModels_data();
     void convertsAdobeColorModels();
+    void readsStylesheetColorsOfEverySyntax();
     void readsCustomPropertiesOnly_data();
     void readsCustomPropertiesOnly();
     void turnsNamesIntoIdentifiers_data();
@@ -486,6 +487,28 @@ void tst_Palettes::convertsAdobeColorModels()
     const Palette::Colors colors =
             PaletteFile::decode(Format::Adobe, builder.bytes(), QStringLiteral("in"));
     QCOMPARE(Palette::hexes(colors.values), QStringList {hex});
+}
+
+void tst_Palettes::readsStylesheetColorsOfEverySyntax()
+{
+    const QByteArray css(":root {\n"
+                         "  --named: SkyBlue;\n"
+                         "  --short: #abc;\n"
+                         "  --alpha: #87ceeb80;\n"
+                         "  --rgb: rgb(255 128 0 / 50%);\n"
+                         "  --commas: rgba(0, 0, 255, 0.5);\n"
+                         "  --hsl: hsl(120deg 100% 25%);\n"
+                         "  --lab: lab(54.29 80.8 69.89);\n"
+                         "  --oklch: oklch(100% 0 0);\n"
+                         "  --clear: transparent;\n"
+                         "  --inherit: currentcolor;\n"
+                         "}\n");
+    QCOMPARE(entries(PaletteFile::decode(Format::Css, css, QStringLiteral("in.css"))),
+             QStringList({"named=#87CEEB", "short=#AABBCC", "alpha=#87CEEB", "rgb=#FF8000",
+                          "commas=#0000FF", "hsl=#008000", "lab=#FF0000", "oklch=#FFFFFF"}));
+    QCOMPARE(errorOf(Format::Css, ":root {\n  --a: rgb(300 0);\n}"),
+             QStringLiteral("Cannot read \"/p/in.pal\": line 2: the value of --a starts like a "
+                            "color but is not one: \"rgb(300 0)\""));
 }
 
 void tst_Palettes::readsCustomPropertiesOnly_data()
