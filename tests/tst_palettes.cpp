@@ -368,7 +368,7 @@ void tst_Palettes::refusesBrokenFilesNamingWhere_data()
             << "byte 18: the name in block 1 claims 16384 characters, more than the block holds";
     QTest::newRow("ase: block ends before its color")
             << Format::Adobe
-            << AseBuilder().block(0x0001, QByteArray("\0\1\0\0RGB \0\0\0\0", 14)).bytes()
+            << AseBuilder().block(0x0001, QByteArray("\0\1\0\0RGB \0\0\0\0", 12)).bytes()
             << "byte 26: block 1 ends before the color it holds does";
     QTest::newRow("ase: unknown model")
             << Format::Adobe << AseBuilder().color("A", "HSB\x01", {0, 0, 0}).bytes()
