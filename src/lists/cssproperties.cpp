@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+
 namespace Tintora::CssProperties {
 
 namespace {
@@ -204,11 +206,9 @@ private:
         static const char *const functions[] = {"rgb", "rgba", "hsl",   "hsla",  "hwb",
                                                 "lab", "lch",  "oklab", "oklch", "color"};
         const QStringView function = value.left(paren).trimmed();
-        for (const char *f : functions) {
-            if (function.compare(QLatin1String(f), Qt::CaseInsensitive) == 0)
-                return true;
-        }
-        return false;
+        return std::any_of(std::begin(functions), std::end(functions), [&](const char *f) {
+            return function.compare(QLatin1String(f), Qt::CaseInsensitive) == 0;
+        });
     }
 
     void declaration()

@@ -109,7 +109,7 @@ QByteArray write(const Palette::Colors &colors, const QString &title)
         const int components[] = {Color::red(value), Color::green(value), Color::blue(value)};
         // Each number right-aligned in three places, as GIMP writes them: "  0 128 255".
         char numbers[12];
-        for (int k = 0; k < 3; ++k) {
+        for (qsizetype k = 0; k < 3; ++k) {
             const int c = components[k];
             numbers[4 * k] = c >= 100 ? char('0' + c / 100) : ' ';
             numbers[4 * k + 1] = c >= 10 ? char('0' + c / 10 % 10) : ' ';

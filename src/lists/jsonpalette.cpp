@@ -394,9 +394,9 @@ QByteArray write(const Palette::Colors &colors)
     bytes.reserve(4 + colors.values.size() * 48);
     bytes += "[\n";
     for (qsizetype i = 0; i < colors.values.size(); ++i) {
-        bytes += "  {\"name\": ";
+        bytes += R"(  {"name": )";
         appendString(bytes, colors.names.at(i));
-        bytes += ", \"hex\": \"";
+        bytes += R"(, "hex": ")";
         Palette::appendHex(bytes, colors.values.at(i), false);
         bytes += i + 1 < colors.values.size() ? "\"},\n" : "\"}\n";
     }

@@ -67,15 +67,14 @@ QString entryName(const QString &name, Color::ColorValue value)
     bool blank = true;
     for (qsizetype i = 0; i < name.size() && clean; ++i) {
         const QChar c = name.at(i);
-        if (c == u'\r' || c == u'\n' || c.isNull())
+        const bool pair =
+                c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate();
+        if (c == u'\r' || c == u'\n' || c.isNull() || (c.isSurrogate() && !pair))
             clean = false;
-        else if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
+        else if (pair || !c.isSpace())
+            blank = false;
+        if (pair)
             ++i;
-            blank = false;
-        } else if (c.isSurrogate())
-            clean = false;
-        else if (!c.isSpace())
-            blank = false;
     }
     if (clean)
         return blank ? hex(value) : name;

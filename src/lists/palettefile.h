@@ -30,10 +30,10 @@ QString suffix(Format format);
 // The import dialog's filters: every palette, then each format, then all files.
 QStringList importFilters();
 // The format an import filter stands for; nothing for the filters of several formats.
-std::optional<Format> importFormat(int filter);
+std::optional<Format> importFormat(int index);
 // The export dialog's filters, one per format, and the format of each.
 QStringList exportFilters();
-Format exportFormat(int filter);
+Format exportFormat(int index);
 
 // The format a file name's extension names, in any letter case.
 std::optional<Format> formatOfName(const QString &path);

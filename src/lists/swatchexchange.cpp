@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <cstring>
 
 namespace Tintora::SwatchExchange {
 
@@ -153,7 +152,7 @@ private:
         const qsizetype modelAt = pos;
         pos += 4;
         const auto components = [&](int count, float *out) {
-            if (pos + 4 * count > end)
+            if (pos + 4 * qsizetype(count) > end)
                 shortBlock(block, pos);
             for (int i = 0; i < count; ++i) {
                 out[i] = std::bit_cast<float>(u32(pos));
@@ -189,7 +188,8 @@ private:
             const double k = 1.0 - std::clamp(inRange(c[3], 0, 1, first + 12), 0.0, 1.0);
             const auto channel = [&](int i) {
                 return Palette::toByte(
-                        (1.0 - std::clamp(inRange(c[i], 0, 1, first + 4 * i), 0.0, 1.0)) * k);
+                        (1.0 - std::clamp(inRange(c[i], 0, 1, first + 4 * qsizetype(i)), 0.0, 1.0))
+                        * k);
             };
             value = Color::pack(channel(0), channel(1), channel(2));
         } else if (model == "LAB ") {
@@ -251,8 +251,8 @@ QByteArray write(const Palette::Colors &colors)
         qToBigEndian(v, out);
         out += 4;
     };
-    std::memcpy(out, "ASEF", 4);
-    out += 4;
+    for (const char ch : {'A', 'S', 'E', 'F'})
+        *out++ = ch;
     put16(1);
     put16(0);
     put32(quint32(colors.values.size()));
@@ -265,8 +265,8 @@ QByteArray write(const Palette::Colors &colors)
         for (int k = 0; k + 1 < units; ++k)
             put16(name[k].unicode());
         put16(0);
-        std::memcpy(out, "RGB ", 4);
-        out += 4;
+        for (const char ch : {'R', 'G', 'B', ' '})
+            *out++ = ch;
         const Color::ColorValue value = colors.values.at(i);
         for (const int component : {Color::red(value), Color::green(value), Color::blue(value)})
             put32(std::bit_cast<quint32>(float(component / 255.0)));
