@@ -235,6 +235,8 @@ void TForm1::buildMenu()
     Open1 = makeItem(file, "Open1", QStringLiteral("&Load List"));
     Save1 = makeItem(file, "Save1", QStringLiteral("&Save List"));
     Save1->setEnabled(false);
+    Import1 = makeItem(file, "Import1", QStringLiteral("&Import Palette..."));
+    Export1 = makeItem(file, "Export1", QStringLiteral("&Export Palette..."));
     file->addSeparator();
     Exit1 = makeItem(file, "Exit1", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
@@ -298,6 +300,8 @@ void TForm1::wireHandlers()
 
     onTrigger(Open1, [this] { Open1Click(); });
     onTrigger(Save1, [this] { Save1Click(); });
+    onTrigger(Import1, [this] { Import1Click(); });
+    onTrigger(Export1, [this] { Export1Click(); });
     onTrigger(Exit1, [this] { Exit1Click(); });
     onTrigger(Copy1, [this] { Copy1Click(); });
     onTrigger(RollUp1, [this] { RollUp1Click(); });

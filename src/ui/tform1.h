@@ -43,6 +43,7 @@ class ContrastChecker;
 //   ui/tform1_colors.cpp    the colors, the sample targets and Update
 //   ui/tform1_lists.cpp     the color list: on and off, add, delete, choose
 //   ui/tform1_files.cpp     the list files and the questions before loading and closing
+//   ui/tform1_palettes.cpp  other programs' palettes: import and export
 //   ui/tform1_commands.cpp  the window commands: full list, roll up, stay on top, hints,
 //                           clipboard, help, About, exit; and the contrast checker
 //   ui/tform1_notations.cpp colors as text: Copy As, Paste Color, drag and drop
@@ -95,6 +96,10 @@ public:
     void Open1Click();
     // Asked before the window closes; clears canClose to keep it open.
     void FormCloseQuery(bool &canClose);
+
+    // Other programs' palettes.
+    void Import1Click();
+    void Export1Click();
 
     // Window commands.
     void ViewLstBtnClick();
@@ -160,6 +165,8 @@ public:
     Tintora::ColorRequest ColorDialog1() const;
     Tintora::FileRequest OpenDialog1() const;
     Tintora::FileRequest SaveDialog1() const;
+    Tintora::FileRequest ImportDialog1() const;
+    Tintora::FileRequest ExportDialog1() const;
 
     // The window's outer size (frame included), as the window commands set and read it.
     QSize outerSize() const;
@@ -190,6 +197,8 @@ private:
     void decimalFieldChange(Tintora::Edit *field);
     void matchListEntry();
     void saveToCurrentFile();
+    // The question that offers to save unsaved changes before another list replaces this one.
+    void offerToSaveBeforeLoading();
     void applyOuterSize();
     void describeForScreenReaders();
     void announceColors();
@@ -231,6 +240,8 @@ private:
     // Menu items.
     QAction *Open1 = nullptr;
     QAction *Save1 = nullptr;
+    QAction *Import1 = nullptr;
+    QAction *Export1 = nullptr;
     QAction *Exit1 = nullptr;
     QAction *Copy1 = nullptr;
     QAction *RollUp1 = nullptr;

@@ -62,7 +62,7 @@ void TForm1::saveToCurrentFile()
     m_listModified = false;
 }
 
-void TForm1::Open1Click()
+void TForm1::offerToSaveBeforeLoading()
 {
     // Unsaved changes stay marked until they are saved or the list is replaced.
     const SaveQuestion question =
@@ -74,6 +74,11 @@ void TForm1::Open1Click()
         else if (saveWithDialog())
             m_listModified = false;
     }
+}
+
+void TForm1::Open1Click()
+{
+    offerToSaveBeforeLoading();
 
     const auto choice = Dialogs::instance().chooseFile(this, OpenDialog1());
     if (!choice)

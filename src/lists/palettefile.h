@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "lists/palette.h"
+
+#include <QStringList>
+
+#include <optional>
+
+// Palettes of other programs as files: which formats there are, which one a file is in, and
+// reading and writing a whole file.
+namespace Tintora::PaletteFile {
+
+enum class Format {
+    Gimp,        // .gpl
+    LibreOffice, // .soc
+    Adobe,       // .ase
+    Css,         // .css
+    Json,        // .json
+    PaintNet,    // .txt
+};
+
+inline constexpr Format kFormats[] = {Format::Gimp, Format::LibreOffice, Format::Adobe,
+                                      Format::Css,  Format::Json,        Format::PaintNet};
+
+// The format's file dialog filter, e.g. "GIMP palette (*.gpl)", and its extension, "gpl".
+QString filter(Format format);
+QString suffix(Format format);
+
+// The import dialog's filters: every palette, then each format, then all files.
+QStringList importFilters();
+// The format an import filter stands for; nothing for the filters of several formats.
+std::optional<Format> importFormat(int index);
+// The export dialog's filters, one per format, and the format of each.
+QStringList exportFilters();
+Format exportFormat(int index);
+
+// The format a file name's extension names, in any letter case.
+std::optional<Format> formatOfName(const QString &path);
+// The format the first bytes of a file show, for names that say nothing.
+std::optional<Format> formatOfContents(const QByteArray &bytes);
+
+// Reads the whole file: in the given format, or when there is none in the format its name
+// names, or else its contents show. Throws FileError naming the file, the line or byte offset
+// and the reason; a file that is not a regular file or is too large is refused before it is
+// read.
+Palette::Colors read(const QString &path, std::optional<Format> format = std::nullopt);
+
+// Writes the list's colors through QSaveFile, so that a failure leaves an existing file whole.
+// Every hex text must be "#RRGGBB" (either case). Where the format names the palette (GIMP), the
+// file's base name does. Throws FileError, before anything is written when the list holds a
+// value that is no color or the path is a folder or not a regular file.
+void write(const QString &path, Format format, const QStringList &names, const QStringList &hexes);
+
+// The bytes write() would put into a file of that base name.
+QByteArray encode(Format format, const Palette::Colors &colors, const QString &title);
+// The colors of a file's bytes in the given format; throws FileError naming path.
+Palette::Colors decode(Format format, const QByteArray &bytes, const QString &path);
+
+} // namespace Tintora::PaletteFile

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's palettes of other programs: "Import Palette..." replaces the list with the
+// colors of a palette file, "Export Palette..." writes the list as one. The formats themselves
+// are in lists/palettefile.h.
+#include "ui/tform1.h"
+
+#include "app/controls.h"
+#include "app/dialogs.h"
+#include "core/memory.h"
+#include "lists/colorlistmodel.h"
+#include "lists/palettefile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Tintora;
+
+FileRequest TForm1::ImportDialog1() const
+{
+    FileRequest request;
+    request.name = QStringLiteral("ImportDialog1");
+    request.mode = FileRequest::Mode::Open;
+    request.caption = QStringLiteral("Import Palette");
+    request.filters = PaletteFile::importFilters();
+    return request;
+}
+
+FileRequest TForm1::ExportDialog1() const
+{
+    FileRequest request;
+    request.name = QStringLiteral("ExportDialog1");
+    request.mode = FileRequest::Mode::Save;
+    request.caption = QStringLiteral("Export Palette");
+    request.filters = PaletteFile::exportFilters();
+    // No default suffix: the dialog would add the same one whatever filter is chosen. The
+    // chosen filter's extension is added below.
+    return request;
+}
+
+void TForm1::Import1Click()
+{
+    offerToSaveBeforeLoading();
+
+    const auto choice = Dialogs::instance().chooseFile(this, ImportDialog1());
+    if (!choice)
+        return;
+
+    // The file is read in full before anything changes: a failed import changes nothing.
+    Palette::Colors colors =
+            PaletteFile::read(choice->path, PaletteFile::importFormat(choice->filter));
+
+    Save1->setEnabled(true);
+    setListsEnabled(true);
+
+    m_list->assign(colors.names, Palette::hexes(colors.values));
+    colors = {};
+    Memory::releaseAfterList(m_list->list().count());
+    ComboBox1->setCurrentIndex(-1);
+    // The list belongs to no list file yet: saving it asks for a name, closing offers to.
+    m_listModified = true;
+    m_hasFile = false;
+    m_currentListFile.clear();
+    setWindowTitle(QStringLiteral("TRA v 1.0"));
+}
+
+void TForm1::Export1Click()
+{
+    const auto choice = Dialogs::instance().chooseFile(this, ExportDialog1());
+    if (!choice)
+        return;
+    const PaletteFile::Format format = PaletteFile::exportFormat(choice->filter);
+    QString path = choice->path;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        if (!path.endsWith(u'.'))
+            path += u'.';
+        path += PaletteFile::suffix(format);
+        // The dialog asked about replacing the name as typed, not about this one.
+        if (QFileInfo::exists(path)
+            && Dialogs::instance().message(
+                       this,
+                       QStringLiteral("\"%1\" already exists. Replace it?")
+                               .arg(QDir::toNativeSeparators(QFileInfo(path).fileName())),
+                       Dialogs::Type::Confirmation, Dialogs::Buttons::YesNo)
+                    != Dialogs::Answer::Yes)
+            return;
+    }
+    const ColorList &list = m_list->list();
+    PaletteFile::write(path, format, list.names(), list.hexes());
+    Memory::releaseAfterList(list.count());
+}

@@ -1,0 +1,411 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Import Palette... and Export Palette... in the main window: the questions before an
+// import, what the imported list is afterwards (changed, without a list file), failures that
+// change nothing, and exports in the chosen filter's format.
+#include "app/controls.h"
+#include "formfixture.h"
+#include "lists/colorlistmodel.h"
+#include "lists/palettefile.h"
+#include "testfiles.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Tintora;
+using namespace TestFiles;
+using Answer = Dialogs::Answer;
+
+namespace {
+
+const QByteArray kGimp("GIMP Palette\nName: Sea\n#\n 46 139  87\tSea green\n  0   0 128\n"
+                       " 46 139  87\tSea green\n");
+
+// The index of a filter in a dialog's list, found by what it names.
+int filterIndex(const QStringList &filters, const char *part)
+{
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        if (filters.at(i).contains(QLatin1String(part)))
+            return int(i);
+    }
+    qFatal("no filter naming %s", part);
+}
+
+// A nearly full disk: writes past the limit fail with EFBIG instead of killing the process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        m_ok = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    rlimit m_old {};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_ok = false;
+};
+
+} // namespace
+
+class tst_PaletteHandlers : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { f.destroy(); }
+
+    void fileMenuOffersImportAndExportAfterSave();
+    void importReplacesTheListAsAChangedListWithoutFile();
+    void importedListIsSavedUnderANewName();
+    void importAsksTheQuestionsOfLoadList_data();
+    void importAsksTheQuestionsOfLoadList();
+    void failedImportChangesNothing_data();
+    void failedImportChangesNothing();
+    void importReadsTheChosenFiltersFormat();
+    void exportWritesTheChosenFormat_data();
+    void exportWritesTheChosenFormat();
+    void exportAsksBeforeReplacingTheNameItAdded();
+    void failedExportKeepsTheOldFile_data();
+    void failedExportKeepsTheOldFile();
+
+private:
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QStringList listEntries() const
+    {
+        const ColorList &list = f.form->colorList()->list();
+        QStringList out;
+        for (qsizetype i = 0; i < list.count(); ++i)
+            out.append(list.name(i) + u'=' + list.hex(i));
+        return out;
+    }
+    QStringList questions() const
+    {
+        QStringList texts;
+        for (const auto &m : f.dialogs.messages)
+            texts.append(m.text);
+        return texts;
+    }
+    // Everything an import or an export may change, one line each.
+    QStringList windowState() const
+    {
+        return listEntries() << QStringLiteral(
+                                        "modified %1, file %2 \"%3\", lists %4, save %5, title %6")
+                                        .arg(f.form->listModified())
+                                        .arg(f.form->hasFile())
+                                        .arg(f.form->currentListFile())
+                                        .arg(f.form->listsEnabled())
+                                        .arg(f.action("Save1")->isEnabled())
+                                        .arg(f.form->windowTitle());
+    }
+    void loadPair(const QString &name, const QByteArray &names, const QByteArray &hexes)
+    {
+        write(path(name + QStringLiteral(".clr")), names);
+        write(path(name + QStringLiteral(".hex")), hexes);
+        f.dialogs.files.enqueue(path(name + QStringLiteral(".clr")));
+        f.action("Open1")->trigger();
+    }
+    void import(const QString &file, int filter = 0)
+    {
+        f.dialogs.files.enqueue(file);
+        f.dialogs.fileFilters.enqueue(filter);
+        f.action("Import1")->trigger();
+    }
+
+    FormFixture f;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_PaletteHandlers::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    f.create();
+}
+
+void tst_PaletteHandlers::fileMenuOffersImportAndExportAfterSave()
+{
+    auto *file = f.form->menuBar()->findChild<QMenu *>(QStringLiteral("File1"));
+    QVERIFY(file);
+    QStringList items;
+    for (const QAction *action : file->actions())
+        items.append(action->isSeparator() ? QStringLiteral("-") : action->objectName());
+    QCOMPARE(items, QStringList({"Open1", "Save1", "Import1", "Export1", "-", "Exit1"}));
+    QCOMPARE(f.action("Import1")->text(), QStringLiteral("&Import Palette..."));
+    QCOMPARE(f.action("Export1")->text(), QStringLiteral("&Export Palette..."));
+    // Both work with lists off and an empty list, as Load List does.
+    QVERIFY(f.action("Import1")->isEnabled());
+    QVERIFY(f.action("Export1")->isEnabled());
+}
+
+void tst_PaletteHandlers::importReplacesTheListAsAChangedListWithoutFile()
+{
+    loadPair(QStringLiteral("colors"), "Sky\r\n", "#87CEEB\r\n\r\n");
+    f.dialogs.clear();
+    write(path(QStringLiteral("sea.gpl")), kGimp);
+    import(path(QStringLiteral("sea.gpl")));
+    VERIFY_NO_SURPRISES(f.dialogs);
+
+    const FileRequest request = f.dialogs.fileRequests.constFirst();
+    QCOMPARE(request.name, QStringLiteral("ImportDialog1"));
+    QCOMPARE(request.mode, FileRequest::Mode::Open);
+    for (const char *format : {"*.gpl", "*.soc", "*.ase", "*.css", "*.json", "*.txt"})
+        QVERIFY2(request.filters.filter(QLatin1String(format)).size() == 2, format);
+
+    // The whole list is replaced, duplicates in order and the unnamed color named by its value.
+    QCOMPARE(windowState(),
+             QStringList({"Sea green=#2E8B57", "#000080=#000080", "Sea green=#2E8B57",
+                          "modified 1, file 0 \"\", lists 1, save 1, title TRA v 1.0"}));
+    QCOMPARE(f.child<ComboBox>("ComboBox1")->count(), 3);
+    QCOMPARE(f.child<ComboBox>("ComboBox1")->currentIndex(), -1);
+
+    // Closing offers to save the list to a file, as for any list that has none.
+    f.dialogs.answers.enqueue(Answer::No);
+    f.form->close();
+    QCOMPARE(questions(), QStringList {"Save current color list to file?"});
+}
+
+void tst_PaletteHandlers::importedListIsSavedUnderANewName()
+{
+    write(path(QStringLiteral("sea.gpl")), kGimp);
+    import(path(QStringLiteral("sea.gpl")));
+    f.dialogs.files.enqueue(path(QStringLiteral("sea.clr")));
+    f.action("Save1")->trigger();
+    VERIFY_NO_SURPRISES(f.dialogs);
+    QCOMPARE(f.dialogs.fileDialogs, QStringList({"ImportDialog1", "SaveDialog1"}));
+    QCOMPARE(bytesOf(path(QStringLiteral("sea.clr"))),
+             QByteArray("Sea green\r\n#000080\r\nSea green\r\n"));
+    QCOMPARE(bytesOf(path(QStringLiteral("sea.hex"))),
+             QByteArray("#2E8B57\r\n#000080\r\n#2E8B57\r\n\r\n"));
+}
+
+void tst_PaletteHandlers::importAsksTheQuestionsOfLoadList_data()
+{
+    QTest::addColumn<QString>("before"); // "new", "loaded" or "disabled"
+    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("new list, No") << "new" << false << "Save current color list to new file?";
+    QTest::newRow("new list, Yes") << "new" << true << "Save current color list to new file?";
+    QTest::newRow("changed file, No") << "loaded" << false << "Save changes to current file?";
+    QTest::newRow("changed file, Yes") << "loaded" << true << "Save changes to current file?";
+    QTest::newRow("new list, lists off") << "disabled" << false << "";
+}
+
+void tst_PaletteHandlers::importAsksTheQuestionsOfLoadList()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, answerYes);
+    QFETCH(QString, question);
+    if (before == QLatin1String("loaded"))
+        loadPair(QStringLiteral("colors"), "Sky\r\n", "#87CEEB\r\n\r\n");
+    f.addEntry(QStringLiteral("Sand"), QStringLiteral("#F4A460"));
+    if (before == QLatin1String("disabled"))
+        f.action("EnableLists1")->trigger();
+    f.dialogs.clear();
+    if (!question.isEmpty())
+        f.dialogs.answers.enqueue(answerYes ? Answer::Yes : Answer::No);
+    if (answerYes && before == QLatin1String("new"))
+        f.dialogs.files.enqueue(path(QStringLiteral("saved.clr")));
+    write(path(QStringLiteral("sea.gpl")), kGimp);
+    import(path(QStringLiteral("sea.gpl")));
+
+    VERIFY_NO_SURPRISES(f.dialogs);
+    QCOMPARE(questions(), question.isEmpty() ? QStringList() : QStringList {question});
+    const QString saved = before == QLatin1String("loaded") ? QStringLiteral("colors.clr")
+                                                            : QStringLiteral("saved.clr");
+    if (answerYes)
+        QVERIFY(bytesOf(path(saved)).endsWith("Sand\r\n"));
+    else
+        QVERIFY(!bytesOf(path(saved)).contains("Sand"));
+    QCOMPARE(listEntries().size(), 3);
+    QVERIFY(f.form->listModified());
+    QVERIFY(!f.form->hasFile());
+}
+
+void tst_PaletteHandlers::failedImportChangesNothing_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("broken on its last line") << "broken.gpl" << kGimp + "300 0 0 Too red\n"
+                                             << "line 7: the red value 300 is outside 0 to 255";
+    QTest::newRow("lying length") << "lies.ase"
+                                  << QByteArray("ASEF\0\1\0\0\0\0\0\1\0\1\xff\xff\0\0", 18)
+                                  << "byte 14: block 1 claims 4294901760 bytes, but only 0 follow";
+    QTest::newRow("garbage") << "noise.json" << QByteArray("\x7f\x45\x4c\x46\x02\x01\x01", 7)
+                             << "line 1: a JSON palette is an array of colors";
+    QTest::newRow("missing") << "gone.soc" << QByteArray() << "No such file or directory";
+}
+
+void tst_PaletteHandlers::failedImportChangesNothing()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    loadPair(QStringLiteral("colors"), "Sky\r\n", "#87CEEB\r\n\r\n");
+    f.addEntry(QStringLiteral("Sand"), QStringLiteral("#F4A460"));
+    if (!bytes.isEmpty())
+        write(path(file), bytes);
+    const QStringList before = windowState();
+    f.dialogs.clear();
+    f.dialogs.answers.enqueue(Answer::No); // "Save changes to current file?"
+    import(path(file));
+
+    QCOMPARE(f.dialogs.errors.size(), 1);
+    const QString error = f.dialogs.errors.constFirst();
+    QVERIFY2(error.contains(path(file)), qPrintable(error));
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QCOMPARE(windowState(), before);
+}
+
+void tst_PaletteHandlers::importReadsTheChosenFiltersFormat()
+{
+    const QStringList filters = PaletteFile::importFilters();
+    // A JSON palette kept under another extension, read as the filter says.
+    write(path(QStringLiteral("colors.txt")), "[{\"name\": \"Sky\", \"hex\": \"#87CEEB\"}]");
+    import(path(QStringLiteral("colors.txt")), filterIndex(filters, "JSON"));
+    QCOMPARE(listEntries(), QStringList {"Sky=#87CEEB"});
+    // An imported list is a changed list without a file: the next import offers to save it.
+    f.dialogs.answers.enqueue(Answer::No);
+    f.dialogs.answers.enqueue(Answer::No);
+    // With every palette or every file, the extension decides, and then the contents.
+    write(path(QStringLiteral("colors.gpl")), kGimp);
+    import(path(QStringLiteral("colors.gpl")), 0);
+    QCOMPARE(listEntries().size(), 3);
+    write(path(QStringLiteral("colors")), "; no extension\nFF010203\n");
+    import(path(QStringLiteral("colors")), filterIndex(filters, "All files"));
+    QCOMPARE(listEntries(), QStringList {"#010203=#010203"});
+    VERIFY_NO_SURPRISES(f.dialogs);
+    QCOMPARE(questions(), QStringList(2, QStringLiteral("Save current color list to new file?")));
+}
+
+void tst_PaletteHandlers::exportWritesTheChosenFormat_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("GIMP, extension added") << "GIMP"
+                                           << "out"
+                                           << "out.gpl";
+    QTest::newRow("LibreOffice") << "LibreOffice"
+                                 << "out"
+                                 << "out.soc";
+    QTest::newRow("Adobe") << "Adobe"
+                           << "out"
+                           << "out.ase";
+    QTest::newRow("CSS") << "CSS"
+                         << "out."
+                         << "out.css";
+    QTest::newRow("JSON") << "JSON"
+                          << "out"
+                          << "out.json";
+    QTest::newRow("Paint.NET") << "Paint.NET"
+                               << "out"
+                               << "out.txt";
+    QTest::newRow("typed extension kept") << "JSON"
+                                          << "out.palette"
+                                          << "out.palette";
+}
+
+void tst_PaletteHandlers::exportWritesTheChosenFormat()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    loadPair(QStringLiteral("colors"), "Sky\r\n", "#87CEEB\r\n\r\n");
+    f.addEntry(QStringLiteral("Café <&>"), QStringLiteral("#2E8B57"));
+    const QStringList before = windowState();
+    const QStringList filters = PaletteFile::exportFilters();
+    f.dialogs.clear();
+    f.dialogs.files.enqueue(path(typed));
+    f.dialogs.fileFilters.enqueue(filterIndex(filters, qPrintable(filter)));
+    f.action("Export1")->trigger();
+
+    VERIFY_NO_SURPRISES(f.dialogs);
+    QCOMPARE(f.dialogs.fileRequests.constFirst().name, QStringLiteral("ExportDialog1"));
+    QCOMPARE(f.dialogs.fileRequests.constFirst().mode, FileRequest::Mode::Save);
+    QCOMPARE(f.dialogs.fileRequests.constFirst().filters, filters);
+    QCOMPARE(QDir(m_dir->path()).entryList({QStringLiteral("out*")}), QStringList {written});
+    const auto format = PaletteFile::exportFormat(filterIndex(filters, qPrintable(filter)));
+    const Palette::Colors colors = PaletteFile::read(path(written), format);
+    QCOMPARE(Palette::hexes(colors.values), QStringList({"#87CEEB", "#2E8B57"}));
+    // Exporting is not saving: flags, caption and list stay as they were.
+    QCOMPARE(windowState(), before);
+}
+
+void tst_PaletteHandlers::exportAsksBeforeReplacingTheNameItAdded()
+{
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    write(path(QStringLiteral("out.gpl")), "kept");
+    f.dialogs.clear();
+    f.dialogs.files.enqueue(path(QStringLiteral("out")));
+    f.dialogs.answers.enqueue(Answer::No);
+    f.action("Export1")->trigger();
+    QCOMPARE(questions(), QStringList {"\"out.gpl\" already exists. Replace it?"});
+    QCOMPARE(bytesOf(path(QStringLiteral("out.gpl"))), QByteArray("kept"));
+
+    f.dialogs.clear();
+    f.dialogs.files.enqueue(path(QStringLiteral("out")));
+    f.dialogs.answers.enqueue(Answer::Yes);
+    f.action("Export1")->trigger();
+    VERIFY_NO_SURPRISES(f.dialogs);
+    QVERIFY(bytesOf(path(QStringLiteral("out.gpl"))).endsWith("135 206 235\tSky\n"));
+}
+
+void tst_PaletteHandlers::failedExportKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a value edited into no color")
+            << "edit"
+            << "Color 2 (\"Sea\") has the value \"#2E8B5\", which is not a #RRGGBB color";
+    QTest::newRow("full disk") << "disk"
+                               << "File too large";
+}
+
+void tst_PaletteHandlers::failedExportKeepsTheOldFile()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, reason);
+    f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
+    f.addEntry(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
+    if (how == QLatin1String("edit"))
+        f.form->colorList()->setCell(1, 1, QStringLiteral("#2E8B5"));
+    const QString target = path(QStringLiteral("old.json"));
+    write(target, "[]\n");
+    const QStringList before = windowState();
+    f.dialogs.clear();
+    f.dialogs.files.enqueue(target);
+    f.dialogs.fileFilters.enqueue(filterIndex(PaletteFile::exportFilters(), "JSON"));
+    {
+        FileSizeLimit limit(how == QLatin1String("disk") ? 16 : RLIM_INFINITY);
+        QVERIFY(limit.ok());
+        f.action("Export1")->trigger();
+    }
+    QCOMPARE(f.dialogs.errors.size(), 1);
+    const QString error = f.dialogs.errors.constFirst();
+    QVERIFY2(error.startsWith(QStringLiteral("Cannot write \"%1\"").arg(target)),
+             qPrintable(error));
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QCOMPARE(bytesOf(target), QByteArray("[]\n"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList {"old.json"});
+    QCOMPARE(windowState(), before);
+}
+
+QTEST_MAIN(tst_PaletteHandlers)
+#include "tst_palettehandlers.moc"
