@@ -40,11 +40,14 @@ QString writeList(const ListData &data, const QString &fileName);
 QString scratchPath(const QString &fileName);
 
 // Answers the program's dialogs without showing them: file dialogs choose nextFile, questions
-// are answered No, and any error box ends the run (a benchmark must not measure failures).
+// are answered No, and any error box ends the run (a benchmark must not measure failures),
+// unless expectErrors is set: then the error boxes are counted.
 class BenchDialogs : public Tintora::Dialogs
 {
 public:
     QString nextFile;
+    bool expectErrors = false;
+    int errors = 0;
     Answer message(QWidget *parent, const QString &text, Type type, Buttons buttons) override;
     void error(QWidget *parent, const QString &text) override;
     std::optional<Tintora::Color::ColorValue> chooseColor(

@@ -4,6 +4,7 @@
 // they promise, and every list the library agrees to save loads back as the same list.
 #include "core/error.h"
 #include "fuzztext.h"
+#include "lists/colorlist.h"
 #include "lists/listfile.h"
 
 #include <QDir>
@@ -159,6 +160,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(contents.names == lines, "names loaded differently");
         FUZZ_CHECK(contents.hexes == ListFile::splitLines(ListFile::decode(hexBytes)),
                    "values loaded differently");
+        // Straight into a list: the same lines, unless one is too long for the program.
+        bool tooLong = false;
+        for (const QString &line : contents.names + contents.hexes)
+            tooLong = tooLong || line.size() > ListFile::kMaxLineLength;
+        try {
+            const ColorList list = ListFile::read(path("in.clr"));
+            FUZZ_CHECK(!tooLong, "read a line too long");
+            FUZZ_CHECK(list.names() == contents.names, "names read differently");
+            for (qsizetype row = 0; row < list.count(); ++row)
+                FUZZ_CHECK(list.hex(row) == contents.hexes.value(row),
+                           "value %lld read differently", qlonglong(row));
+            FUZZ_CHECK(list.blankHex == contents.hexes.value(list.count()),
+                       "the blank row's value read differently");
+        } catch (const FileError &e) {
+            FUZZ_CHECK(tooLong, "read failed: %s", qPrintable(e.message()));
+        }
     } catch (const FileError &e) {
         FUZZ_CHECK(bytes.contains('\0') || hexBytes.contains('\0'), "load failed: %s",
                    qPrintable(e.message()));
@@ -198,6 +215,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const ListFile::Contents back = ListFile::load(path("out.clr"));
         FUZZ_CHECK(back.names == names, "names read back differently");
         FUZZ_CHECK(back.hexes == hexes, "values read back differently");
+        // A list writes the bytes its lines do: a value for each entry, and the blank row's.
+        QStringList column = hexes.mid(0, names.size());
+        while (column.size() < names.size())
+            column.append(QString());
+        column.append(hexes.value(names.size()));
+        ListFile::save(path("out.clr"), names, column);
+        const QByteArray nameBytes = readFile(path("out.clr")),
+                         hexBytes = readFile(path("out.hex"));
+        ColorList list;
+        list.assign(names, hexes);
+        list.blankHex = hexes.value(names.size());
+        ListFile::save(path("out.clr"), list);
+        FUZZ_CHECK(readFile(path("out.clr")) == nameBytes, "the list wrote other names");
+        FUZZ_CHECK(readFile(path("out.hex")) == hexBytes, "the list wrote other values");
     } catch (const FileError &e) {
         FUZZ_CHECK(!canStore, "save failed: %s", qPrintable(e.message()));
         FUZZ_CHECK(readFile(path("out.clr")) == oldNames && readFile(path("out.hex")) == oldHexes,

@@ -18,6 +18,11 @@ private slots:
     void assignReplacesEverything();
     void findsFirstByExactName();
     void indexAgreesWithScanAfterRandomChanges();
+    void keepsEveryNameExactly();
+    void showsLongNamesCutShort_data();
+    void showsLongNamesCutShort();
+    void largeListAgreesWithPlainList();
+    void copiesAndMovesAreWhole();
 };
 
 void tst_ColorList::keepsTextsExactly()
@@ -134,6 +139,137 @@ void tst_ColorList::indexAgreesWithScanAfterRandomChanges()
             QCOMPARE(list.lastRowWithHex(probe), expected);
         }
     }
+}
+
+void tst_ColorList::keepsEveryNameExactly()
+{
+    // What a name box or a pasted text can hold, however odd: the list gives it back unchanged.
+    const QStringList names = {QString(),
+                               QStringLiteral("\uFEFFstarts with a byte order mark"),
+                               QString::fromUtf8("Cr\xc3\xa8me \xe2\x82\xac \xf0\x9f\x8e\xa8"),
+                               QString(QChar(0xD800)) + QStringLiteral("lone high"),
+                               QStringLiteral("lone low") + QChar(0xDC00),
+                               QStringView(u"NUL\0inside", 11).toString(),
+                               QStringLiteral("line\r\nbreak")};
+    ColorList list;
+    for (const QString &name : names)
+        list.append(name, QStringLiteral("#000000"));
+    QCOMPARE(list.names(), names);
+    for (qsizetype row = 0; row < names.size(); ++row) {
+        QCOMPARE(list.name(row), names.at(row));
+        QCOMPARE(list.nameLength(row), names.at(row).size());
+        QCOMPARE(list.firstRowWithName(names.at(row)), row);
+    }
+    QVERIFY(list.mayHoldControlOrSurrogate());
+    list.setName(3, QStringLiteral("plain"));
+    QCOMPARE(list.name(3), QStringLiteral("plain"));
+    QCOMPARE(list.name(4), names.at(4));
+}
+
+void tst_ColorList::showsLongNamesCutShort_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    const QString pair = QString::fromUtf8("\xf0\x9f\x8e\xa8"); // two UTF-16 units
+    QTest::newRow("short") << "Sky"
+                           << "Sky";
+    QTest::newRow("exactly the length") << "abcde"
+                                        << "abcde";
+    QTest::newRow("one too many") << "abcdef" << QString::fromUtf8("abcd\xe2\x80\xa6");
+    QTest::newRow("wide characters that fit") << QString::fromUtf8("\xc3\xa8\xc3\xa8\xc3\xa8")
+                                              << QString::fromUtf8("\xc3\xa8\xc3\xa8\xc3\xa8");
+    QTest::newRow("pair not cut in half") << QStringLiteral("abc") + pair + QStringLiteral("xyz")
+                                          << QString::fromUtf8("abc\xe2\x80\xa6");
+    QTest::newRow("a megabyte") << QString(1 << 20, u'x') << QString::fromUtf8("xxxx\xe2\x80\xa6");
+}
+
+void tst_ColorList::showsLongNamesCutShort()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    ColorList list;
+    list.append(name, QString());
+    QCOMPARE(list.shownName(0, 5), shown);
+    QCOMPARE(list.name(0), name);
+}
+
+void tst_ColorList::largeListAgreesWithPlainList()
+{
+    // Tens of thousands of entries across many chunks, removals that leave them half empty
+    // (and get them packed again), appends, edits and lookups, against plain lists.
+    QRandomGenerator random(20261210);
+    const QStringList values = {"#000000", "#FFFFFF", "#ffffff", "#123ABC", "#123abc",
+                                "#12aBcD", "odd",     "ODD",     "",        "#12"};
+    QStringList names, hexes;
+    for (int i = 0; i < 20000; ++i) {
+        names.append(QStringLiteral("Name %1").arg(i));
+        hexes.append(values.at(random.bounded(values.size())));
+    }
+    ColorList list;
+    list.assign(names, hexes);
+    const auto check = [&] {
+        QCOMPARE(list.count(), names.size());
+        QCOMPARE(list.names(), names);
+        QCOMPARE(list.hexes(), hexes);
+        for (const QString &probe : values) {
+            qsizetype expected = -1;
+            for (qsizetype row = 0; row < hexes.size(); ++row) {
+                if (hexes.at(row).compare(probe, Qt::CaseInsensitive) == 0)
+                    expected = row;
+            }
+            QCOMPARE(list.lastRowWithHex(probe), expected);
+        }
+        for (int probe = 0; probe < 5 && !names.isEmpty(); ++probe) {
+            const qsizetype row = random.bounded(int(names.size()));
+            QCOMPARE(list.firstRowWithName(names.at(row)), names.indexOf(names.at(row)));
+        }
+    };
+    for (int round = 0; round < 6; ++round) {
+        // Mostly removals: the list shrinks to a fraction and is packed on the way.
+        for (int step = 0; step < 4000; ++step) {
+            const int action = random.bounded(10);
+            if (action < 8 && !names.isEmpty()) {
+                const qsizetype row = random.bounded(int(names.size()));
+                list.remove(row);
+                names.removeAt(row);
+                hexes.removeAt(row);
+            } else if (action < 9) {
+                const QString name = QStringLiteral("Added %1 %2").arg(round).arg(step);
+                const QString hex = values.at(random.bounded(values.size()));
+                list.append(name, hex);
+                names.append(name);
+                hexes.append(hex);
+            } else if (!names.isEmpty()) {
+                const qsizetype row = random.bounded(int(names.size()));
+                const QString hex = values.at(random.bounded(values.size()));
+                list.setHex(row, hex);
+                hexes[row] = hex;
+                const QString name = names.at(row) + QStringLiteral(" edited");
+                list.setName(row, name);
+                names[row] = name;
+            }
+        }
+        check();
+    }
+}
+
+void tst_ColorList::copiesAndMovesAreWhole()
+{
+    ColorList list;
+    list.assign({"Sky", "Sea"}, {"#87CEEB", "#2E8B57"});
+    list.blankHex = QStringLiteral("#010203");
+    ColorList copy = list;
+    copy.append(QStringLiteral("Sand"), QStringLiteral("#87CEEB"));
+    QCOMPARE(list.count(), 2);
+    QCOMPARE(list.lastRowWithHex(QStringLiteral("#87CEEB")), 0);
+    QCOMPARE(copy.lastRowWithHex(QStringLiteral("#87CEEB")), 2);
+    ColorList moved = std::move(copy);
+    QCOMPARE(moved.names(), QStringList({"Sky", "Sea", "Sand"}));
+    QCOMPARE(moved.blankHex, QStringLiteral("#010203"));
+    // What is left behind is an empty list that still works.
+    QCOMPARE(copy.count(), 0);
+    copy.append(QStringLiteral("New"), QStringLiteral("#FFFFFF"));
+    QCOMPARE(copy.lastRowWithHex(QStringLiteral("#ffffff")), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_ColorList)

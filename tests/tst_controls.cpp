@@ -4,12 +4,46 @@
 #include "core/error.h"
 #include "scripteddialogs.h"
 
+#include <QAbstractTableModel>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace Tintora;
+
+namespace {
+
+// Rows of two columns, as many as asked, removable from anywhere.
+class CountedRows : public QAbstractTableModel
+{
+public:
+    explicit CountedRows(int rows) : m_rows(rows) { }
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : m_rows;
+    }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : 2;
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        return role == Qt::DisplayRole ? QVariant(QString::number(index.row())) : QVariant();
+    }
+    void removeFirst()
+    {
+        beginRemoveRows({}, 0, 0);
+        --m_rows;
+        endRemoveRows();
+    }
+
+private:
+    int m_rows;
+};
+
+} // namespace
 
 // Qt's silent setters are out of reach through our controls: a value set from code always
 // goes through the notifying one.
@@ -49,6 +83,9 @@ private slots:
     void errorFromUserEventEndsOnlyThatHandler();
     void errorBoxShortensHugeMessagesAndLogsThem();
     void windowFilterSeesOnlyItsOwnWindow();
+    void uniformTableFindsRowsByArithmetic();
+    void uniformTableFollowsRemovals();
+    void dropDownOpensAtTheChosenItem();
 
 private:
     ScriptedDialogs m_dialogs;
@@ -233,6 +270,92 @@ void tst_Controls::windowFilterSeesOnlyItsOwnWindow()
         QCoreApplication::sendEvent(widget, &tip);
     }
     QCOMPARE(seen, QList<QWidget *>({early, late}));
+}
+
+void tst_Controls::uniformTableFindsRowsByArithmetic()
+{
+    CountedRows rows(1'000'000);
+    UniformTableView view;
+    view.setModel(&rows);
+    view.verticalHeader()->setDefaultSectionSize(20);
+    view.setSelectionBehavior(QAbstractItemView::SelectRows);
+    view.resize(240, 230);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCOMPARE(view.verticalHeader()->count(), 0); // nothing kept for each row
+    const int visible = view.viewport()->height() / 20;
+    QCOMPARE(view.verticalScrollBar()->maximum(), 1'000'000 - visible);
+
+    const QModelIndex middle = rows.index(500'000, 1);
+    view.scrollTo(middle);
+    const QRect cell = view.visualRect(middle);
+    QVERIFY(view.viewport()->rect().contains(cell));
+    QCOMPARE(cell.height(), 20);
+    QCOMPARE(view.indexAt(cell.center()), middle);
+    QCOMPARE(view.indexAt(QPoint(cell.center().x(), -1)), QModelIndex());
+
+    // A click selects its row; the keys move by rows and pages, and to the ends.
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(view.currentIndex(), middle);
+    QVERIFY(view.selectionModel()->isRowSelected(500'000, {}));
+    QTest::keyClick(&view, Qt::Key_PageDown);
+    QCOMPARE(view.currentIndex().row(), 500'000 + visible);
+    QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(view.currentIndex().row(), 999'999);
+    QVERIFY(view.viewport()->rect().contains(view.visualRect(view.currentIndex())));
+    QTest::keyClick(&view, Qt::Key_Up);
+    QCOMPARE(view.currentIndex().row(), 999'998);
+    QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(view.currentIndex(), rows.index(0, 0));
+    QCOMPARE(view.verticalScrollBar()->value(), 0);
+}
+
+void tst_Controls::uniformTableFollowsRemovals()
+{
+    CountedRows rows(100);
+    UniformTableView view;
+    view.setModel(&rows);
+    view.verticalHeader()->setDefaultSectionSize(20);
+    view.resize(240, 230);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.scrollToBottom();
+    const int maximum = view.verticalScrollBar()->maximum();
+    QCOMPARE(view.verticalScrollBar()->value(), maximum);
+    const QModelIndex last = rows.index(99, 0);
+    view.setCurrentIndex(last); // the view keeps the current entry in sight
+    const QRect before = view.visualRect(last);
+    rows.removeFirst();
+    // The bar loses a step, and the rows below the removed one move up by one.
+    QCOMPARE(view.verticalScrollBar()->maximum(), maximum - 1);
+    QCOMPARE(view.visualRect(rows.index(98, 0)), before);
+}
+
+void tst_Controls::dropDownOpensAtTheChosenItem()
+{
+    QStringList names;
+    for (int i = 0; i < 100'000; ++i)
+        names.append(QStringLiteral("Name %1").arg(i));
+    ComboBox combo;
+    combo.addItems(names);
+    combo.setCurrentIndex(54'321);
+    int clicks = 0;
+    combo.onClick = [&] { ++clicks; };
+    combo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&combo));
+    combo.showPopup();
+    QAbstractItemView *list = combo.view();
+    QTRY_VERIFY(list->isVisible());
+    QCOMPARE(list->currentIndex().row(), 54'321);
+    const QRect chosen = list->visualRect(list->currentIndex());
+    QVERIFY(list->viewport()->rect().contains(chosen));
+    // The next item, picked with the keys, becomes the box's.
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(combo.currentIndex(), 54'322);
+    QCOMPARE(combo.text(), QStringLiteral("Name 54322"));
+    QCOMPARE(clicks, 1);
 }
 
 QTEST_MAIN(tst_Controls)

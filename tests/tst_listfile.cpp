@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/error.h"
+#include "lists/colorlist.h"
 #include "lists/listfile.h"
 #include "testfiles.h"
 
@@ -29,6 +30,14 @@ private slots:
     void failedSaveLeavesOldPairWhole();
     void garbageLoadsWithoutHarm();
     void leadingByteOrderMarkReadsBack();
+    void readGivesWhatLoadGives_data();
+    void readGivesWhatLoadGives();
+    void refusesLinesTooLongToShow_data();
+    void refusesLinesTooLongToShow();
+    void countsLinesAtTheLimit_data();
+    void countsLinesAtTheLimit();
+    void listSavesTheBytesItsLinesWould();
+    void listWithUnstorableLineWritesNothing();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -172,6 +181,154 @@ void tst_ListFile::leadingByteOrderMarkReadsBack()
     QCOMPARE(contents.hexes, marked + QStringList {QString()});
     write(names, "\xef\xbb\xbfSky\r\n");
     QCOMPARE(ListFile::load(names).names, QStringList({"Sky"}));
+}
+
+void tst_ListFile::readGivesWhatLoadGives_data()
+{
+    QTest::addColumn<QByteArray>("names");
+    QTest::addColumn<QByteArray>("hexes");
+    QTest::newRow("as saved") << QByteArray("Sky\r\nSea\r\n")
+                              << QByteArray("#87CEEB\r\n#2e8b57\r\n\r\n");
+    QTest::newRow("LF, CR, unterminated") << QByteArray("a\nb\rc") << QByteArray("#1\r#2\n#3");
+    QTest::newRow("short hex file") << QByteArray("A\r\nB\r\nC\r\n") << QByteArray("#010101\r\n");
+    QTest::newRow("blank row's value")
+            << QByteArray("A\r\n") << QByteArray("#010101\r\n#FFFFFF\r\n#2\r\n");
+    QTest::newRow("both empty") << QByteArray() << QByteArray();
+    QTest::newRow("no names, a value") << QByteArray() << QByteArray("#ABCDEF\r\n");
+    QTest::newRow("byte order marks") << QByteArray("\xef\xbb\xbfSky\r\n\xef\xbb\xbfSea\r\n")
+                                      << QByteArray("\xef\xbb\xbf#87CEEB\r\n");
+    QTest::newRow("UTF-8") << QByteArray("Cr\xc3\xa8me \xf0\x9f\x8e\xa8\r\n")
+                           << QByteArray("\xe2\x82\xac\r\n");
+    QTest::newRow("Windows-1252") << QByteArray("Caf\xe9 \x80\r\n\x9f\r\n")
+                                  << QByteArray("#\xe9\r\n");
+    QTest::newRow("mixed-case value") << QByteArray("x\r\n") << QByteArray("#aBcDeF\r\n");
+}
+
+void tst_ListFile::readGivesWhatLoadGives()
+{
+    QFETCH(QByteArray, names);
+    QFETCH(QByteArray, hexes);
+    write(path(QStringLiteral("pair.clr")), names);
+    write(path(QStringLiteral("pair.hex")), hexes);
+    const ListFile::Contents contents = ListFile::load(path(QStringLiteral("pair.clr")));
+    const ColorList list = ListFile::read(path(QStringLiteral("pair.clr")));
+    QCOMPARE(list.names(), contents.names);
+    QStringList values = contents.hexes.mid(0, contents.names.size());
+    while (values.size() < contents.names.size())
+        values.append(QString());
+    QCOMPARE(list.hexes(), values);
+    QCOMPARE(list.blankHex, contents.hexes.value(contents.names.size()));
+}
+
+void tst_ListFile::refusesLinesTooLongToShow_data()
+{
+    QTest::addColumn<QByteArray>("names");
+    QTest::addColumn<QByteArray>("hexes");
+    QTest::addColumn<QString>("error"); // empty: loads
+    const QByteArray longest(ListFile::kMaxLineLength, 'x');
+    QTest::newRow("the longest name") << "a\r\n" + longest + "\r\n" << QByteArray("\r\n") << "";
+    QTest::newRow("one character more")
+            << "a\r\nb\r\n" + longest + "x\r\n"
+            << QByteArray("\r\n")
+            << "long.clr\": Line 3 is 32,768 characters long; a line of a color list can have at "
+               "most 32,767";
+    // Counted in characters, not bytes: 20,000 euro signs are 60,000 bytes.
+    QTest::newRow("wide characters that fit")
+            << QByteArray("\xe2\x82\xac").repeated(20000) << QByteArray() << "";
+    QTest::newRow("Windows-1252, one byte a character")
+            << QByteArray(ListFile::kMaxLineLength + 1, '\xe9') << QByteArray()
+            << "Line 1 is 32,768";
+    QTest::newRow("a value too long") << QByteArray("a\r\n") << "#" + longest + "\r\n"
+                                      << "long.hex\": Line 1 is 32,768";
+    QTest::newRow("the blank row's value too long")
+            << QByteArray("a\r\n") << "#1\r\n" + longest + "x"
+            << "long.hex\": Line 2";
+}
+
+void tst_ListFile::refusesLinesTooLongToShow()
+{
+    QFETCH(QByteArray, names);
+    QFETCH(QByteArray, hexes);
+    QFETCH(QString, error);
+    write(path(QStringLiteral("long.clr")), names);
+    write(path(QStringLiteral("long.hex")), hexes);
+    try {
+        const ColorList list = ListFile::read(path(QStringLiteral("long.clr")));
+        QVERIFY2(error.isEmpty(), "loaded a line too long");
+        QCOMPARE(list.names(), ListFile::load(path(QStringLiteral("long.clr"))).names);
+    } catch (const FileError &e) {
+        QVERIFY2(!error.isEmpty(), qPrintable(e.message()));
+        QVERIFY2(e.message().contains(error), qPrintable(e.message()));
+    }
+}
+
+void tst_ListFile::countsLinesAtTheLimit_data()
+{
+    QTest::addColumn<QByteArray>("piece");
+    QTest::addColumn<int>("repeats");
+    QTest::addColumn<int>("lines"); // -1: too many
+    QTest::newRow("CR LF, at the limit") << QByteArray("x\r\n") << 4'000'000 << 4'000'000;
+    QTest::newRow("CR LF, one more") << QByteArray("x\r\n") << 4'000'001 << -1;
+    QTest::newRow("CR, at the limit") << QByteArray("x\r") << 4'000'000 << 4'000'000;
+    QTest::newRow("CR before CR LF") << QByteArray("x\r\r\n") << 2'000'000 << 4'000'000;
+    QTest::newRow("LF CR is two endings") << QByteArray("x\n\r") << 2'000'001 << -1;
+}
+
+void tst_ListFile::countsLinesAtTheLimit()
+{
+    QFETCH(QByteArray, piece);
+    QFETCH(int, repeats);
+    QFETCH(int, lines);
+    // Short lines: the endings fall on every position of the blocks that are counted at once.
+    write(path(QStringLiteral("lines.clr")), piece.repeated(repeats));
+    write(path(QStringLiteral("lines.hex")), "\r\n");
+    try {
+        const ColorList list = ListFile::read(path(QStringLiteral("lines.clr")));
+        QCOMPARE(list.count(), qsizetype(lines));
+    } catch (const FileError &e) {
+        QVERIFY2(lines < 0, qPrintable(e.message()));
+        QVERIFY2(e.message().contains(QStringLiteral("more lines than a color list can hold")),
+                 qPrintable(e.message()));
+    }
+}
+
+void tst_ListFile::listSavesTheBytesItsLinesWould()
+{
+    const QStringList names = {QStringLiteral("\uFEFFmarked"), QString::fromUtf8("Cr\xc3\xa8me"),
+                               QString(), QString::fromUtf8("\xf0\x9f\x8e\xa8")};
+    const QStringList hexes = {"#87CEEB", "#87ceeb", "#aBcDeF", "odd"};
+    ColorList list;
+    list.assign(names, hexes);
+    list.blankHex = QStringLiteral("#010203");
+    ListFile::save(path(QStringLiteral("strings.clr")), names, hexes + QStringList {list.blankHex});
+    ListFile::save(path(QStringLiteral("list.clr")), list);
+    QCOMPARE(bytesOf(path(QStringLiteral("list.clr"))),
+             bytesOf(path(QStringLiteral("strings.clr"))));
+    QCOMPARE(bytesOf(path(QStringLiteral("list.hex"))),
+             bytesOf(path(QStringLiteral("strings.hex"))));
+    // And reads back as it was.
+    const ColorList back = ListFile::read(path(QStringLiteral("list.clr")));
+    QCOMPARE(back.names(), names);
+    QCOMPARE(back.hexes(), hexes);
+    QCOMPARE(back.blankHex, list.blankHex);
+}
+
+void tst_ListFile::listWithUnstorableLineWritesNothing()
+{
+    ColorList list;
+    list.assign({"Sky", "two\nlines"}, {"#87CEEB", "#000000"});
+    try {
+        ListFile::save(path(QStringLiteral("broken.clr")), list);
+        QFAIL("saved a name with a line break");
+    } catch (const FileError &e) {
+        QVERIFY2(e.message().contains(QStringLiteral("Line 2 contains a line break")),
+                 qPrintable(e.message()));
+    }
+    list.setName(1, QStringLiteral("one line"));
+    list.setHex(0, QString(QChar(0xDC00)));
+    QVERIFY_THROWS_EXCEPTION(FileError, ListFile::save(path(QStringLiteral("broken.clr")), list));
+    QVERIFY(!QFile::exists(path(QStringLiteral("broken.clr"))));
+    QVERIFY(!QFile::exists(path(QStringLiteral("broken.hex"))));
 }
 
 QTEST_GUILESS_MAIN(tst_ListFile)

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStringListModel>
 #include <QTableView>
 
 #include <functional>
@@ -95,8 +96,52 @@ private:
     using QRadioButton::setChecked;
 };
 
+// A table view whose rows all have one height, the vertical header's default section size. It
+// keeps nothing for each row: QTableView's vertical header keeps a section for every row and
+// walks them all on each insert and removal, which a million rows turn into milliseconds. Here
+// a row is found by arithmetic, so a million rows cost what ten do to add, remove, lay out,
+// scroll and paint. The vertical scroll bar steps a row at a time. Columns are the horizontal
+// header's, as in any table view; rows are neither hidden, resized nor moved.
+class UniformTableView : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit UniformTableView(QWidget *parent = nullptr);
+    void setModel(QAbstractItemModel *model) override;
+    QRect visualRect(const QModelIndex &index) const override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex indexAt(const QPoint &point) const override;
+    int uniformRowHeight() const;
+    // The height the delegate asks for the row's cells.
+    int measuredRowHeight(int row) const { return sizeHintForRow(row); }
+    // The first column takes the whole width (a list of one column, as in a drop-down).
+    void setFirstColumnFillsWidth(bool fills);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    int verticalOffset() const override;
+    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection &selection) const override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+    void rowsInserted(const QModelIndex &parent, int start, int end) override;
+    QSize viewportSizeHint() const override;
+
+private:
+    int rows() const;
+    int firstRow() const { return verticalScrollBar()->value(); }
+    int fullyVisibleRows() const;
+    void rowsChanged();
+
+    // What the vertical header is given instead of the model, so that it keeps no sections.
+    QStringListModel m_noRows;
+    bool m_firstColumnFillsWidth = false;
+};
+
 // Editable combo box: setting its text from code runs nothing; the click handler runs only for
-// an item the user chose, after the text has become that item's.
+// an item the user chose, after the text has become that item's. Its drop-down lists its items
+// in a UniformTableView, which opens at once on a million.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
@@ -104,7 +149,11 @@ public:
     explicit ComboBox(QWidget *parent = nullptr);
     QString text() const { return currentText(); }
     void setText(const QString &text) { setEditText(text); }
+    void showPopup() override;
     Handler onClick;
+
+private:
+    UniformTableView *m_popup;
 };
 
 // Label that reports clicks.
@@ -142,7 +191,7 @@ private:
 };
 
 // Table of strings shown through a model; reports double clicks.
-class StringGrid : public QTableView
+class StringGrid : public UniformTableView
 {
     Q_OBJECT
 public:

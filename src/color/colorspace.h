@@ -80,7 +80,7 @@ bool inSrgbGamut(const Triple &linear);
 // until clipping the result into sRGB changes it by less than the just-noticeable difference
 // deltaEOK 0.02; lightness at or beyond white or black gives white or black. Returns
 // linear-light sRGB inside the gamut.
-Triple gamutMapLinearSrgb(const Triple &linear);
+Triple gamutMapLinearSrgb(const Triple &origin);
 
 // The 8-bit color of a color in linear-light sRGB or XYZ (D65): gamut-mapped, then rounded.
 Color::ColorValue linearSrgbToColor(const Triple &linear);

@@ -20,8 +20,8 @@ int floorToPixel(double logical, qreal devicePixelRatio)
 
 QPoint clampInto(QPoint pixel, QSize size)
 {
-    return QPoint(std::clamp(pixel.x(), 0, qMax(0, size.width() - 1)),
-                  std::clamp(pixel.y(), 0, qMax(0, size.height() - 1)));
+    return {std::clamp(pixel.x(), 0, qMax(0, size.width() - 1)),
+            std::clamp(pixel.y(), 0, qMax(0, size.height() - 1))};
 }
 
 // Where a box of the given length starts along one axis: after the pointer, or before it when
@@ -59,7 +59,7 @@ QPoint pixelUnder(QPointF logical, qreal devicePixelRatio, QSize pictureSize)
 
 QPointF centreOf(QPoint pixel, qreal devicePixelRatio)
 {
-    return QPointF((pixel.x() + 0.5) / devicePixelRatio, (pixel.y() + 0.5) / devicePixelRatio);
+    return {(pixel.x() + 0.5) / devicePixelRatio, (pixel.y() + 0.5) / devicePixelRatio};
 }
 
 QPoint nudge(QPoint pixel, QPoint step, QSize pictureSize)
@@ -82,16 +82,16 @@ Layout layout(int zoom, qreal devicePixelRatio)
 QRect centreCell(const Layout &layout)
 {
     const int start = (layout.side - layout.cell) / 2;
-    return QRect(start, start, layout.cell, layout.cell);
+    return {start, start, layout.cell, layout.cell};
 }
 
 QRect place(QPoint pointer, QSize box, QRect bounds, int gap)
 {
-    return QRect(placeAlong(pointer.x(), box.width(), bounds.left(), bounds.left() + bounds.width(),
-                            gap),
-                 placeAlong(pointer.y(), box.height(), bounds.top(), bounds.top() + bounds.height(),
-                            gap),
-                 box.width(), box.height());
+    return {placeAlong(pointer.x(), box.width(), bounds.left(), bounds.left() + bounds.width(),
+                       gap),
+            placeAlong(pointer.y(), box.height(), bounds.top(), bounds.top() + bounds.height(),
+                       gap),
+            box.width(), box.height()};
 }
 
 Color::ColorValue colorAt(const Picture &picture, QPoint pixel)

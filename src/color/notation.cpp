@@ -785,7 +785,7 @@ public:
     {
         if (d.scaled < 0)
             put('-');
-        const quint64 magnitude = quint64(d.scaled < 0 ? -d.scaled : d.scaled);
+        const auto magnitude = quint64(d.scaled < 0 ? -d.scaled : d.scaled);
         const auto unit = quint64(kPowersOfTen[d.digits]);
         *this << magnitude / unit;
         if (d.digits > 0) {

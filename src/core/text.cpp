@@ -19,4 +19,14 @@ QString elideMiddle(const QString &text, qsizetype maxLength)
     return text.left(head) + ellipsis + text.right(tail);
 }
 
+QString elideEnd(const QString &text, qsizetype maxLength)
+{
+    if (text.size() <= maxLength)
+        return text;
+    qsizetype keep = qMax(qsizetype(0), maxLength - 1);
+    if (keep > 0 && text.at(keep - 1).isHighSurrogate())
+        --keep;
+    return text.left(keep) + QChar(0x2026);
+}
+
 } // namespace Tintora::Text

@@ -11,4 +11,8 @@ namespace Tintora::Text {
 // pasted megabyte still fits on the screen. A character is never cut in half.
 QString elideMiddle(const QString &text, qsizetype maxLength);
 
+// The text itself when it has at most maxLength characters; otherwise its beginning with an
+// ellipsis after it, maxLength characters in all. A character is never cut in half.
+QString elideEnd(const QString &text, qsizetype maxLength);
+
 } // namespace Tintora::Text

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/colorlistmodel.h"
 
+#include "core/text.h"
 #include "lists/listrules.h"
 
 namespace Tintora {
@@ -12,10 +13,13 @@ int ColorNamesModel::rowCount(const QModelIndex &parent) const
 
 QVariant ColorNamesModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_list->count()
-        || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || index.row() >= m_list->count())
         return {};
-    return m_list->name(index.row());
+    if (role == Qt::DisplayRole)
+        return m_list->shownName(index.row(), ColorListModel::kShownLength);
+    if (role == Qt::EditRole)
+        return m_list->name(index.row());
+    return {};
 }
 
 ColorListModel::ColorListModel(QObject *parent) : QAbstractTableModel(parent)
@@ -42,9 +46,16 @@ QString ColorListModel::cell(int column, qsizetype row) const
 
 QVariant ColorListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
         return {};
-    return cell(index.column(), index.row());
+    if (role == Qt::EditRole)
+        return cell(index.column(), index.row());
+    if (role != Qt::DisplayRole)
+        return {};
+    const qsizetype row = index.row();
+    if (index.column() == 0 && row < m_list.count())
+        return m_list.shownName(row, kShownLength);
+    return Text::elideEnd(cell(index.column(), row), kShownLength);
 }
 
 Qt::ItemFlags ColorListModel::flags(const QModelIndex &index) const
@@ -108,6 +119,17 @@ void ColorListModel::remove(qsizetype row)
     m_list.remove(row);
     m_names.endRemoveRows();
     endRemoveRows();
+}
+
+void ColorListModel::assign(ColorList &&list)
+{
+    beginResetModel();
+    m_names.beginResetModel();
+    m_list = std::move(list);
+    m_list.blankName.clear();
+    list = ColorList();
+    m_names.endResetModel();
+    endResetModel();
 }
 
 void ColorListModel::assign(const QStringList &names, const QStringList &hexes)

@@ -8,7 +8,8 @@
 
 namespace Tintora {
 
-// The names of a color list, one item per entry: the name box's items.
+// The names of a color list, one item per entry: the name box's items. The drop-down shows a
+// long name cut short (DisplayRole); the box itself takes the whole name (EditRole).
 class ColorNamesModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -25,7 +26,8 @@ private:
 // The color list as the two-column table the user sees and edits: name and hex color text, one
 // row per entry and a blank row at the end. All changes to the list go through here, so that the
 // table and the name box's items always show the same entries. The entries' cells can be edited
-// in place; the blank row only receives the next entry through "Add To List".
+// in place; the blank row only receives the next entry through "Add To List". A view shows a
+// long cell cut short (DisplayRole); an editor gets the whole text (EditRole).
 class ColorListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -49,6 +51,13 @@ public:
     void append(const QString &name, const QString &hex);
     void remove(qsizetype row);
     void assign(const QStringList &names, const QStringList &hexes);
+    // Makes the list the model's (a loaded one, with its blank row's value); the old entries
+    // are freed before this returns.
+    void assign(ColorList &&list);
+
+    // How many characters of a cell the views are given to show: far more than a column
+    // holds, and few enough that laying them out takes no time, however long the name.
+    static constexpr qsizetype kShownLength = 256;
 
 signals:
     // The user changed an entry's name or value in the table (not the list's own commands).

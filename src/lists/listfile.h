@@ -7,6 +7,10 @@
 
 #include <functional>
 
+namespace Tintora {
+class ColorList;
+}
+
 // The color list files: a name file (.clr) and a hex file (.hex) side by side, one line per
 // entry, each line ended by CR LF. The hex file has one more line, the table's blank row.
 namespace Tintora::ListFile {
@@ -38,6 +42,16 @@ struct Contents
 // Reads both files in full before returning; throws FileError if either cannot be read.
 Contents load(const QString &namePath);
 
+// The longest line the program loads, in characters: a name the name box can show and edit
+// whole (a line edit holds 32,767), far beyond any real name or value.
+inline constexpr qsizetype kMaxLineLength = 32767;
+
+// Reads a pair as load() does, straight into a list (the hex file's line after the last
+// entry's becomes the blank row's value), all or nothing: throws FileError as load() does, and
+// also for a line longer than kMaxLineLength, naming the file and the line. The files' text
+// goes into the list as it is, without a QString for each line.
+ColorList read(const QString &namePath);
+
 // Writes both files, each through a temporary file renamed over the old one only when both have
 // been written. The old name file is kept aside until the new hex file is in place too, and put
 // back if that fails, so a failure leaves the old pair whole: a list's names never end up
@@ -45,6 +59,9 @@ Contents load(const QString &namePath);
 // folder or not a regular file, or when a line would not read back the same (it holds a line
 // break, a NUL or a lone surrogate).
 void save(const QString &namePath, const QStringList &names, const QStringList &hexes);
+// The same for a list, its blank row's value (blankHex) the hex file's last line; the files
+// are written in large blocks straight from the list.
+void save(const QString &namePath, const ColorList &list);
 
 // For tests: runs between the two renames of save(), after the new name file is in place. A
 // reason it returns makes the second rename fail with that reason, as the file system could.

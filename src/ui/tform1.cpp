@@ -7,6 +7,7 @@
 #include "app/dialogs.h"
 #include "lists/colorlistmodel.h"
 #include "ui/contrastchecker.h"
+#include "ui/findbar.h"
 #include "ui/lookandfeel.h"
 
 #include <QAction>
@@ -247,6 +248,8 @@ void TForm1::buildMenu()
     buildNotationMenu(edit);
     PickScreen1 = makeItem(edit, "PickScreen1", QStringLiteral("Pick From &Screen"),
                            QKeySequence(Qt::CTRL | Qt::Key_P));
+    Find1 = makeItem(edit, "Find1", QStringLiteral("&Find in List"),
+                     QKeySequence(Qt::CTRL | Qt::Key_F));
     // The list buttons that the tab order passes by, for the keyboard.
     edit->addSeparator();
     DeleteFromList1 = makeItem(edit, "DeleteFromList1", QStringLiteral("&Delete From List"));
@@ -319,6 +322,7 @@ void TForm1::wireHandlers()
     onTrigger(ContrastChecker1, [this] { ContrastChecker1Click(); });
     onTrigger(PickScreen1, [this] { PickScreen1Click(); });
     wireNotations();
+    onTrigger(Find1, [this] { Find1Click(); });
 }
 
 ColorRequest TForm1::ColorDialog1() const
@@ -391,6 +395,9 @@ void TForm1::setListsEnabled(bool enabled)
     ViewLstBtn->setEnabled(enabled);
     DeleteFromList1->setEnabled(enabled);
     ViewFullList1->setEnabled(enabled);
+    Find1->setEnabled(enabled);
+    if (!enabled && m_findBar)
+        m_findBar->close();
 }
 
 void TForm1::setFullListOpen(bool open)

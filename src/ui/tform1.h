@@ -36,6 +36,7 @@ class StringGrid;
 } // namespace Tintora
 
 class ContrastChecker;
+class FindBar;
 
 // The main window. Its controls and handlers carry the names of the program's design. The
 // handlers live beside the window, one file for each concern:
@@ -49,6 +50,7 @@ class ContrastChecker;
 //   ui/tform1_notations.cpp colors as text: Copy As, Paste Color, drag and drop
 //   ui/tform1_picker.cpp    picking a color from anywhere on the screen
 //   ui/tform1_access.cpp    names for screen readers, and the colors told once they settle
+//   ui/tform1_find.cpp      the find bar
 // The rules they follow that need no window are in lists/listrules.h.
 class TForm1 : public QMainWindow
 {
@@ -132,6 +134,10 @@ public:
     // first as its radio button selects it. The color arrives later, through applyColor.
     void PickScreen1Click();
     void pickColorFor(SampleTarget target);
+    // Find in the list.
+    void Find1Click();
+    void FindTextChange();
+    void FindNextClick();
 
     // The captions that show a state. Each is set in one place, together with the flag it
     // stands for; no decision is taken by reading a caption back.
@@ -208,6 +214,8 @@ private:
     // Returns whether the list was saved; a cancelled dialog saves nothing. Failures throw.
     bool saveWithDialog();
     void listEditedInPlace();
+    // Shows the first entry from row on (round to the top) that matches the find bar's text.
+    void findFrom(qsizetype row);
 
     // Controls.
     QFrame *Panel1 = nullptr;
@@ -265,6 +273,10 @@ private:
     void startScreenPick(SampleTarget target);
     Tintora::ScreenPicker *m_screenPicker = nullptr;
     SampleTarget m_pickTarget = SampleTarget::Background;
+    QAction *Find1 = nullptr;
+
+    QPointer<FindBar> m_findBar;
+    qsizetype m_findRow = -1; // the entry the find bar showed last
 
     // Colors.
     int m_pixelsPerInch = 0;

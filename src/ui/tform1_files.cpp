@@ -5,6 +5,7 @@
 
 #include "app/controls.h"
 #include "app/dialogs.h"
+#include "app/waitcursor.h"
 #include "core/convert.h"
 #include "core/memory.h"
 #include "lists/colorlistmodel.h"
@@ -26,17 +27,12 @@ bool confirm(QWidget *parent, const QString &question)
             == Dialogs::Answer::Yes;
 }
 
-QStringList hexColumn(const ColorListModel &model)
-{
-    QStringList hexes = model.list().hexes();
-    hexes.append(model.list().blankHex); // the blank row is written too
-    return hexes;
-}
-
 void savePair(const QString &path, const ColorListModel &model)
 {
-    ListFile::save(path, model.list().names(), hexColumn(model));
-    Memory::releaseAfterList(model.list().count());
+    const WaitCursor wait;
+    // The blank row's value is written too, as the hex file's last line. Saving goes through
+    // one buffer of a megabyte, so it leaves no freed memory worth handing back to the system.
+    ListFile::save(path, model.list());
 }
 
 } // namespace
@@ -85,14 +81,14 @@ void TForm1::Open1Click()
         return;
     const QString path = choice->path;
 
+    const WaitCursor wait;
     // Both files are read in full before anything changes: a failed load changes nothing.
-    ListFile::Contents contents = ListFile::load(path);
+    ColorList loaded = ListFile::read(path);
 
     Save1->setEnabled(true);
     setListsEnabled(true);
 
-    m_list->assign(contents.names, contents.hexes);
-    contents = {};
+    m_list->assign(std::move(loaded));
     Memory::releaseAfterList(m_list->list().count());
     ComboBox1->setCurrentIndex(-1);
     m_listModified = false;

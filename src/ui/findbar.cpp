@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/findbar.h"
+
+#include "app/application.h"
+#include "ui/lookandfeel.h"
+#include "ui/tform1.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace Tintora;
+using LookAndFeel::named;
+
+FindBar::FindBar(TForm1 *form)
+    : QWidget(form,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_form(form)
+{
+    setObjectName(QStringLiteral("FindBar"));
+    setWindowTitle(QStringLiteral("Find in List"));
+    setFont(LookAndFeel::systemFont(13));
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
+    m_text = named(new Edit(QString(), this), "FindText");
+    m_text->setMinimumWidth(170);
+    m_text->setToolTip(QStringLiteral("Part of a name, or a hex value such as #87CEEB or #87C."));
+    m_text->setClearButtonEnabled(true);
+    m_next = named(new QPushButton(QStringLiteral("Find &Next"), this), "FindNextBtn");
+    m_next->setAutoDefault(false);
+    m_status = named(new QLabel(this), "FindStatus");
+    // Room for the longest word it says, so that the bar does not change size as you type.
+    m_status->setMinimumWidth(
+            m_status->fontMetrics().horizontalAdvance(QStringLiteral("Not found")));
+    layout->addWidget(m_text);
+    layout->addWidget(m_next);
+    layout->addWidget(m_status);
+
+    m_text->onChange = [this] {
+        if (onTextChange)
+            onTextChange();
+    };
+    connect(m_text, &QLineEdit::returnPressed, this, [this] {
+        if (onFindNext)
+            Application::runHandler(this, onFindNext);
+    });
+    onClick(m_next, [this] {
+        if (onFindNext)
+            onFindNext();
+    });
+    form->installEventFilter(this);
+}
+
+QString FindBar::text() const
+{
+    return m_text->text();
+}
+
+void FindBar::setFound(bool found)
+{
+    m_status->setText(found || m_text->text().isEmpty() ? QString() : QStringLiteral("Not found"));
+}
+
+void FindBar::open()
+{
+    if (!isVisible()) {
+        placeBelowForm();
+        show();
+    }
+    raise();
+    activateWindow();
+    m_text->setFocus();
+    m_text->selectAll();
+}
+
+void FindBar::placeBelowForm()
+{
+    adjustSize();
+    const QRect form = m_form->frameGeometry();
+    // Before the first show the frame is not known yet; the client size is close enough.
+    const QSize outer = frameGeometry().size().expandedTo(size());
+    constexpr int gap = 4;
+    QPoint at(form.left(), form.bottom() + 1 + gap);
+    if (const QScreen *screen = m_form->screen()) {
+        const QRect available = screen->availableGeometry();
+        // Above the main window when there is no room below it.
+        if (at.y() + outer.height() > available.bottom() + 1)
+            at.setY(qMax(available.top(), form.top() - gap - outer.height()));
+        at.setX(qBound(available.left(), at.x(),
+                       qMax(available.left(), available.right() + 1 - outer.width())));
+    }
+    move(at);
+}
+
+void FindBar::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        m_form->activateWindow();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool FindBar::eventFilter(QObject *watched, QEvent *event)
+{
+    // A tool belongs to its window: it goes when the main window is hidden (the window
+    // commands hide and show it to change its flags) and comes back with it.
+    if (watched == m_form) {
+        if (event->type() == QEvent::Hide && isVisible()) {
+            m_hiddenWithForm = true;
+            hide();
+        } else if (event->type() == QEvent::Show && m_hiddenWithForm) {
+            m_hiddenWithForm = false;
+            show();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
