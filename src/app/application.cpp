@@ -5,6 +5,8 @@
 #include "core/error.h"
 #include "core/text.h"
 
+#include <QCoreApplication>
+
 Q_LOGGING_CATEGORY(lcErrors, "tintora.errors")
 
 namespace Tintora::Application {
@@ -52,11 +54,11 @@ void runHandler(QWidget *window, const std::function<void()> &handler) noexcept
     } catch (const Error &e) {
         report(window, e.message());
     } catch (const std::bad_alloc &) {
-        report(window, QStringLiteral("Out of memory"));
+        report(window, QCoreApplication::translate("Application", "Out of memory"));
     } catch (const std::exception &e) {
         report(window, QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        report(window, QStringLiteral("Unexpected error"));
+        report(window, QCoreApplication::translate("Application", "Unexpected error"));
     }
 }
 

@@ -57,8 +57,10 @@ bool canPlaceWindows()
 
 QString keepAboveUnavailableHint()
 {
-    return QStringLiteral("Not available on Wayland: there the desktop alone decides which "
-                          "window stays above the others.");
+    return QCoreApplication::translate(
+            "Desktop",
+            "Not available on Wayland: there the desktop alone decides which "
+            "window stays above the others.");
 }
 
 } // namespace Tintora::Desktop

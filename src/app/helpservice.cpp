@@ -62,7 +62,7 @@ QTextBrowser *openWindow()
 
     auto *browser = new QTextBrowser;
     browser->setObjectName(QStringLiteral("HelpWindow"));
-    browser->setWindowTitle(QStringLiteral("Tintora Help"));
+    browser->setWindowTitle(QCoreApplication::translate("HelpService", "Tintora Help"));
     browser->setWindowIcon(Desktop::icon());
     browser->setAttribute(Qt::WA_DeleteOnClose);
     // The program ends with its main window, whether or not help is still open.
@@ -92,11 +92,14 @@ void showContext(const QString &helpFile, int context)
     const QString manual = QFileInfo(helpFile).completeBaseName().toLower();
     const QString folder = QStringLiteral(":/help/%1/").arg(manual);
     if (manual.isEmpty() || !QFile::exists(folder + QStringLiteral("index.html")))
-        throw Error(
-                QStringLiteral("Cannot show help: the help file '%1' was not found").arg(helpFile));
+        throw Error(QCoreApplication::translate(
+                            "HelpService", "Cannot show help: the help file '%1' was not found")
+                            .arg(helpFile));
     const QString page = topicPage(context);
     if (page.isEmpty() || !QFile::exists(folder + page))
-        throw Error(QStringLiteral("Cannot show help: there is no topic %1 in the help file '%2'")
+        throw Error(QCoreApplication::translate(
+                            "HelpService",
+                            "Cannot show help: there is no topic %1 in the help file '%2'")
                             .arg(context)
                             .arg(helpFile));
 

@@ -84,7 +84,7 @@ void PortalColorPicker::pick(const QString &parentWindow)
     ++m_serial;
     m_parentWindow = parentWindow;
     if (!m_bus.isConnected())
-        fail(QStringLiteral("there is no D-Bus session bus (%1)").arg(describe(m_bus.lastError())));
+        fail(tr("there is no D-Bus session bus (%1)").arg(describe(m_bus.lastError())));
     findPortal(true);
 }
 
@@ -114,7 +114,7 @@ void PortalColorPicker::findPortal(bool mayStart)
         else if (mayStart)
             startPortal(); // not running yet: the bus starts it where it is installed
         else
-            fail(QStringLiteral("the desktop portal did not start"));
+            fail(tr("the desktop portal did not start"));
     });
 }
 
@@ -126,8 +126,7 @@ void PortalColorPicker::startPortal()
     call << kPortalService << 0u;
     whenAnswered(m_bus.asyncCall(call), [this](const QDBusMessage &reply) {
         if (reply.type() != QDBusMessage::ReplyMessage)
-            fail(QStringLiteral("no desktop portal is running (%1)")
-                         .arg(describe(QDBusError(reply))));
+            fail(tr("no desktop portal is running (%1)").arg(describe(QDBusError(reply))));
         findPortal(false);
     });
 }
@@ -177,9 +176,8 @@ void PortalColorPicker::requestColor()
         if (reply.type() != QDBusMessage::ReplyMessage) {
             const QDBusError error(reply);
             if (isMissingMethod(error))
-                fail(QStringLiteral("the desktop portal has no color picker (%1)")
-                             .arg(describe(error)));
-            fail(QStringLiteral("the desktop portal refused the pick (%1)").arg(describe(error)));
+                fail(tr("the desktop portal has no color picker (%1)").arg(describe(error)));
+            fail(tr("the desktop portal refused the pick (%1)").arg(describe(error)));
         }
         const QList<QVariant> arguments = reply.arguments();
         const QString handle = arguments.isEmpty()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "color/contrast.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -208,7 +209,7 @@ QString levelName(Level level)
     const LevelRule &rule = levelRule(level);
     return QStringLiteral("%1 %2 %3")
             .arg(QLatin1String(rule.criterion), QLatin1String(rule.conformance),
-                 QLatin1String(rule.appliesTo));
+                 QCoreApplication::translate("Contrast", rule.appliesTo));
 }
 
 int ratioHundredths(double ratio)
@@ -242,10 +243,15 @@ QString describeRatio(double ratio)
 {
     for (const LevelRule &rule : levelRules) {
         if (justBelow(ratio, rule.minimum))
-            return QStringLiteral("%1, just below %2:1")
-                    .arg(formatRatio(ratio), formatMinimum(rule.minimum));
+            return justBelowText(formatRatio(ratio), rule.minimum);
     }
     return formatRatio(ratio);
+}
+
+QString justBelowText(const QString &ratioText, double minimum)
+{
+    return QCoreApplication::translate("Contrast", "%1, just below %2:1")
+            .arg(ratioText, formatMinimum(minimum));
 }
 
 bool passes(double ratio, Level level)
@@ -320,7 +326,7 @@ ApcaUse apcaUse(double lc)
 
 QString apcaReading(double lc)
 {
-    return QLatin1String(apcaUseRule(apcaUse(lc)).reading);
+    return QCoreApplication::translate("Contrast", apcaUseRule(apcaUse(lc)).reading);
 }
 
 std::optional<ApcaFontRow> apcaFontRow(double lc)
@@ -338,8 +344,9 @@ QString apcaFontSize(double lc, int weight)
 {
     if (const std::optional<ApcaFontRow> row = apcaFontRow(lc))
         return QStringLiteral("%1 px").arg(weight >= 700 ? row->weight700 : row->weight400);
-    return apcaUse(lc) == ApcaUse::NotReadable ? QStringLiteral("Not readable")
-                                               : QStringLiteral("Non-text only");
+    return apcaUse(lc) == ApcaUse::NotReadable
+            ? QCoreApplication::translate("Contrast", "Not readable")
+            : QCoreApplication::translate("Contrast", "Non-text only");
 }
 
 QString formatLc(double lc)
@@ -476,19 +483,24 @@ std::optional<ColorValue> fixBackgroundColor(ColorValue background,
     return fixBackgroundColor(background, texts, minimumRatio(level));
 }
 
-QString visionName(Vision vision)
+const char *visionKey(Vision vision)
 {
     switch (vision) {
     case Vision::Protanopia:
-        return QStringLiteral("Protanopia");
+        return QT_TRANSLATE_NOOP("Contrast", "Protanopia");
     case Vision::Deuteranopia:
-        return QStringLiteral("Deuteranopia");
+        return QT_TRANSLATE_NOOP("Contrast", "Deuteranopia");
     case Vision::Tritanopia:
-        return QStringLiteral("Tritanopia");
+        return QT_TRANSLATE_NOOP("Contrast", "Tritanopia");
     case Vision::Achromatopsia:
-        return QStringLiteral("Achromatopsia");
+        return QT_TRANSLATE_NOOP("Contrast", "Achromatopsia");
     }
     Q_UNREACHABLE();
+}
+
+QString visionName(Vision vision)
+{
+    return QCoreApplication::translate("Contrast", visionKey(vision));
 }
 
 namespace {

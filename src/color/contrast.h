@@ -43,11 +43,15 @@ struct LevelRule
 };
 
 inline constexpr std::array<LevelRule, 5> levelRules {{
-        {Level::AaNormal, "AaNormal", "1.4.3", "AA", "normal text", 4.5},
-        {Level::AaLarge, "AaLarge", "1.4.3", "AA", "large text", 3.0},
-        {Level::AaaNormal, "AaaNormal", "1.4.6", "AAA", "normal text", 7.0},
-        {Level::AaaLarge, "AaaLarge", "1.4.6", "AAA", "large text", 4.5},
-        {Level::NonText, "NonText", "1.4.11", "AA", "non-text", 3.0},
+        {Level::AaNormal, "AaNormal", "1.4.3", "AA", QT_TRANSLATE_NOOP("Contrast", "normal text"),
+         4.5},
+        {Level::AaLarge, "AaLarge", "1.4.3", "AA", QT_TRANSLATE_NOOP("Contrast", "large text"),
+         3.0},
+        {Level::AaaNormal, "AaaNormal", "1.4.6", "AAA",
+         QT_TRANSLATE_NOOP("Contrast", "normal text"), 7.0},
+        {Level::AaaLarge, "AaaLarge", "1.4.6", "AAA", QT_TRANSLATE_NOOP("Contrast", "large text"),
+         4.5},
+        {Level::NonText, "NonText", "1.4.11", "AA", QT_TRANSLATE_NOOP("Contrast", "non-text"), 3.0},
 }};
 inline constexpr std::array<Level, 5> allLevels {Level::AaNormal, Level::AaLarge, Level::AaaNormal,
                                                  Level::AaaLarge, Level::NonText};
@@ -79,6 +83,8 @@ bool justBelow(double ratio, double minimum);
 // "4.47:1", or "4.49:1, just below 4.5:1" when the ratio is just below one of the minimums of
 // levelRules.
 QString describeRatio(double ratio);
+// "4.49:1, just below 4.5:1" for the ratio's text and the minimum it falls short of.
+QString justBelowText(const QString &ratioText, double minimum);
 
 // ---- APCA ----
 
@@ -100,16 +106,20 @@ struct ApcaUseRule
 };
 
 inline constexpr std::array<ApcaUseRule, 6> apcaUseRules {{
-        {ApcaUse::NotReadable, 0, "Not readable", "", ""},
+        {ApcaUse::NotReadable, 0, QT_TRANSLATE_NOOP("Contrast", "Not readable"), "", ""},
         // The least for anything meant to be seen (dividers, outlines).
-        {ApcaUse::NonText, 15, "Non-text elements only", "", ""},
+        {ApcaUse::NonText, 15, QT_TRANSLATE_NOOP("Contrast", "Non-text elements only"), "", ""},
         // Placeholders, disabled text, copyright lines, icons.
-        {ApcaUse::SpotText, 30, "Spot text and non-text only", "", ""},
-        {ApcaUse::LargeText, 45, "Large text and headlines", "ApcaLarge", "Large text"},
-        {ApcaUse::ContentText, 60, "Content text; least for body text", "ApcaContent",
+        {ApcaUse::SpotText, 30, QT_TRANSLATE_NOOP("Contrast", "Spot text and non-text only"), "",
+         ""},
+        {ApcaUse::LargeText, 45, QT_TRANSLATE_NOOP("Contrast", "Large text and headlines"),
+         "ApcaLarge", "Large text"},
+        {ApcaUse::ContentText, 60,
+         QT_TRANSLATE_NOOP("Contrast", "Content text; least for body text"), "ApcaContent",
          "Content text"},
         // The preferred least for columns of body text.
-        {ApcaUse::BodyText, 75, "Body text", "ApcaBody", "Body text"},
+        {ApcaUse::BodyText, 75, QT_TRANSLATE_NOOP("Contrast", "Body text"), "ApcaBody",
+         "Body text"},
 }};
 
 const ApcaUseRule &apcaUseRule(ApcaUse use);
@@ -182,6 +192,8 @@ inline constexpr std::array<Vision, 4> allVisions {Vision::Protanopia, Vision::D
                                                    Vision::Tritanopia, Vision::Achromatopsia};
 // "Protanopia", "Deuteranopia", "Tritanopia", "Achromatopsia".
 QString visionName(Vision vision);
+// The name in English, for the names of the controls that show the vision.
+const char *visionKey(Vision vision);
 
 // The color as seen with the given deficiency, applied in linear RGB. The three dichromacies
 // use the model of Machado, Oliveira and Fernandes (2009) at severity 1; achromatopsia keeps

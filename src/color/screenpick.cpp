@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace Tintora::ScreenPick {
 
 Method methodFor(const QString &platformName, const QString &waylandDisplay,
@@ -19,8 +21,10 @@ Method methodFor(const QString &platformName, const QString &waylandDisplay,
 
 QString unavailable(const QString &reason)
 {
-    return QStringLiteral("Picking a color from the screen is not available on this desktop: ")
-            + reason;
+    return QCoreApplication::translate("ScreenPick",
+                                       "Picking a color from the screen is not available on "
+                                       "this desktop: %1")
+            .arg(reason);
 }
 
 QString handleToken(quint64 serial, quint32 salt)
@@ -58,27 +62,32 @@ Outcome readResponse(uint response, const std::optional<std::array<double, 3>> &
         outcome.kind = Outcome::Kind::Cancelled;
         return outcome;
     case 2:
-        outcome.reason = QStringLiteral("the desktop ended the pick without a color (response 2)");
+        outcome.reason = QCoreApplication::translate(
+                "ScreenPick", "the desktop ended the pick without a color (response 2)");
         return outcome;
     default:
         outcome.reason =
-                QStringLiteral("the desktop answered the pick with the unknown response %1")
+                QCoreApplication::translate(
+                        "ScreenPick", "the desktop answered the pick with the unknown response %1")
                         .arg(response);
         return outcome;
     }
     if (!color) {
-        outcome.reason = QStringLiteral("the desktop's answer held no color");
+        outcome.reason =
+                QCoreApplication::translate("ScreenPick", "the desktop's answer held no color");
         return outcome;
     }
     const auto red = unitToComponent((*color)[0]);
     const auto green = unitToComponent((*color)[1]);
     const auto blue = unitToComponent((*color)[2]);
     if (!red || !green || !blue) {
-        outcome.reason = QStringLiteral("the desktop answered a color outside the range 0 to 1 "
-                                        "(%1, %2, %3)")
-                                 .arg((*color)[0])
-                                 .arg((*color)[1])
-                                 .arg((*color)[2]);
+        outcome.reason =
+                QCoreApplication::translate("ScreenPick",
+                                            "the desktop answered a color outside the range 0 to 1 "
+                                            "(%1, %2, %3)")
+                        .arg((*color)[0])
+                        .arg((*color)[1])
+                        .arg((*color)[2]);
         return outcome;
     }
     outcome.kind = Outcome::Kind::Picked;

@@ -3,13 +3,16 @@
 
 #include "core/error.h"
 
+#include <QCoreApplication>
+
 namespace Tintora::Convert {
 
 namespace {
 
 [[noreturn]] void fail(const QString &text)
 {
-    throw ConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    throw ConvertError(
+            QCoreApplication::translate("Convert", "'%1' is not a valid integer value").arg(text));
 }
 
 } // namespace

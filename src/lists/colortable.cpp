@@ -3,6 +3,7 @@
 
 #include "core/text.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace Tintora::ColorTable {
@@ -88,8 +89,10 @@ Palette::Colors read(const QByteArray &bytes, const QString &path)
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
         if (token == QXmlStreamReader::DTD)
-            fail(QStringLiteral("the file declares a document type, which a color table has "
-                                "not"));
+            fail(QCoreApplication::translate(
+                    "ColorTable",
+                    "the file declares a document type, which a color table has "
+                    "not"));
         if (token != QXmlStreamReader::StartElement)
             continue;
         if (!seenRoot) {
@@ -97,8 +100,10 @@ Palette::Colors read(const QByteArray &bytes, const QString &path)
             const QStringView ns = xml.namespaceUri();
             if (xml.name() != QLatin1String("color-table")
                 || (ns != kOffice2000 && ns != kOffice2004))
-                fail(QStringLiteral("a LibreOffice color table has a color-table root element, "
-                                    "and this file has \"%1\"")
+                fail(QCoreApplication::translate(
+                             "ColorTable",
+                             "a LibreOffice color table has a color-table root element, "
+                             "and this file has \"%1\"")
                              .arg(Text::elideMiddle(xml.qualifiedName().toString(), 60)));
             continue;
         }
@@ -122,19 +127,22 @@ Palette::Colors read(const QByteArray &bytes, const QString &path)
             }
         }
         if (!hasHex)
-            fail(QStringLiteral("color %1 has no draw:color value").arg(colors.values.size() + 1));
+            fail(QCoreApplication::translate("ColorTable", "color %1 has no draw:color value")
+                         .arg(colors.values.size() + 1));
         const std::optional<Color::ColorValue> value = Palette::parseHex(hex);
         if (!value)
-            fail(QStringLiteral("the draw:color of color %1 is \"%2\", not #rrggbb")
+            fail(QCoreApplication::translate("ColorTable",
+                                             "the draw:color of color %1 is \"%2\", not #rrggbb")
                          .arg(colors.values.size() + 1)
                          .arg(Text::elideMiddle(hex.toString(), 40)));
         colors.values.append(*value);
         colors.names.append(Palette::entryName(name.toString(), *value));
     }
     if (xml.hasError())
-        fail(QStringLiteral("the XML is broken: %1").arg(xml.errorString()));
+        fail(QCoreApplication::translate("ColorTable", "the XML is broken: %1")
+                     .arg(xml.errorString()));
     if (!seenRoot)
-        fail(QStringLiteral("the file holds no XML element"));
+        fail(QCoreApplication::translate("ColorTable", "the file holds no XML element"));
     return colors;
 }
 

@@ -4,6 +4,7 @@
 #include "core/text.h"
 #include "lists/listfile.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -225,8 +226,10 @@ private:
             if (looksLikeColor(text))
                 Palette::fail(
                         m_path, Palette::atLine(line),
-                        QStringLiteral("the value of --%1 starts like a color but is not "
-                                       "one: \"%2\"")
+                        QCoreApplication::translate(
+                                "CssProperties",
+                                "the value of --%1 starts like a color but is not "
+                                "one: \"%2\"")
                                 .arg(Text::elideMiddle(property, 40), Text::elideMiddle(text, 60)));
             return;
         }

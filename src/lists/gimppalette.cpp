@@ -5,6 +5,8 @@
 #include "lists/listfile.h"
 #include "lists/listrules.h"
 
+#include <QCoreApplication>
+
 namespace Tintora::GimpPalette {
 
 namespace {
@@ -26,16 +28,20 @@ int component(QStringView line, qsizetype &i, const char *which, qsizetype lineN
     const QStringView token = line.mid(start, i - start);
     if (token.isEmpty())
         Palette::fail(path, Palette::atLine(lineNumber),
-                      QStringLiteral("a color line needs red, green and blue values, and the %1 "
-                                     "value is missing")
-                              .arg(QLatin1String(which)));
+                      QCoreApplication::translate(
+                              "GimpPalette",
+                              "a color line needs red, green and blue values, and the %1 "
+                              "value is missing")
+                              .arg(QCoreApplication::translate("GimpPalette", which)));
     for (const QChar c : token) {
         if (c < u'0' || c > u'9')
-            Palette::fail(
-                    path, Palette::atLine(lineNumber),
-                    QStringLiteral("a color line begins with red, green and blue from 0 "
-                                   "to 255, but the %1 value is \"%2\"")
-                            .arg(QLatin1String(which), Text::elideMiddle(token.toString(), 40)));
+            Palette::fail(path, Palette::atLine(lineNumber),
+                          QCoreApplication::translate(
+                                  "GimpPalette",
+                                  "a color line begins with red, green and blue from 0 "
+                                  "to 255, but the %1 value is \"%2\"")
+                                  .arg(QCoreApplication::translate("GimpPalette", which),
+                                       Text::elideMiddle(token.toString(), 40)));
     }
     // Leading zeros are harmless; more than three digits after them are out of range anyway.
     qsizetype zeros = 0;
@@ -44,16 +50,19 @@ int component(QStringView line, qsizetype &i, const char *which, qsizetype lineN
     const QStringView significant = token.mid(zeros);
     const int value = significant.size() > 3 ? 256 : significant.toInt();
     if (value > 255)
-        Palette::fail(path, Palette::atLine(lineNumber),
-                      QStringLiteral("the %1 value %2 is outside 0 to 255")
-                              .arg(QLatin1String(which), Text::elideMiddle(token.toString(), 40)));
+        Palette::fail(
+                path, Palette::atLine(lineNumber),
+                QCoreApplication::translate("GimpPalette", "the %1 value %2 is outside 0 to 255")
+                        .arg(QCoreApplication::translate("GimpPalette", which),
+                             Text::elideMiddle(token.toString(), 40)));
     return value;
 }
 
 [[noreturn]] void failHeader(const QString &path)
 {
     Palette::fail(path, Palette::atLine(1),
-                  QStringLiteral("a GIMP palette begins with the line \"GIMP Palette\""));
+                  QCoreApplication::translate(
+                          "GimpPalette", "a GIMP palette begins with the line \"GIMP Palette\""));
 }
 
 } // namespace
@@ -82,11 +91,12 @@ Palette::Colors read(const QByteArray &bytes, const QString &path)
         inHeader = false;
         Palette::checkRoom(colors, path, [number] { return Palette::atLine(number); });
         qsizetype i = start;
-        const int red = component(line, i, "red", number, path);
+        const int red = component(line, i, QT_TRANSLATE_NOOP("GimpPalette", "red"), number, path);
         i = skipSpace(line, i);
-        const int green = component(line, i, "green", number, path);
+        const int green =
+                component(line, i, QT_TRANSLATE_NOOP("GimpPalette", "green"), number, path);
         i = skipSpace(line, i);
-        const int blue = component(line, i, "blue", number, path);
+        const int blue = component(line, i, QT_TRANSLATE_NOOP("GimpPalette", "blue"), number, path);
         const Color::ColorValue value = Color::pack(red, green, blue);
         colors.values.append(value);
         // Trimmed after cleaning: a NUL or line break at an end becomes white space first.

@@ -3,6 +3,7 @@
 
 #include "core/text.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <cstdio>
@@ -63,8 +64,10 @@ public:
     {
         space();
         if (peek() != u'[')
-            fail(QStringLiteral("a JSON palette is an array of colors, [ {\"name\": ..., "
-                                "\"hex\": \"#RRGGBB\"}, ... ]"));
+            fail(QCoreApplication::translate(
+                    "JsonPalette",
+                    "a JSON palette is an array of colors, [ {\"name\": ..., "
+                    "\"hex\": \"#RRGGBB\"}, ... ]"));
         ++m_pos;
         Palette::Colors colors;
         space();
@@ -84,12 +87,14 @@ public:
                     ++m_pos;
                     break;
                 }
-                fail(QStringLiteral("expected \",\" or \"]\" after a color"));
+                fail(QCoreApplication::translate("JsonPalette",
+                                                 "expected \",\" or \"]\" after a color"));
             }
         }
         space();
         if (m_pos < m_text.size())
-            fail(QStringLiteral("there is more after the end of the array"));
+            fail(QCoreApplication::translate("JsonPalette",
+                                             "there is more after the end of the array"));
         return colors;
     }
 
@@ -119,7 +124,8 @@ private:
     {
         space();
         if (peek() != c)
-            fail(QStringLiteral("expected %1").arg(QLatin1String(what)));
+            fail(QCoreApplication::translate("JsonPalette", "expected %1")
+                         .arg(QCoreApplication::translate("JsonPalette", what)));
         ++m_pos;
     }
 
@@ -127,7 +133,8 @@ private:
     {
         const qsizetype number = colors.values.size() + 1;
         if (peek() != u'{')
-            fail(QStringLiteral("color %1 is not an object {\"name\": ..., \"hex\": ...}")
+            fail(QCoreApplication::translate(
+                         "JsonPalette", "color %1 is not an object {\"name\": ..., \"hex\": ...}")
                          .arg(number));
         ++m_pos;
         QString name;
@@ -141,9 +148,10 @@ private:
             for (;;) {
                 space();
                 if (peek() != u'"')
-                    fail(QStringLiteral("expected a member name in quotes"));
+                    fail(QCoreApplication::translate("JsonPalette",
+                                                     "expected a member name in quotes"));
                 const QString key = string();
-                expect(u':', "\":\" after a member name");
+                expect(u':', QT_TRANSLATE_NOOP("JsonPalette", "\":\" after a member name"));
                 space();
                 if (key == QLatin1String("name")) {
                     if (peek() == u'"')
@@ -151,11 +159,15 @@ private:
                     else if (literal("null"))
                         name.clear();
                     else
-                        fail(QStringLiteral("the \"name\" of color %1 is not text").arg(number));
+                        fail(QCoreApplication::translate("JsonPalette",
+                                                         "the \"name\" of color %1 is not text")
+                                     .arg(number));
                 } else if (key == QLatin1String("hex")) {
                     hexLine = m_line;
                     if (peek() != u'"')
-                        fail(QStringLiteral("the \"hex\" of color %1 is not text").arg(number));
+                        fail(QCoreApplication::translate("JsonPalette",
+                                                         "the \"hex\" of color %1 is not text")
+                                     .arg(number));
                     hex = string();
                     hasHex = true;
                 } else {
@@ -170,15 +182,18 @@ private:
                     ++m_pos;
                     break;
                 }
-                fail(QStringLiteral("expected \",\" or \"}\" in color %1").arg(number));
+                fail(QCoreApplication::translate("JsonPalette",
+                                                 "expected \",\" or \"}\" in color %1")
+                             .arg(number));
             }
         }
         if (!hasHex)
-            fail(QStringLiteral("color %1 has no \"hex\"").arg(number));
+            fail(QCoreApplication::translate("JsonPalette", "color %1 has no \"hex\"").arg(number));
         const std::optional<Color::ColorValue> value = Palette::parseHex(hex);
         if (!value)
             Palette::fail(m_path, Palette::atLine(hexLine),
-                          QStringLiteral("the \"hex\" of color %1 is \"%2\", not #RRGGBB")
+                          QCoreApplication::translate(
+                                  "JsonPalette", "the \"hex\" of color %1 is \"%2\", not #RRGGBB")
                                   .arg(number)
                                   .arg(Text::elideMiddle(hex, 40)));
         colors.values.append(*value);
@@ -200,7 +215,8 @@ private:
         for (int k = 0; k < 4; ++k) {
             const int digit = Palette::hexDigit(QChar(peek()));
             if (m_pos >= m_text.size() || digit < 0)
-                fail(QStringLiteral("\\u is followed by four hex digits"));
+                fail(QCoreApplication::translate("JsonPalette",
+                                                 "\\u is followed by four hex digits"));
             value = value * 16 + digit;
             ++m_pos;
         }
@@ -214,7 +230,7 @@ private:
         QString text;
         for (;;) {
             if (m_pos >= m_text.size())
-                fail(QStringLiteral("a text in quotes is not closed"));
+                fail(QCoreApplication::translate("JsonPalette", "a text in quotes is not closed"));
             // Runs without escapes are taken whole.
             const qsizetype run = m_pos;
             while (m_pos < m_text.size() && m_text[m_pos] != u'"' && m_text[m_pos] != u'\\'
@@ -227,7 +243,8 @@ private:
             if (c == u'"')
                 return text;
             if (c < 0x20)
-                fail(QStringLiteral("a text in quotes holds a line break or control character"));
+                fail(QCoreApplication::translate(
+                        "JsonPalette", "a text in quotes holds a line break or control character"));
             const char16_t e = peek();
             ++m_pos;
             switch (e) {
@@ -255,7 +272,8 @@ private:
                 text += QChar(char16_t(hex4()));
                 break;
             default:
-                fail(QStringLiteral("a text in quotes holds an unknown escape"));
+                fail(QCoreApplication::translate("JsonPalette",
+                                                 "a text in quotes holds an unknown escape"));
             }
         }
     }
@@ -274,18 +292,20 @@ private:
         if (peek() == u'0')
             ++m_pos;
         else if (!digits())
-            fail(QStringLiteral("expected a value"));
+            fail(QCoreApplication::translate("JsonPalette", "expected a value"));
         if (peek() == u'.') {
             ++m_pos;
             if (!digits())
-                fail(QStringLiteral("a number has no digits after its decimal point"));
+                fail(QCoreApplication::translate("JsonPalette",
+                                                 "a number has no digits after its decimal point"));
         }
         if (peek() == u'e' || peek() == u'E') {
             ++m_pos;
             if (peek() == u'+' || peek() == u'-')
                 ++m_pos;
             if (!digits())
-                fail(QStringLiteral("a number has no digits in its exponent"));
+                fail(QCoreApplication::translate("JsonPalette",
+                                                 "a number has no digits in its exponent"));
         }
         Q_ASSERT(m_pos > start);
     }
@@ -293,7 +313,8 @@ private:
     void skipValue(int depth)
     {
         if (depth > kMaxDepth)
-            fail(QStringLiteral("values are nested more than %1 deep").arg(kMaxDepth));
+            fail(QCoreApplication::translate("JsonPalette", "values are nested more than %1 deep")
+                         .arg(kMaxDepth));
         space();
         const char16_t c = peek();
         if (c == u'"') {
@@ -310,9 +331,10 @@ private:
                 if (c == u'{') {
                     space();
                     if (peek() != u'"')
-                        fail(QStringLiteral("expected a member name in quotes"));
+                        fail(QCoreApplication::translate("JsonPalette",
+                                                         "expected a member name in quotes"));
                     string();
-                    expect(u':', "\":\" after a member name");
+                    expect(u':', QT_TRANSLATE_NOOP("JsonPalette", "\":\" after a member name"));
                 }
                 skipValue(depth + 1);
                 space();
@@ -324,7 +346,8 @@ private:
                     ++m_pos;
                     return;
                 }
-                fail(QStringLiteral("expected \",\" or \"%1\"").arg(QChar(close)));
+                fail(QCoreApplication::translate("JsonPalette", "expected \",\" or \"%1\"")
+                             .arg(QChar(close)));
             }
         } else if (!literal("true") && !literal("false") && !literal("null")) {
             number();
@@ -377,7 +400,8 @@ Palette::Colors read(const QByteArray &bytes, const QString &path)
     const qsizetype invalid = firstInvalidUtf8(bytes);
     if (invalid >= 0)
         Palette::fail(path, Palette::atByte(invalid),
-                      QStringLiteral("a JSON file is UTF-8 text, and this is not"));
+                      QCoreApplication::translate("JsonPalette",
+                                                  "a JSON file is UTF-8 text, and this is not"));
     // A byte order mark may stand before the text (RFC 8259 lets a reader pass over it); any
     // further U+FEFF is a character of the text, where JSON does not allow it.
     const bool bom = bytes.startsWith("\xEF\xBB\xBF");

@@ -5,6 +5,7 @@
 #include "core/utf8.h"
 #include "lists/colorlist.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,10 +35,16 @@ constexpr char16_t kCp1252High[32] = {
         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-[[noreturn]] void fail(const QString &verb, const QString &path, const QString &reason)
+enum class Access { Open, Read, Write };
+
+[[noreturn]] void fail(Access access, const QString &path, const QString &reason)
 {
-    throw FileError(QStringLiteral("Cannot %1 \"%2\": %3")
-                            .arg(verb, QDir::toNativeSeparators(path), reason));
+    const char *message = access == Access::Open
+            ? QT_TRANSLATE_NOOP("ListFile", "Cannot open \"%1\": %2")
+            : access == Access::Read ? QT_TRANSLATE_NOOP("ListFile", "Cannot read \"%1\": %2")
+                                     : QT_TRANSLATE_NOOP("ListFile", "Cannot write \"%1\": %2");
+    throw FileError(QCoreApplication::translate("ListFile", message)
+                            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 // Far beyond any real list (a million entries take about 15 MB), small enough to read safely.
@@ -84,42 +91,50 @@ qsizetype lineCount(const QByteArray &bytes)
     return lines;
 }
 
-// Why a line cannot be written so that it reads back the same, or an empty string.
-QString unstorable(QStringView line)
+// Why a line cannot be written so that it reads back the same, as the message for its line
+// number, or nothing.
+const char *unstorable(QStringView line)
 {
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line[i];
         if (c == u'\r' || c == u'\n')
-            return QStringLiteral("contains a line break");
+            return QT_TRANSLATE_NOOP(
+                    "ListFile", "Line %1 contains a line break, which a list file cannot hold");
         if (c.isNull())
-            return QStringLiteral("contains a NUL character");
+            return QT_TRANSLATE_NOOP(
+                    "ListFile", "Line %1 contains a NUL character, which a list file cannot hold");
         if (c.isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate())
             ++i;
         else if (c.isSurrogate())
-            return QStringLiteral("contains half of a character (a lone surrogate)");
+            return QT_TRANSLATE_NOOP("ListFile",
+                                     "Line %1 contains half of a character (a lone surrogate), "
+                                     "which a list file cannot hold");
     }
-    return {};
+    return nullptr;
 }
 
 // The same for a line held as the list holds it (Utf8::encode), without decoding it.
-QString unstorable(QByteArrayView line)
+const char *unstorable(QByteArrayView line)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(line.data());
     for (qsizetype i = 0; i < line.size(); ++i) {
         if (p[i] == '\r' || p[i] == '\n')
-            return QStringLiteral("contains a line break");
+            return QT_TRANSLATE_NOOP(
+                    "ListFile", "Line %1 contains a line break, which a list file cannot hold");
         if (p[i] == 0)
-            return QStringLiteral("contains a NUL character");
+            return QT_TRANSLATE_NOOP(
+                    "ListFile", "Line %1 contains a NUL character, which a list file cannot hold");
         if (p[i] == 0xED && i + 1 < line.size() && p[i + 1] >= 0xA0)
-            return QStringLiteral("contains half of a character (a lone surrogate)");
+            return QT_TRANSLATE_NOOP("ListFile",
+                                     "Line %1 contains half of a character (a lone surrogate), "
+                                     "which a list file cannot hold");
     }
-    return {};
+    return nullptr;
 }
 
-[[noreturn]] void failUnstorable(const QString &path, qsizetype line, const QString &why)
+[[noreturn]] void failUnstorable(const QString &path, qsizetype line, const char *why)
 {
-    fail(QStringLiteral("write"), path,
-         QStringLiteral("Line %1 %2, which a list file cannot hold").arg(line).arg(why));
+    fail(Access::Write, path, QCoreApplication::translate("ListFile", why).arg(line));
 }
 
 // A list whose lines would read back differently is not written at all: a name with a line
@@ -127,8 +142,8 @@ QString unstorable(QByteArrayView line)
 void checkStorable(const QString &path, const QStringList &lines)
 {
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString why = unstorable(QStringView(lines.at(i)));
-        if (!why.isEmpty())
+        const char *why = unstorable(QStringView(lines.at(i)));
+        if (why)
             failUnstorable(path, i + 1, why);
     }
 }
@@ -139,20 +154,20 @@ void checkStorable(const QString &namePath, const QString &hexPath, const ColorL
         qsizetype line = 0;
         list.forEachNameUtf8([&](QByteArrayView name) {
             ++line;
-            const QString why = unstorable(name);
-            if (!why.isEmpty())
+            const char *why = unstorable(name);
+            if (why)
                 failUnstorable(namePath, line, why);
         });
         line = 0;
         list.forEachHexUtf8([&](QByteArrayView hex) {
             ++line;
-            const QString why = unstorable(hex);
-            if (!why.isEmpty())
+            const char *why = unstorable(hex);
+            if (why)
                 failUnstorable(hexPath, line, why);
         });
     }
-    const QString why = unstorable(QStringView(list.blankHex));
-    if (!why.isEmpty())
+    const char *why = unstorable(QStringView(list.blankHex));
+    if (why)
         failUnstorable(hexPath, list.count() + 1, why);
 }
 
@@ -237,8 +252,7 @@ private:
     // A write cut short leaves Qt with "Unknown error"; the system's own reason is in errno.
     [[noreturn]] void failWrite()
     {
-        fail(QStringLiteral("write"), m_path,
-             errno != 0 ? qt_error_string(errno) : m_file.errorString());
+        fail(Access::Write, m_path, errno != 0 ? qt_error_string(errno) : m_file.errorString());
     }
 
     QSaveFile &m_file;
@@ -266,7 +280,8 @@ QString keepAside(const QString &path)
             || QFile::copy(path, aside))
             return aside;
     }
-    fail(QStringLiteral("write"), path, QStringLiteral("The old file cannot be kept aside"));
+    fail(Access::Write, path,
+         QCoreApplication::translate("ListFile", "The old file cannot be kept aside"));
 }
 
 } // namespace
@@ -344,30 +359,32 @@ QByteArray readChecked(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        fail(QStringLiteral("open"), path, QStringLiteral("It is a folder"));
+        fail(Access::Open, path, QCoreApplication::translate("ListFile", "It is a folder"));
     // A device has no size to check and may never end (/dev/zero), and opening a pipe waits for
     // a writer that may never come: a list is only ever read from a regular file.
     if (info.exists() && !info.isFile())
-        fail(QStringLiteral("open"), path, QStringLiteral("It is not a regular file"));
+        fail(Access::Open, path,
+             QCoreApplication::translate("ListFile", "It is not a regular file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("open"), path, file.errorString());
+        fail(Access::Open, path, file.errorString());
     if (file.size() > kMaxFileSize)
-        fail(QStringLiteral("read"), path,
-             QStringLiteral("The file is too large for a color list"));
+        fail(Access::Read, path,
+             QCoreApplication::translate("ListFile", "The file is too large for a color list"));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        fail(QStringLiteral("read"), path, file.errorString());
+        fail(Access::Read, path, file.errorString());
     if (bytes.size() > kMaxFileSize) // it grew while we read it
-        fail(QStringLiteral("read"), path,
-             QStringLiteral("The file is too large for a color list"));
+        fail(Access::Read, path,
+             QCoreApplication::translate("ListFile", "The file is too large for a color list"));
     // No text in any encoding a list is written in holds a NUL byte; a file that does is a
     // program, an image or UTF-16, and its "lines" would only fill the list with garbage.
     if (bytes.contains('\0'))
-        fail(QStringLiteral("read"), path, QStringLiteral("It is not a text file"));
+        fail(Access::Read, path, QCoreApplication::translate("ListFile", "It is not a text file"));
     if (lineCount(bytes) > kMaxLines)
-        fail(QStringLiteral("read"), path,
-             QStringLiteral("The file has more lines than a color list can hold (%1)")
+        fail(Access::Read, path,
+             QCoreApplication::translate("ListFile",
+                                         "The file has more lines than a color list can hold (%1)")
                      .arg(kMaxLines));
     return bytes;
 }
@@ -442,9 +459,11 @@ public:
             if (length > kMaxLineLength) {
                 QLocale english = QLocale::c(); // with the thousands grouped: 50,000,000
                 english.setNumberOptions({});
-                fail(QStringLiteral("read"), m_path,
-                     QStringLiteral("Line %1 is %2 characters long; a line of a color list can "
-                                    "have at most %3")
+                fail(Access::Read, m_path,
+                     QCoreApplication::translate(
+                             "ListFile",
+                             "Line %1 is %2 characters long; a line of a color list can "
+                             "have at most %3")
                              .arg(m_line)
                              .arg(english.toString(length), english.toString(kMaxLineLength)));
             }
@@ -472,9 +491,10 @@ void checkWritable(const QString &path)
     // /dev), so only regular files, or nothing yet, may stand where the pair goes.
     const QFileInfo info(path);
     if (info.isDir())
-        fail(QStringLiteral("write"), path, QStringLiteral("It is a folder"));
+        fail(Access::Write, path, QCoreApplication::translate("ListFile", "It is a folder"));
     if (info.exists() && !info.isFile())
-        fail(QStringLiteral("write"), path, QStringLiteral("It is not a regular file"));
+        fail(Access::Write, path,
+             QCoreApplication::translate("ListFile", "It is not a regular file"));
 }
 
 // Writes both files, then renames them over the old pair, the old name file kept aside until
@@ -486,7 +506,7 @@ void savePair(const QString &namePath, const QString &hexPath, const WriteLines 
     QSaveFile hexFile(hexPath);
     const auto write = [](QSaveFile &file, const QString &path, const WriteLines &lines) {
         if (!file.open(QIODevice::WriteOnly))
-            fail(QStringLiteral("write"), path, file.errorString());
+            fail(Access::Write, path, file.errorString());
         BlockWriter writer(file, path);
         lines(writer);
         writer.finish();
@@ -502,7 +522,7 @@ void savePair(const QString &namePath, const QString &hexPath, const WriteLines 
     };
     if (!nameFile.commit()) {
         dropOldNames();
-        fail(QStringLiteral("write"), namePath, nameFile.errorString());
+        fail(Access::Write, namePath, nameFile.errorString());
     }
     QString hexFailure = g_betweenRenames ? g_betweenRenames() : QString();
     if (!hexFailure.isEmpty())
@@ -516,7 +536,7 @@ void savePair(const QString &namePath, const QString &hexPath, const WriteLines 
         else
             ::rename(QFile::encodeName(oldNames).constData(),
                      QFile::encodeName(namePath).constData());
-        fail(QStringLiteral("write"), hexPath, hexFailure);
+        fail(Access::Write, hexPath, hexFailure);
     }
     dropOldNames();
 }

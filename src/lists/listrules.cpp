@@ -3,6 +3,8 @@
 
 #include "lists/colorlist.h"
 
+#include <QCoreApplication>
+
 namespace Tintora::ListRules {
 
 std::optional<Deletion> planDeletion(const ColorList &list, qsizetype selected, const QString &text)
@@ -54,7 +56,7 @@ QString questionText(SaveQuestion question, const QString &withoutFile)
     case SaveQuestion::SaveToNewFile:
         return withoutFile;
     case SaveQuestion::SaveChanges:
-        return QStringLiteral("Save changes to current file?");
+        return QCoreApplication::translate("ListRules", "Save changes to current file?");
     }
     Q_UNREACHABLE();
 }
@@ -63,12 +65,15 @@ QString questionText(SaveQuestion question, const QString &withoutFile)
 
 QString questionTextBeforeLoading(SaveQuestion question)
 {
-    return questionText(question, QStringLiteral("Save current color list to new file?"));
+    return questionText(
+            question,
+            QCoreApplication::translate("ListRules", "Save current color list to new file?"));
 }
 
 QString questionTextBeforeClosing(SaveQuestion question)
 {
-    return questionText(question, QStringLiteral("Save current color list to file?"));
+    return questionText(
+            question, QCoreApplication::translate("ListRules", "Save current color list to file?"));
 }
 
 QString storableName(const QString &typed)

@@ -4,6 +4,8 @@
 #include "core/text.h"
 #include "lists/listfile.h"
 
+#include <QCoreApplication>
+
 namespace Tintora::PaintNetPalette {
 
 Palette::Colors read(const QByteArray &bytes, const QString &path)
@@ -24,8 +26,10 @@ Palette::Colors read(const QByteArray &bytes, const QString &path)
             ok = ok && Palette::hexDigit(c) >= 0;
         if (!ok)
             Palette::fail(path, Palette::atLine(number),
-                          QStringLiteral("a color is written as eight hex digits AARRGGBB, not "
-                                         "\"%1\"")
+                          QCoreApplication::translate(
+                                  "PaintNetPalette",
+                                  "a color is written as eight hex digits AARRGGBB, not "
+                                  "\"%1\"")
                                   .arg(Text::elideMiddle(line.toString(), 40)));
         Palette::checkRoom(colors, path, [number] { return Palette::atLine(number); });
         const uint argb = line.toUInt(nullptr, 16);

@@ -4,6 +4,7 @@
 #include "core/error.h"
 #include "lists/listrules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cmath>
@@ -14,27 +15,28 @@ void fail(const QString &path, const QString &where, const QString &reason)
 {
     QString text = reason;
     if (!where.isEmpty())
-        text = where + QStringLiteral(": ") + text;
+        text = QCoreApplication::translate("Palette", "%1: %2").arg(where, text);
     else if (!text.isEmpty())
         text[0] = text.at(0).toUpper(); // as the list files' reasons read
-    throw FileError(
-            QStringLiteral("Cannot read \"%1\": %2").arg(QDir::toNativeSeparators(path), text));
+    throw FileError(QCoreApplication::translate("Palette", "Cannot read \"%1\": %2")
+                            .arg(QDir::toNativeSeparators(path), text));
 }
 
 QString atLine(qsizetype line)
 {
-    return QStringLiteral("line %1").arg(line);
+    return QCoreApplication::translate("Palette", "line %1").arg(line);
 }
 
 QString atByte(qsizetype offset)
 {
-    return QStringLiteral("byte %1").arg(offset);
+    return QCoreApplication::translate("Palette", "byte %1").arg(offset);
 }
 
 void failFull(const QString &path, const QString &where)
 {
     fail(path, where,
-         QStringLiteral("the file holds more than %1 colors, more than a list can take")
+         QCoreApplication::translate(
+                 "Palette", "the file holds more than %1 colors, more than a list can take")
                  .arg(kMaxEntries));
 }
 
@@ -56,7 +58,8 @@ void checkLines(const QByteArray &bytes, const QString &path)
 {
     if (lineCount(bytes) > kMaxLines)
         fail(path, {},
-             QStringLiteral("the file has more than %1 lines, more than a palette has")
+             QCoreApplication::translate("Palette",
+                                         "the file has more than %1 lines, more than a palette has")
                      .arg(kMaxLines));
 }
 

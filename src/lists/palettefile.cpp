@@ -11,6 +11,7 @@
 #include "lists/paintnetpalette.h"
 #include "lists/swatchexchange.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,14 +25,14 @@ namespace {
 
 [[noreturn]] void failWrite(const QString &path, const QString &reason)
 {
-    throw FileError(
-            QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason));
+    throw FileError(QCoreApplication::translate("PaletteFile", "Cannot write \"%1\": %2")
+                            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 [[noreturn]] void failOpen(const QString &path, const QString &reason)
 {
-    throw FileError(
-            QStringLiteral("Cannot open \"%1\": %2").arg(QDir::toNativeSeparators(path), reason));
+    throw FileError(QCoreApplication::translate("PaletteFile", "Cannot open \"%1\": %2")
+                            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 QString allPalettesFilter()
@@ -39,7 +40,7 @@ QString allPalettesFilter()
     QStringList patterns;
     for (const Format format : kFormats)
         patterns.append(QStringLiteral("*.") + suffix(format));
-    return QStringLiteral("All palettes (%1)").arg(patterns.join(u' '));
+    return QCoreApplication::translate("PaletteFile", "All palettes (%1)").arg(patterns.join(u' '));
 }
 
 } // namespace
@@ -48,17 +49,17 @@ QString filter(Format format)
 {
     switch (format) {
     case Format::Gimp:
-        return QStringLiteral("GIMP palette (*.gpl)");
+        return QCoreApplication::translate("PaletteFile", "GIMP palette (*.gpl)");
     case Format::LibreOffice:
-        return QStringLiteral("LibreOffice color table (*.soc)");
+        return QCoreApplication::translate("PaletteFile", "LibreOffice color table (*.soc)");
     case Format::Adobe:
-        return QStringLiteral("Adobe Swatch Exchange (*.ase)");
+        return QCoreApplication::translate("PaletteFile", "Adobe Swatch Exchange (*.ase)");
     case Format::Css:
-        return QStringLiteral("CSS custom properties (*.css)");
+        return QCoreApplication::translate("PaletteFile", "CSS custom properties (*.css)");
     case Format::Json:
-        return QStringLiteral("JSON palette (*.json)");
+        return QCoreApplication::translate("PaletteFile", "JSON palette (*.json)");
     case Format::PaintNet:
-        return QStringLiteral("Paint.NET palette (*.txt)");
+        return QCoreApplication::translate("PaletteFile", "Paint.NET palette (*.txt)");
     }
     Q_UNREACHABLE();
 }
@@ -87,7 +88,7 @@ QStringList importFilters()
     QStringList filters {allPalettesFilter()};
     for (const Format format : kFormats)
         filters.append(filter(format));
-    filters.append(QStringLiteral("All files (*)"));
+    filters.append(QCoreApplication::translate("PaletteFile", "All files (*)"));
     return filters;
 }
 
@@ -184,15 +185,16 @@ Palette::Colors read(const QString &path, std::optional<Format> format)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        failOpen(path, QStringLiteral("It is a folder"));
+        failOpen(path, QCoreApplication::translate("PaletteFile", "It is a folder"));
     // A device may never end (/dev/zero) and a pipe may never get a writer.
     if (info.exists() && !info.isFile())
-        failOpen(path, QStringLiteral("It is not a regular file"));
+        failOpen(path, QCoreApplication::translate("PaletteFile", "It is not a regular file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         failOpen(path, file.errorString());
     const QString tooLarge =
-            QStringLiteral("The file is larger than %1 MB, too large for a palette")
+            QCoreApplication::translate("PaletteFile",
+                                        "The file is larger than %1 MB, too large for a palette")
                     .arg(Palette::kMaxFileSize >> 20);
     if (file.size() > Palette::kMaxFileSize)
         Palette::fail(path, {}, tooLarge);
@@ -208,8 +210,10 @@ Palette::Colors read(const QString &path, std::optional<Format> format)
         format = formatOfContents(bytes);
     if (!format)
         Palette::fail(path, {},
-                      QStringLiteral("Its name and its contents show no palette format known "
-                                     "here"));
+                      QCoreApplication::translate(
+                              "PaletteFile",
+                              "Its name and its contents show no palette format known "
+                              "here"));
     return decode(*format, bytes, path);
 }
 
@@ -217,11 +221,11 @@ void write(const QString &path, Format format, const QStringList &names, const Q
 {
     const QFileInfo info(path);
     if (info.isDir())
-        failWrite(path, QStringLiteral("It is a folder"));
+        failWrite(path, QCoreApplication::translate("PaletteFile", "It is a folder"));
     // QSaveFile renames its new file over the old one; over a device or a pipe that would
     // replace the node itself.
     if (info.exists() && !info.isFile())
-        failWrite(path, QStringLiteral("It is not a regular file"));
+        failWrite(path, QCoreApplication::translate("PaletteFile", "It is not a regular file"));
 
     Palette::Colors colors;
     colors.names = names;
@@ -230,8 +234,10 @@ void write(const QString &path, Format format, const QStringList &names, const Q
         const std::optional<Color::ColorValue> value = Palette::parseHex(hexes.at(i));
         if (!value)
             failWrite(path,
-                      QStringLiteral("Color %1 (\"%2\") has the value \"%3\", which is not a "
-                                     "#RRGGBB color")
+                      QCoreApplication::translate(
+                              "PaletteFile",
+                              "Color %1 (\"%2\") has the value \"%3\", which is not a "
+                              "#RRGGBB color")
                               .arg(i + 1)
                               .arg(Text::elideMiddle(names.value(i), 40),
                                    Text::elideMiddle(hexes.at(i), 40)));

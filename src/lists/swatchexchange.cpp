@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/swatchexchange.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -58,21 +59,28 @@ public:
     {
         const qsizetype size = m_bytes.size();
         if (size < 4 || !m_bytes.startsWith("ASEF"))
-            fail(0, QStringLiteral("an Adobe Swatch Exchange file begins with \"ASEF\""));
+            fail(0,
+                 QCoreApplication::translate("SwatchExchange",
+                                             "an Adobe Swatch Exchange file begins with \"ASEF\""));
         if (size < 12)
-            fail(size, QStringLiteral("the file ends inside its header"));
+            fail(size,
+                 QCoreApplication::translate("SwatchExchange", "the file ends inside its header"));
         const quint16 major = u16(4);
         if (major != 1)
             fail(4,
-                 QStringLiteral("the file is of version %1.%2, and only version 1 is known")
+                 QCoreApplication::translate(
+                         "SwatchExchange",
+                         "the file is of version %1.%2, and only version 1 is known")
                          .arg(major)
                          .arg(u16(6)));
         const quint32 count = u32(8);
         // Every block takes at least six bytes, so a count the rest cannot hold is a lie.
         if (qsizetype(count) > (size - 12) / kBlockHeader)
             fail(8,
-                 QStringLiteral("the header announces %1 blocks, more than the %2 bytes after it "
-                                "can hold")
+                 QCoreApplication::translate(
+                         "SwatchExchange",
+                         "the header announces %1 blocks, more than the %2 bytes after it "
+                         "can hold")
                          .arg(count)
                          .arg(size - 12));
 
@@ -81,7 +89,9 @@ public:
         for (quint32 block = 1; block <= count; ++block) {
             if (pos + kBlockHeader > size)
                 fail(pos,
-                     QStringLiteral("the file ends before block %1 of the %2 it announces")
+                     QCoreApplication::translate(
+                             "SwatchExchange",
+                             "the file ends before block %1 of the %2 it announces")
                              .arg(block)
                              .arg(count));
             const quint16 type = u16(pos);
@@ -89,7 +99,8 @@ public:
             const qsizetype start = pos + kBlockHeader;
             if (length > quint64(size - start))
                 fail(pos + 2,
-                     QStringLiteral("block %1 claims %2 bytes, but only %3 follow")
+                     QCoreApplication::translate("SwatchExchange",
+                                                 "block %1 claims %2 bytes, but only %3 follow")
                              .arg(block)
                              .arg(length)
                              .arg(size - start));
@@ -104,8 +115,9 @@ public:
         }
         if (pos != size)
             fail(pos,
-                 QStringLiteral("%1 bytes follow the last of the %2 blocks the header "
-                                "announces")
+                 QCoreApplication::translate("SwatchExchange",
+                                             "%1 bytes follow the last of the %2 blocks the header "
+                                             "announces")
                          .arg(size - pos)
                          .arg(count));
         return colors;
@@ -119,7 +131,10 @@ private:
 
     [[noreturn]] void shortBlock(quint32 block, qsizetype at) const
     {
-        fail(at, QStringLiteral("block %1 ends before the color it holds does").arg(block));
+        fail(at,
+             QCoreApplication::translate("SwatchExchange",
+                                         "block %1 ends before the color it holds does")
+                     .arg(block));
     }
 
     // The caller has checked that the bytes are there.
@@ -134,8 +149,9 @@ private:
         pos += 2;
         if (qsizetype(units) * 2 > end - pos)
             fail(pos - 2,
-                 QStringLiteral("the name in block %1 claims %2 characters, more than "
-                                "the block holds")
+                 QCoreApplication::translate("SwatchExchange",
+                                             "the name in block %1 claims %2 characters, more than "
+                                             "the block holds")
                          .arg(block)
                          .arg(units));
         QString name(units, Qt::Uninitialized);
@@ -157,14 +173,18 @@ private:
             for (int i = 0; i < count; ++i) {
                 out[i] = std::bit_cast<float>(u32(pos));
                 if (!std::isfinite(out[i]))
-                    fail(pos, QStringLiteral("a component of block %1 is not a number").arg(block));
+                    fail(pos,
+                         QCoreApplication::translate("SwatchExchange",
+                                                     "a component of block %1 is not a number")
+                                 .arg(block));
                 pos += 4;
             }
         };
         const auto inRange = [&](float value, double low, double high, qsizetype at) {
             if (value < low - kSlack * (high - low) || value > high + kSlack * (high - low))
                 fail(at,
-                     QStringLiteral("a component of block %1 is %2, outside %3 to %4")
+                     QCoreApplication::translate("SwatchExchange",
+                                                 "a component of block %1 is %2, outside %3 to %4")
                              .arg(block)
                              .arg(double(value))
                              .arg(low)
@@ -202,8 +222,10 @@ private:
             for (const char ch : model)
                 shown += ch >= 0x20 && ch < 0x7F ? QChar(ch) : QChar(u'?');
             fail(modelAt,
-                 QStringLiteral("block %1 has the color model \"%2\"; RGB, Gray, CMYK and LAB "
-                                "are known")
+                 QCoreApplication::translate(
+                         "SwatchExchange",
+                         "block %1 has the color model \"%2\"; RGB, Gray, CMYK and LAB "
+                         "are known")
                          .arg(block)
                          .arg(shown));
         }

@@ -36,8 +36,16 @@ constexpr double kOwnTextMinimum = 4.5;
 constexpr std::array<ApcaUse, 3> kApcaUses {ApcaUse::BodyText, ApcaUse::ContentText,
                                             ApcaUse::LargeText};
 
-const QString kNoTextFix = QStringLiteral("No color of this hue passes");
-const QString kSelected = QStringLiteral("  (selected)");
+QString noTextFix()
+{
+    return ContrastChecker::tr("No color of this hue passes");
+}
+
+// Follows the title of the target that is being set.
+QString selectedMark()
+{
+    return ContrastChecker::tr("  (selected)");
+}
 
 QColor toQColor(Color::ColorValue color)
 {
@@ -51,7 +59,7 @@ Color::ColorValue toColorValue(const QColor &color)
 
 QString noBackgroundFix(double minimum)
 {
-    return QStringLiteral("No background of this hue gives both samples %1:1")
+    return ContrastChecker::tr("No background of this hue gives both samples %1:1")
             .arg(Contrast::formatMinimum(minimum));
 }
 
@@ -106,9 +114,8 @@ QStringList ratioShapes(const QFont &font)
     const QString two(2, widest);
     QStringList shapes {two + QLatin1Char('.') + two + QStringLiteral(":1")};
     for (const Contrast::LevelRule &rule : Contrast::levelRules)
-        shapes << QStringLiteral("%1.%2:1, just below %3:1")
-                          .arg(widest)
-                          .arg(two, Contrast::formatMinimum(rule.minimum));
+        shapes << Contrast::justBelowText(widest + QLatin1Char('.') + two + QStringLiteral(":1"),
+                                          rule.minimum);
     return shapes;
 }
 
@@ -126,12 +133,12 @@ QString levelTip(Level level)
     switch (level) {
     case Level::AaNormal:
     case Level::AaaNormal:
-        return QStringLiteral("Text below large size");
+        return ContrastChecker::tr("Text below large size");
     case Level::AaLarge:
     case Level::AaaLarge:
-        return QStringLiteral("Text of at least 18 pt, or 14 pt bold");
+        return ContrastChecker::tr("Text of at least 18 pt, or 14 pt bold");
     case Level::NonText:
-        return QStringLiteral("Icons, borders and controls in this color");
+        return ContrastChecker::tr("Icons, borders and controls in this color");
     }
     return {};
 }
@@ -205,7 +212,7 @@ ContrastChecker::ContrastChecker(TForm1 *form)
       m_form(form)
 {
     setObjectName(QStringLiteral("ContrastChecker"));
-    setWindowTitle(QStringLiteral("Contrast Checker"));
+    setWindowTitle(tr("Contrast Checker"));
     QFont base = QApplication::font();
     base.setPixelSize(12);
     setFont(base);
@@ -229,7 +236,7 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     boldFont.setBold(true);
     m_backgroundTitle->setFont(boldFont);
     reserveWidth(m_backgroundTitle,
-                 {QStringLiteral("Background  %1%2").arg(widestHex(boldFont), kSelected)});
+                 {tr("Background  %1%2").arg(widestHex(boldFont), selectedMark())});
     m_backgroundTitle->setFont(font());
     m_backgroundHeader->addWidget(m_backgroundTitle);
     m_backgroundNote = makeLabel(QStringLiteral("BackgroundNote"), this);
@@ -242,8 +249,8 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     m_backgroundStrip = new ContrastStrip(this);
     m_backgroundStrip->setObjectName(QStringLiteral("BackgroundStrip"));
     m_backgroundStrip->setToolTip(
-            QStringLiteral("The background's hue from dark to light; the bands mark where both "
-                           "samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose."));
+            tr("The background's hue from dark to light; the bands mark where both "
+               "samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose."));
     m_backgroundStrip->onPick = [this](Color::ColorValue color) {
         m_form->applyColor(Color::SampleTarget::Background, color);
     };
@@ -255,10 +262,10 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     pair->setSpacing(8);
     auto *pairName =
             makeLabel(QStringLiteral("TextAgainstTextName"), this,
-                      QStringLiteral("Text against text (a link among body text), %1:1")
+                      tr("Text against text (a link among body text), %1:1")
                               .arg(Contrast::formatMinimum(Contrast::textAgainstTextMinimum)));
-    pairName->setToolTip(QStringLiteral("Text Sample 1 against Text Sample 2: a link told apart "
-                                        "from the text around it by color alone needs 3:1"));
+    pairName->setToolTip(tr("Text Sample 1 against Text Sample 2: a link told apart "
+                            "from the text around it by color alone needs 3:1"));
     pair->addWidget(pairName);
     m_textAgainstTextRatio = makeLabel(QStringLiteral("TextAgainstTextRatio"), this);
     setBold(m_textAgainstTextRatio, true);
@@ -266,26 +273,25 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     pair->addWidget(m_textAgainstTextRatio);
     m_textAgainstText = makeLabel(QStringLiteral("TextAgainstText"), this);
     setBold(m_textAgainstText, true);
-    reserveWidth(m_textAgainstText, {QStringLiteral("Pass"), QStringLiteral("Fail")});
+    reserveWidth(m_textAgainstText, {tr("Pass"), tr("Fail")});
     pair->addWidget(m_textAgainstText);
     pair->addStretch(1);
     layout->addLayout(pair);
 
     m_largeText = makeLabel(QStringLiteral("LargeTextNote"), this,
-                            QStringLiteral("Large text: at least 18 pt, or 14 pt bold"));
+                            tr("Large text: at least 18 pt, or 14 pt bold"));
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_largeText, 1);
-    m_copyReport = new QPushButton(QStringLiteral("Copy Report"), this);
+    m_copyReport = new QPushButton(tr("Copy Report"), this);
     m_copyReport->setObjectName(QStringLiteral("CopyReport"));
     m_copyReport->setToolTip(
-            QStringLiteral("Copy everything the checker shows to the clipboard as plain text"));
+            tr("Copy everything the checker shows to the clipboard as plain text"));
     onClick(m_copyReport, [this] { copyReport(); });
     bottom->addWidget(m_copyReport);
     layout->addLayout(bottom);
 
-    auto *visionTitle =
-            makeLabel(QStringLiteral("VisionTitle"), this,
-                      QStringLiteral("As seen with a color vision deficiency (simulated):"));
+    auto *visionTitle = makeLabel(QStringLiteral("VisionTitle"), this,
+                                  tr("As seen with a color vision deficiency (simulated):"));
     setBold(visionTitle, true);
     layout->addWidget(visionTitle);
     auto *visions = new QHBoxLayout;
@@ -322,7 +328,7 @@ QWidget *ContrastChecker::buildTable()
     grid->setVerticalSpacing(3);
 
     // Rows 0 to 3 are the samples' own: title, preview, strip; 3 is the ratio.
-    grid->addWidget(makeLabel(QString(), frame, QStringLiteral("Contrast ratio")), 3, 0, 1, 2);
+    grid->addWidget(makeLabel(QString(), frame, tr("Contrast ratio")), 3, 0, 1, 2);
     int row = 4;
     for (size_t i = 0; i < Contrast::allLevels.size(); ++i, ++row) {
         const Level level = Contrast::allLevels[i];
@@ -337,26 +343,22 @@ QWidget *ContrastChecker::buildTable()
         grid->addWidget(m_rowNames.minimums[i], row, 1, Qt::AlignRight);
     }
     grid->setRowMinimumHeight(row++, 4);
-    m_rowNames.apca =
-            makeLabel(QStringLiteral("ApcaName"), frame, QStringLiteral("APCA, advisory"));
+    m_rowNames.apca = makeLabel(QStringLiteral("ApcaName"), frame, tr("APCA, advisory"));
     m_rowNames.apca->setToolTip(
-            QStringLiteral("A draft method, not part of WCAG 2: advice beside the verdicts"));
+            tr("A draft method, not part of WCAG 2: advice beside the verdicts"));
     grid->addWidget(m_rowNames.apca, row, 0, 1, 2);
     row += 2; // the Lc, then its reading
-    m_rowNames.fontSizes = makeLabel(QStringLiteral("FontSizeName"), frame,
-                                     QStringLiteral("Least size, weight 400, 700"));
-    m_rowNames.fontSizes->setToolTip(
-            QStringLiteral("From APCA's font lookup table, in CSS pixels"));
+    m_rowNames.fontSizes =
+            makeLabel(QStringLiteral("FontSizeName"), frame, tr("Least size, weight 400, 700"));
+    m_rowNames.fontSizes->setToolTip(tr("From APCA's font lookup table, in CSS pixels"));
     grid->addWidget(m_rowNames.fontSizes, row++, 0, 1, 2);
-    QStringList uses;
-    for (ApcaUse use : kApcaUses) {
-        const Contrast::ApcaUseRule &rule = Contrast::apcaUseRule(use);
-        const QString name = QString::fromLatin1(rule.name).section(QLatin1Char(' '), 0, 0);
-        uses << QStringLiteral("%1 %2")
-                        .arg(uses.isEmpty() ? name + QStringLiteral(" Lc") : name.toLower())
-                        .arg(int(rule.minimum));
-    }
-    m_rowNames.apcaUses = makeLabel(QStringLiteral("ApcaUsesName"), frame, uses.join(u", "));
+    static_assert(kApcaUses.size() == 3, "the row names its three uses in one sentence");
+    const auto least = [](ApcaUse use) { return int(Contrast::apcaMinimum(use)); };
+    m_rowNames.apcaUses = makeLabel(QStringLiteral("ApcaUsesName"), frame,
+                                    tr("Body Lc %1, content %2, large %3")
+                                            .arg(least(kApcaUses[0]))
+                                            .arg(least(kApcaUses[1]))
+                                            .arg(least(kApcaUses[2])));
     grid->addWidget(m_rowNames.apcaUses, row++, 0, 1, 2);
 
     buildColumn(grid, 1, 2);
@@ -367,9 +369,9 @@ QWidget *ContrastChecker::buildTable()
 
 QPushButton *ContrastChecker::makePickButton(const QString &name, Color::SampleTarget target)
 {
-    auto *button = new QPushButton(QStringLiteral("Pick"), this);
+    auto *button = new QPushButton(tr("Pick"), this);
     button->setObjectName(name);
-    button->setToolTip(QStringLiteral("Pick this color from anywhere on the screen"));
+    button->setToolTip(tr("Pick this color from anywhere on the screen"));
     onClick(button, [this, target] { m_form->pickColorFor(target); });
     return button;
 }
@@ -387,10 +389,10 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     QFont boldFont = column.title->font();
     boldFont.setBold(true);
     column.title->setFont(boldFont);
-    reserveWidth(column.title, {QStringLiteral("Text Sample %1%2").arg(sample).arg(kSelected)});
+    reserveWidth(column.title, {tr("Text Sample %1%2").arg(sample).arg(selectedMark())});
     column.title->setFont(font());
     column.header->addWidget(column.title, 1);
-    column.header->addWidget(makePickButton(prefix + QStringLiteral("Pick"),
+    column.header->addWidget(makePickButton(prefix + tr("Pick"),
                                             sample == 1 ? Color::SampleTarget::TextSample1
                                                         : Color::SampleTarget::TextSample2));
     grid->addLayout(column.header, 0, firstColumn, 1, span);
@@ -398,16 +400,15 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     column.preview = new ContrastPreview(frame);
     column.preview->setObjectName(prefix + QStringLiteral("Preview"));
     column.preview->setFont(sampleFont(sample == 1 ? 15 : 19));
-    column.preview->setLines({QStringLiteral("Sample %1").arg(sample)});
+    column.preview->setLines({tr("Sample %1").arg(sample)});
     column.preview->setMinimumHeight(34);
     grid->addWidget(column.preview, 1, firstColumn, 1, span);
 
     column.strip = new ContrastStrip(frame);
     column.strip->setObjectName(prefix + QStringLiteral("Strip"));
-    column.strip->setToolTip(
-            QStringLiteral("Text Sample %1's hue from dark to light; the bands mark where it "
-                           "passes AA (4.5:1) and AAA (7:1). Click or drag to choose.")
-                    .arg(sample));
+    column.strip->setToolTip(tr("Text Sample %1's hue from dark to light; the bands mark where it "
+                                "passes AA (4.5:1) and AAA (7:1). Click or drag to choose.")
+                                     .arg(sample));
     const auto target =
             sample == 1 ? Color::SampleTarget::TextSample1 : Color::SampleTarget::TextSample2;
     column.strip->onPick = [this, target](Color::ColorValue color) {
@@ -430,11 +431,11 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
         LevelRow &levelRow = column.levels[i];
         levelRow.verdict = makeLabel(key, frame);
         setBold(levelRow.verdict, true);
-        reserveWidth(levelRow.verdict, {QStringLiteral("Pass"), QStringLiteral("Fail")});
+        reserveWidth(levelRow.verdict, {tr("Pass"), tr("Fail")});
         grid->addWidget(levelRow.verdict, row, firstColumn);
-        levelRow.fixText = new QPushButton(QStringLiteral("Fix text"), frame);
+        levelRow.fixText = new QPushButton(tr("Fix text"), frame);
         levelRow.fixText->setObjectName(key + QStringLiteral("FixText"));
-        levelRow.fixBackground = new QPushButton(QStringLiteral("Fix background"), frame);
+        levelRow.fixBackground = new QPushButton(tr("Fix background"), frame);
         levelRow.fixBackground->setObjectName(key + QStringLiteral("FixBackground"));
         for (QPushButton *button : {levelRow.fixText, levelRow.fixBackground}) {
             button->setFocusPolicy(Qt::TabFocus);
@@ -458,7 +459,7 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     column.reading->setFont(italic);
     QStringList readings;
     for (const Contrast::ApcaUseRule &rule : Contrast::apcaUseRules)
-        readings << QLatin1String(rule.reading);
+        readings << QCoreApplication::translate("Contrast", rule.reading);
     reserveWidth(column.reading, readings);
     grid->addWidget(column.reading, row++, firstColumn, 1, span);
     column.fontSizes = makeLabel(prefix + QStringLiteral("FontSizes"), frame);
@@ -473,14 +474,14 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
         column.apca[i] =
                 makeLabel(prefix + QLatin1String(Contrast::apcaUseRule(kApcaUses[i]).key), frame);
         setBold(column.apca[i], true);
-        reserveWidth(column.apca[i], {QStringLiteral("Pass"), QStringLiteral("Fail")});
+        reserveWidth(column.apca[i], {tr("Pass"), tr("Fail")});
         uses->addWidget(column.apca[i]);
     }
     uses->addStretch(1);
     grid->addLayout(uses, row++, firstColumn, 1, span);
 
     column.note = makeLabel(prefix + QStringLiteral("Note"), frame);
-    reserveWidth(column.note, {kNoTextFix});
+    reserveWidth(column.note, {noTextFix()});
     // Keeps its line when empty, so the window does not jump as the message comes and goes.
     column.note->setMinimumHeight(column.note->fontMetrics().lineSpacing());
     grid->addWidget(column.note, row++, firstColumn, 1, span);
@@ -492,18 +493,18 @@ QWidget *ContrastChecker::buildVision(Vision vision)
     VisionView &view = m_visions[size_t(vision)];
 
     auto *box = new QWidget(this);
-    box->setObjectName(name);
+    box->setObjectName(QLatin1String(Contrast::visionKey(vision)));
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(makeLabel(name + QStringLiteral("Name"), box, name));
+    layout->addWidget(makeLabel(box->objectName() + QStringLiteral("Name"), box, name));
     view.preview = new ContrastPreview(box);
-    view.preview->setObjectName(name + QStringLiteral("Preview"));
+    view.preview->setObjectName(box->objectName() + QStringLiteral("Preview"));
     view.preview->setFont(sampleFont(13));
-    view.preview->setLines({QStringLiteral("Sample 1"), QStringLiteral("Sample 2")});
+    view.preview->setLines({tr("Sample %1").arg(1), tr("Sample %1").arg(2)});
     view.preview->setMinimumWidth(96);
     layout->addWidget(view.preview);
-    view.ratios = makeLabel(name + QStringLiteral("Ratios"), box);
+    view.ratios = makeLabel(box->objectName() + QStringLiteral("Ratios"), box);
     reserveWidth(view.ratios, {QStringLiteral("1: 88.88:1  2: 88.88:1")});
     layout->addWidget(view.ratios);
     return box;
@@ -522,7 +523,7 @@ void ContrastChecker::choosePalette()
 
 void ContrastChecker::setVerdict(QLabel *label, bool pass) const
 {
-    label->setText(pass ? QStringLiteral("Pass") : QStringLiteral("Fail"));
+    label->setText(pass ? tr("Pass") : tr("Fail"));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, pass ? m_passColor : m_failColor);
     label->setPalette(palette);
@@ -538,9 +539,9 @@ void ContrastChecker::refresh()
     const Color::ColorValue background = m_form->backgroundColor();
     const std::vector<Color::ColorValue> samples {sampleColor(1), sampleColor(2)};
     const bool backgroundActive = m_form->activeTarget() == Color::SampleTarget::Background;
-    m_backgroundTitle->setText(
-            QStringLiteral("Background  %1%2")
-                    .arg(Color::buildHex(background), backgroundActive ? kSelected : QString()));
+    m_backgroundTitle->setText(tr("Background  %1%2")
+                                       .arg(Color::buildHex(background),
+                                            backgroundActive ? selectedMark() : QString()));
     setBold(m_backgroundTitle, backgroundActive);
     m_backgroundSwatch->setColors(toQColor(background), {});
     m_backgroundStrip->setColors(background, samples);
@@ -581,11 +582,10 @@ void ContrastChecker::refreshColumn(int sample)
     const bool isActive = m_form->activeTarget()
             == (sample == 1 ? Color::SampleTarget::TextSample1 : Color::SampleTarget::TextSample2);
     column.title->setText(
-            QStringLiteral("Text Sample %1%2").arg(sample).arg(isActive ? kSelected : QString()));
+            tr("Text Sample %1%2").arg(sample).arg(isActive ? selectedMark() : QString()));
     setBold(column.title, isActive);
     column.preview->setColors(toQColor(background), {toQColor(text)});
-    column.preview->setLines(
-            {QStringLiteral("Sample %1  %2").arg(sample).arg(Color::buildHex(text))});
+    column.preview->setLines({tr("Sample %1  %2").arg(sample).arg(Color::buildHex(text))});
     column.strip->setColors(text, {background});
 
     const double ratio = Contrast::contrastRatio(text, background);
@@ -601,14 +601,14 @@ void ContrastChecker::refreshColumn(int sample)
         const bool reachable = Contrast::fixExists(background, minimum);
         row.fixText->setEnabled(!pass && reachable);
         if (pass) {
-            row.fixText->setToolTip(QStringLiteral("Passes already"));
+            row.fixText->setToolTip(tr("Passes already"));
         } else if (reachable) {
-            row.fixText->setToolTip(QStringLiteral("Change Text Sample %1 to the nearest color "
-                                                   "of its hue that passes %2")
+            row.fixText->setToolTip(tr("Change Text Sample %1 to the nearest color "
+                                       "of its hue that passes %2")
                                             .arg(sample)
                                             .arg(Contrast::levelName(level)));
         } else {
-            row.fixText->setToolTip(kNoTextFix);
+            row.fixText->setToolTip(noTextFix());
             someLevelOutOfReach = true;
         }
 
@@ -617,9 +617,9 @@ void ContrastChecker::refreshColumn(int sample)
                 && Contrast::passes(Contrast::contrastRatio(sampleColor(2), background), minimum);
         row.fixBackground->setEnabled(!bothPass);
         row.fixBackground->setToolTip(
-                bothPass ? QStringLiteral("Both samples pass already")
-                         : QStringLiteral("Change the background to the nearest color of its "
-                                          "hue with which both samples pass %1")
+                bothPass ? tr("Both samples pass already")
+                         : tr("Change the background to the nearest color of its "
+                              "hue with which both samples pass %1")
                                    .arg(Contrast::levelName(level)));
     }
 
@@ -630,7 +630,7 @@ void ContrastChecker::refreshColumn(int sample)
     for (size_t i = 0; i < kApcaUses.size(); ++i)
         setVerdict(column.apca[i], Contrast::apcaUse(lc) >= kApcaUses[i]);
 
-    column.note->setText(someLevelOutOfReach ? kNoTextFix : QString());
+    column.note->setText(someLevelOutOfReach ? noTextFix() : QString());
     QPalette notePalette = column.note->palette();
     notePalette.setColor(QPalette::WindowText, m_failColor);
     column.note->setPalette(notePalette);
@@ -642,7 +642,7 @@ void ContrastChecker::fixSample(int sample, Level level)
     const std::optional<Color::ColorValue> fixed =
             Contrast::fixTextColor(sampleColor(sample), background, level);
     if (!fixed) {
-        m_columns[size_t(sample - 1)].note->setText(kNoTextFix);
+        m_columns[size_t(sample - 1)].note->setText(noTextFix());
         return;
     }
     m_form->applyColor(sample == 1 ? Color::SampleTarget::TextSample1
@@ -666,18 +666,16 @@ QString ContrastChecker::report() const
 {
     QStringList lines;
     lines << windowTitle();
-    lines << QStringLiteral("Background: %1").arg(Color::buildHex(m_form->backgroundColor()));
+    lines << tr("Background: %1").arg(Color::buildHex(m_form->backgroundColor()));
     for (int sample = 1; sample <= 2; ++sample)
-        lines << QStringLiteral("Text Sample %1: %2")
-                         .arg(sample)
-                         .arg(Color::buildHex(sampleColor(sample)));
+        lines << tr("Text Sample %1: %2").arg(sample).arg(Color::buildHex(sampleColor(sample)));
     if (!m_backgroundNote->text().isEmpty())
         lines << m_backgroundNote->text();
     for (int sample = 1; sample <= 2; ++sample) {
         const Column &column = m_columns[size_t(sample - 1)];
         lines << QString();
-        lines << QStringLiteral("Text Sample %1 on the background").arg(sample);
-        lines << QStringLiteral("Contrast ratio: %1").arg(column.ratio->text());
+        lines << tr("Text Sample %1 on the background").arg(sample);
+        lines << tr("Contrast ratio: %1").arg(column.ratio->text());
         for (size_t i = 0; i < column.levels.size(); ++i)
             lines << QStringLiteral("%1, %2: %3")
                              .arg(m_rowNames.levels[i]->text(), m_rowNames.minimums[i]->text(),

@@ -20,7 +20,7 @@ FindBar::FindBar(TForm1 *form)
       m_form(form)
 {
     setObjectName(QStringLiteral("FindBar"));
-    setWindowTitle(QStringLiteral("Find in List"));
+    setWindowTitle(tr("Find in List"));
     setFont(LookAndFeel::systemFont(13));
 
     auto *layout = new QHBoxLayout(this);
@@ -29,14 +29,13 @@ FindBar::FindBar(TForm1 *form)
     layout->setSpacing(6);
     m_text = named(new Edit(QString(), this), "FindText");
     m_text->setMinimumWidth(170);
-    m_text->setToolTip(QStringLiteral("Part of a name, or a hex value such as #87CEEB or #87C."));
+    m_text->setToolTip(tr("Part of a name, or a hex value such as #87CEEB or #87C."));
     m_text->setClearButtonEnabled(true);
-    m_next = named(new QPushButton(QStringLiteral("Find &Next"), this), "FindNextBtn");
+    m_next = named(new QPushButton(tr("Find &Next"), this), "FindNextBtn");
     m_next->setAutoDefault(false);
     m_status = named(new QLabel(this), "FindStatus");
     // Room for the longest word it says, so that the bar does not change size as you type.
-    m_status->setMinimumWidth(
-            m_status->fontMetrics().horizontalAdvance(QStringLiteral("Not found")));
+    m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(tr("Not found")));
     layout->addWidget(m_text);
     layout->addWidget(m_next);
     layout->addWidget(m_status);
@@ -63,7 +62,7 @@ QString FindBar::text() const
 
 void FindBar::setFound(bool found)
 {
-    m_status->setText(found || m_text->text().isEmpty() ? QString() : QStringLiteral("Not found"));
+    m_status->setText(found || m_text->text().isEmpty() ? QString() : tr("Not found"));
 }
 
 void FindBar::open()

@@ -82,7 +82,7 @@ PickerOverlay::PickerOverlay(QScreen *screen, const QImage &picture, QWidget *re
       m_reportTo(reportTo)
 {
     setObjectName(QStringLiteral("PickerOverlay"));
-    setWindowTitle(QStringLiteral("Pick From Screen"));
+    setWindowTitle(tr("Pick From Screen"));
     // Every pixel is painted from the picture; nothing needs clearing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);

@@ -5,6 +5,7 @@
 #include "ui/taboutbox.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,20 +53,23 @@ Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, Type ty
     box.setText(text);
     if (type == Type::Warning) {
         box.setIcon(QMessageBox::Warning);
-        box.setWindowTitle(QStringLiteral("Warning"));
+        box.setWindowTitle(QCoreApplication::translate("QtDialogs", "Warning"));
     } else {
         box.setIcon(QMessageBox::Question);
-        box.setWindowTitle(QStringLiteral("Confirm"));
+        box.setWindowTitle(QCoreApplication::translate("QtDialogs", "Confirm"));
     }
     if (buttons == Buttons::Ok) {
-        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        QPushButton *ok = box.addButton(QCoreApplication::translate("QtDialogs", "OK"),
+                                        QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
         box.exec();
         return Answer::Ok;
     }
-    QPushButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton *yes =
+            box.addButton(QCoreApplication::translate("QtDialogs", "&Yes"), QMessageBox::YesRole);
+    QPushButton *no =
+            box.addButton(QCoreApplication::translate("QtDialogs", "&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();
@@ -80,7 +84,8 @@ void QtDialogs::error(QWidget *parent, const QString &text)
     box.setIcon(QMessageBox::Critical);
     box.setWindowTitle(Application::title());
     box.setText(withBreaks(text));
-    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton *ok =
+            box.addButton(QCoreApplication::translate("QtDialogs", "OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();

@@ -94,13 +94,13 @@ void ScreenPicker::startGrab()
         const QPixmap pixmap = screen->grabWindow(0);
         if (pixmap.isNull())
             throw PickError(ScreenPick::unavailable(
-                    QStringLiteral("the screen %1 could not be captured").arg(screen->name())));
+                    tr("the screen %1 could not be captured").arg(screen->name())));
         QImage picture = pixmap.toImage();
         picture.setDevicePixelRatio(pixmap.devicePixelRatio());
         shots.append({screen, std::move(picture)});
     }
     if (shots.isEmpty())
-        throw PickError(ScreenPick::unavailable(QStringLiteral("there is no screen")));
+        throw PickError(ScreenPick::unavailable(tr("there is no screen")));
 
     for (const Shot &shot : std::as_const(shots)) {
         auto *overlay = new PickerOverlay(shot.screen, shot.picture, m_window);

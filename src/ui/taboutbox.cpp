@@ -63,7 +63,7 @@ QPointer<TAboutBox> AboutBox;
 TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     // A dialog border with a title but no buttons on it: OK (or Esc) closes the box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
@@ -112,21 +112,20 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
     ProductName->setFont(aboutFont(lydian, QFont::SansSerif, px(19), true));
     place(ProductName, 88, 16, 185, 24);
 
-    Version = named(new QLabel(QStringLiteral("Release 1.0"), Panel1), "Version");
+    Version = named(new QLabel(tr("Release 1.0"), Panel1), "Version");
     Version->setFont(aboutFont(lydian, QFont::SansSerif, px(16), true));
     place(Version, 88, 42, 185, 20);
 
     Copyright =
-            named(new Label(QStringLiteral("Copyright \u00A9 1998 Brindle Pixel Works"), Panel1),
-                  "Copyright");
+            named(new Label(tr("Copyright \u00A9 1998 Brindle Pixel Works"), Panel1), "Copyright");
     Copyright->setFont(aboutFont(lydian, QFont::SansSerif, px(13), true));
     Copyright->setWordWrap(true);
     Copyright->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Copyright->setCursor(Qt::PointingHandCursor);
     place(Copyright, 8, 76, 265, 32);
 
-    Comments = named(new QLabel(QStringLiteral("Questions and ideas are welcome at "
-                                               "tintora@brindle.example"),
+    Comments = named(new QLabel(tr("Questions and ideas are welcome at "
+                                   "tintora@brindle.example"),
                                 Panel1),
                      "Comments");
     Comments->setFont(aboutFont(lydian, QFont::SansSerif, px(16), true));
@@ -150,7 +149,7 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
     place(Label1, 8, 70, 265, 84);
     Label1->hide();
 
-    OKButton = named(new QPushButton(QStringLiteral("OK"), this), "OKButton");
+    OKButton = named(new QPushButton(tr("OK"), this), "OKButton");
     OKButton->setIcon(checkMarkGlyph(px(16)));
     OKButton->setIconSize(QSize(px(16), px(16)));
     OKButton->setFont(

@@ -39,7 +39,7 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
 {
     setObjectName(QStringLiteral("Form1"));
     m_pixelsPerInch = pixelsPerInch > 0 ? pixelsPerInch : logicalDpiY();
-    setWindowTitle(QStringLiteral("Tintora - Release 1.0"));
+    setWindowTitle(tr("Tintora - Release 1.0"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -92,13 +92,13 @@ void TForm1::buildLayout()
     Panel1->setAutoFillBackground(true);
     place(Panel1, 0, 0, 289, 337);
 
-    GroupBox1 = named(new QGroupBox(QStringLiteral("Set the Color of:"), Panel1), "GroupBox1");
+    GroupBox1 = named(new QGroupBox(tr("Set the Color of:"), Panel1), "GroupBox1");
     place(GroupBox1, 8, 7, 129, 81);
-    Label8 = named(new Label(QStringLiteral("R:"), Panel1), "Label8");
+    Label8 = named(new Label(tr("R:"), Panel1), "Label8");
     place(Label8, 11, 96, 11, 13);
-    Label9 = named(new Label(QStringLiteral("G:"), Panel1), "Label9");
+    Label9 = named(new Label(tr("G:"), Panel1), "Label9");
     place(Label9, 11, 120, 11, 13);
-    Label10 = named(new Label(QStringLiteral("B:"), Panel1), "Label10");
+    Label10 = named(new Label(tr("B:"), Panel1), "Label10");
     place(Label10, 11, 144, 11, 13);
 
     const auto makeBar = [&](const char *name, int top) {
@@ -112,7 +112,7 @@ void TForm1::buildLayout()
     gScrollBar1 = makeBar("gScrollBar1", 121);
     bScrollBar1 = makeBar("bScrollBar1", 144);
 
-    Label6 = named(new Label(QStringLiteral("Hex Value:"), Panel1), "Label6");
+    Label6 = named(new Label(tr("Hex Value:"), Panel1), "Label6");
     place(Label6, 12, 171, 69, 13);
 
     Shape1 = named(new Shape(Panel1), "Shape1");
@@ -128,19 +128,18 @@ void TForm1::buildLayout()
         label->setPalette(palette);
         return label;
     };
-    Label2 = makeSample("Label2", QStringLiteral("Sample 1: Our ingnorance of  history..."), 15);
+    Label2 = makeSample("Label2", tr("Sample 1: Our ingnorance of  history..."), 15);
     place(Label2, 22, 197, 263, 19);
-    Label3 = makeSample(
-            "Label3", QStringLiteral("Sample 2: ...makes us vilify our own age.    -Marlowen"), 19);
+    Label3 = makeSample("Label3", tr("Sample 2: ...makes us vilify our own age.    -Marlowen"), 19);
     place(Label3, 23, 222, 225, 45);
 
-    Label1 = named(new Label(QStringLiteral("Custom Color Name:"), Panel1), "Label1");
+    Label1 = named(new Label(tr("Custom Color Name:"), Panel1), "Label1");
     place(Label1, 17, 273, 147, 13);
     Label1->hide();
 
     ComboBox1 = named(new ComboBox(Panel1), "ComboBox1");
     place(ComboBox1, 8, 291, 273, 24);
-    ComboBox1->setToolTip(QStringLiteral("Enter or select custom color by name here."));
+    ComboBox1->setToolTip(tr("Enter or select custom color by name here."));
     ComboBox1->setModel(m_list->namesModel());
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->hide();
@@ -151,26 +150,21 @@ void TForm1::buildLayout()
         place(button, 149, top, 126, 22);
         return button;
     };
-    SetClrBtn = makeButton("SetClrBtn", QStringLiteral("Set The Color"), 6);
-    SetClrBtn->setToolTip(QStringLiteral("Click her to use the color dialog to set sample color."));
-    AddToLstBtn = makeButton("AddToLstBtn", QStringLiteral("Add To List"), 28);
-    AddToLstBtn->setToolTip(
-            QStringLiteral("Add the color displayed in the sample to custom color list."));
-    DelFrLstBtn = makeButton("DelFrLstBtn", QStringLiteral("Delete From List"), 50);
-    DelFrLstBtn->setToolTip(
-            QStringLiteral("Delete the currently displayed name from the custom color list."));
+    SetClrBtn = makeButton("SetClrBtn", tr("Set The Color"), 6);
+    SetClrBtn->setToolTip(tr("Click her to use the color dialog to set sample color."));
+    AddToLstBtn = makeButton("AddToLstBtn", tr("Add To List"), 28);
+    AddToLstBtn->setToolTip(tr("Add the color displayed in the sample to custom color list."));
+    DelFrLstBtn = makeButton("DelFrLstBtn", tr("Delete From List"), 50);
+    DelFrLstBtn->setToolTip(tr("Delete the currently displayed name from the custom color list."));
     DelFrLstBtn->setFocusPolicy(Qt::ClickFocus);
-    ViewLstBtn = makeButton("ViewLstBtn", QLatin1String(kViewFullListCaption), 72);
+    ViewLstBtn = makeButton("ViewLstBtn", tr(kViewFullListCaption), 72);
     ViewLstBtn->setFocusPolicy(Qt::ClickFocus);
 
-    RadioButton1 =
-            named(new RadioButton(QStringLiteral("Background"), true, central), "RadioButton1");
+    RadioButton1 = named(new RadioButton(tr("Background"), true, central), "RadioButton1");
     place(RadioButton1, 16, 24, 97, 17);
-    RadioButton2 =
-            named(new RadioButton(QStringLiteral("Text Sample 1"), false, central), "RadioButton2");
+    RadioButton2 = named(new RadioButton(tr("Text Sample 1"), false, central), "RadioButton2");
     place(RadioButton2, 16, 42, 113, 17);
-    RadioButton3 =
-            named(new RadioButton(QStringLiteral("Text Sample 2"), false, central), "RadioButton3");
+    RadioButton3 = named(new RadioButton(tr("Text Sample 2"), false, central), "RadioButton3");
     place(RadioButton3, 16, 60, 113, 17);
 
     const auto makeField = [&](const char *name, const QString &text, int left, int top,
@@ -185,8 +179,8 @@ void TForm1::buildLayout()
     Edit1 = makeField("Edit1", QStringLiteral("#FFFFFF"), 102, 166, 89);
     Edit1->setReadOnly(true);
     Edit1->setFocusPolicy(Qt::ClickFocus);
-    Edit1->setToolTip(QStringLiteral("This is the string that gets copied to the clipboard.when "
-                                     "you click Edit/Copy to Clipboard"));
+    Edit1->setToolTip(tr("This is the string that gets copied to the clipboard.when "
+                         "you click Edit/Copy to Clipboard"));
 
     StringGrid1 = named(new StringGrid(central), "StringGrid1");
     place(StringGrid1, 296, 0, 249, 329);
@@ -231,33 +225,31 @@ void TForm1::buildMenu()
         return action;
     };
 
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    QMenu *file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    Open1 = makeItem(file, "Open1", QStringLiteral("&Load List"));
-    Save1 = makeItem(file, "Save1", QStringLiteral("&Save List"));
+    Open1 = makeItem(file, "Open1", tr("&Load List"));
+    Save1 = makeItem(file, "Save1", tr("&Save List"));
     Save1->setEnabled(false);
-    Import1 = makeItem(file, "Import1", QStringLiteral("&Import Palette..."));
-    Export1 = makeItem(file, "Export1", QStringLiteral("&Export Palette..."));
+    Import1 = makeItem(file, "Import1", tr("&Import Palette..."));
+    Export1 = makeItem(file, "Export1", tr("&Export Palette..."));
     file->addSeparator();
-    Exit1 = makeItem(file, "Exit1", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    Exit1 = makeItem(file, "Exit1", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
-    QMenu *edit = bar->addMenu(QStringLiteral("&Edit"));
+    QMenu *edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("Edit2"));
-    Copy1 = makeItem(edit, "Copy1", QStringLiteral("&Copy to Clipboard"),
-                     QKeySequence(Qt::CTRL | Qt::Key_C));
+    Copy1 = makeItem(edit, "Copy1", tr("&Copy to Clipboard"), QKeySequence(Qt::CTRL | Qt::Key_C));
     buildNotationMenu(edit);
-    PickScreen1 = makeItem(edit, "PickScreen1", QStringLiteral("Pick From &Screen"),
+    PickScreen1 = makeItem(edit, "PickScreen1", tr("Pick From &Screen"),
                            QKeySequence(Qt::CTRL | Qt::Key_P));
-    Find1 = makeItem(edit, "Find1", QStringLiteral("&Find in List"),
-                     QKeySequence(Qt::CTRL | Qt::Key_F));
+    Find1 = makeItem(edit, "Find1", tr("&Find in List"), QKeySequence(Qt::CTRL | Qt::Key_F));
     // The list buttons that the tab order passes by, for the keyboard.
     edit->addSeparator();
-    DeleteFromList1 = makeItem(edit, "DeleteFromList1", QStringLiteral("&Delete From List"));
+    DeleteFromList1 = makeItem(edit, "DeleteFromList1", tr("&Delete From List"));
 
-    QMenu *options = bar->addMenu(QStringLiteral("&Options"));
+    QMenu *options = bar->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    RollUp1 = makeItem(options, "RollUp1", QLatin1String(kRollUpCaption));
-    StayonTop1 = makeItem(options, "StayonTop1", QStringLiteral("Stay on &Top"));
+    RollUp1 = makeItem(options, "RollUp1", tr(kRollUpCaption));
+    StayonTop1 = makeItem(options, "StayonTop1", tr("Stay on &Top"));
     StayonTop1->setCheckable(true);
     if (!Desktop::canKeepAbove()) {
         // Said where the user looks for it: as the item's hint in the menu.
@@ -266,16 +258,16 @@ void TForm1::buildMenu()
         StayonTop1->setStatusTip(Desktop::keepAboveUnavailableHint());
         options->setToolTipsVisible(true);
     }
-    DisableHints1 = makeItem(options, "DisableHints1", QLatin1String(kDisableHintsCaption));
-    EnableLists1 = makeItem(options, "EnableLists1", QLatin1String(kEnableListsCaption));
-    ViewFullList1 = makeItem(options, "ViewFullList1", QLatin1String(kViewFullListMenuCaption));
-    ContrastChecker1 = makeItem(options, "ContrastChecker1", QStringLiteral("Contrast &Checker"),
+    DisableHints1 = makeItem(options, "DisableHints1", tr(kDisableHintsCaption));
+    EnableLists1 = makeItem(options, "EnableLists1", tr(kEnableListsCaption));
+    ViewFullList1 = makeItem(options, "ViewFullList1", tr(kViewFullListMenuCaption));
+    ContrastChecker1 = makeItem(options, "ContrastChecker1", tr("Contrast &Checker"),
                                 QKeySequence(Qt::CTRL | Qt::Key_K));
 
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    Contents1 = makeItem(help, "Contents1", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
-    About1 = makeItem(help, "About1", QStringLiteral("&About"));
+    Contents1 = makeItem(help, "Contents1", tr("&Contents"), QKeySequence(Qt::Key_F1));
+    About1 = makeItem(help, "About1", tr("&About"));
 }
 
 void TForm1::wireHandlers()
@@ -336,7 +328,7 @@ FileRequest TForm1::OpenDialog1() const
     FileRequest request;
     request.name = QStringLiteral("OpenDialog1");
     request.mode = FileRequest::Mode::Open;
-    request.filters = QStringList {QStringLiteral("TRA Color lists (*.clr)")};
+    request.filters = QStringList {tr("TRA Color lists (*.clr)")};
     request.defaultSuffix = QStringLiteral("clr");
     if (m_hasFile)
         request.folder = QFileInfo(m_currentListFile).absolutePath();
@@ -348,7 +340,7 @@ FileRequest TForm1::SaveDialog1() const
     FileRequest request = OpenDialog1();
     request.name = QStringLiteral("SaveDialog1");
     request.mode = FileRequest::Mode::Save;
-    request.filters = QStringList {QStringLiteral("TRA Color Lists (*.clr)")};
+    request.filters = QStringList {tr("TRA Color Lists (*.clr)")};
     return request;
 }
 
@@ -387,7 +379,7 @@ void TForm1::applyOuterSize()
 void TForm1::setListsEnabled(bool enabled)
 {
     m_listsEnabled = enabled;
-    EnableLists1->setText(QLatin1String(enabled ? kDisableListsCaption : kEnableListsCaption));
+    EnableLists1->setText(tr(enabled ? kDisableListsCaption : kEnableListsCaption));
     Label1->setVisible(enabled);
     ComboBox1->setVisible(enabled);
     AddToLstBtn->setEnabled(enabled);
@@ -403,9 +395,8 @@ void TForm1::setListsEnabled(bool enabled)
 void TForm1::setFullListOpen(bool open)
 {
     m_fullListOpen = open;
-    ViewLstBtn->setText(QLatin1String(open ? kCloseFullListCaption : kViewFullListCaption));
-    ViewFullList1->setText(
-            QLatin1String(open ? kCloseFullListMenuCaption : kViewFullListMenuCaption));
+    ViewLstBtn->setText(tr(open ? kCloseFullListCaption : kViewFullListCaption));
+    ViewFullList1->setText(tr(open ? kCloseFullListMenuCaption : kViewFullListMenuCaption));
 }
 
 void TForm1::showEvent(QShowEvent *event)

@@ -141,16 +141,22 @@ public:
 
     // The captions that show a state. Each is set in one place, together with the flag it
     // stands for; no decision is taken by reading a caption back.
-    static constexpr const char *kEnableListsCaption = "Enable &Lists";
-    static constexpr const char *kDisableListsCaption = "Disable &Lists";
-    static constexpr const char *kViewFullListCaption = "View Full List";
-    static constexpr const char *kCloseFullListCaption = "Close Full List";
-    static constexpr const char *kViewFullListMenuCaption = "View &Full List";
-    static constexpr const char *kCloseFullListMenuCaption = "Close &Full List";
-    static constexpr const char *kRollUpCaption = "&Roll Up";
-    static constexpr const char *kRollDownCaption = "&Roll Down";
-    static constexpr const char *kDisableHintsCaption = "Disable &Hints";
-    static constexpr const char *kEnableHintsCaption = "Enable Hints";
+    static constexpr const char *kEnableListsCaption = QT_TRANSLATE_NOOP("TForm1", "Enable &Lists");
+    static constexpr const char *kDisableListsCaption =
+            QT_TRANSLATE_NOOP("TForm1", "Disable &Lists");
+    static constexpr const char *kViewFullListCaption =
+            QT_TRANSLATE_NOOP("TForm1", "View Full List");
+    static constexpr const char *kCloseFullListCaption =
+            QT_TRANSLATE_NOOP("TForm1", "Close Full List");
+    static constexpr const char *kViewFullListMenuCaption =
+            QT_TRANSLATE_NOOP("TForm1", "View &Full List");
+    static constexpr const char *kCloseFullListMenuCaption =
+            QT_TRANSLATE_NOOP("TForm1", "Close &Full List");
+    static constexpr const char *kRollUpCaption = QT_TRANSLATE_NOOP("TForm1", "&Roll Up");
+    static constexpr const char *kRollDownCaption = QT_TRANSLATE_NOOP("TForm1", "&Roll Down");
+    static constexpr const char *kDisableHintsCaption =
+            QT_TRANSLATE_NOOP("TForm1", "Disable &Hints");
+    static constexpr const char *kEnableHintsCaption = QT_TRANSLATE_NOOP("TForm1", "Enable Hints");
 
     // State, read by tests and tools.
     double scaleFactor() const { return m_scale; }

@@ -59,7 +59,7 @@ void TForm1::FormCreate()
     const Color::Components shown = Color::parseHex(Edit1->text());
     m_currentColor = Color::pack(shown.red, shown.green, shown.blue);
 
-    setWindowTitle(QStringLiteral("TRA v 1.0"));
+    setWindowTitle(tr("TRA v 1.0"));
 }
 
 QString TForm1::buildHexStr(ColorValue color)

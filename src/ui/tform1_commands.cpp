@@ -46,10 +46,10 @@ void TForm1::RollUp1Click()
     // Either way the window ends narrower than the table: the full list view closes.
     if (outerSize().height() > scaled(350)) {
         setOuterSize(scaled(220), scaled(40));
-        RollUp1->setText(QLatin1String(kRollDownCaption));
+        RollUp1->setText(tr(kRollDownCaption));
     } else {
         setOuterSize(scaled(295), scaled(383));
-        RollUp1->setText(QLatin1String(kRollUpCaption));
+        RollUp1->setText(tr(kRollUpCaption));
     }
     setFullListOpen(false);
 }
@@ -67,7 +67,7 @@ void TForm1::DisableHints1Click()
 {
     const bool wereShown = m_showHints;
     m_showHints = !m_showHints;
-    DisableHints1->setText(QLatin1String(wereShown ? kEnableHintsCaption : kDisableHintsCaption));
+    DisableHints1->setText(tr(wereShown ? kEnableHintsCaption : kDisableHintsCaption));
 }
 
 void TForm1::Copy1Click()

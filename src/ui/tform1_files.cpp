@@ -94,7 +94,7 @@ void TForm1::Open1Click()
     m_listModified = false;
     m_hasFile = true;
     m_currentListFile = path;
-    setWindowTitle(QStringLiteral("TRA v 1.0  Current File: ") + Convert::extractFileName(path));
+    setWindowTitle(tr("TRA v 1.0  Current File: %1").arg(Convert::extractFileName(path)));
 }
 
 void TForm1::FormCloseQuery(bool &canClose)

@@ -29,8 +29,7 @@ void TForm1::AddToLstBtnClick()
 {
     if (ComboBox1->text().isEmpty()) {
         Dialogs::instance().message(
-                this,
-                QStringLiteral("Please enter a custom name before adding this color to the list."),
+                this, tr("Please enter a custom name before adding this color to the list."),
                 Dialogs::Type::Warning, Dialogs::Buttons::Ok);
         ComboBox1->setFocus();
         return;
@@ -51,9 +50,7 @@ void TForm1::DelFrLstBtnClick()
             ListRules::planDeletion(list, ComboBox1->currentIndex(), ComboBox1->text());
     if (!deletion) {
         Dialogs::instance().message(
-                this,
-                QStringLiteral(
-                        "There is no currently displayed custom color to delete from the list."),
+                this, tr("There is no currently displayed custom color to delete from the list."),
                 Dialogs::Type::Warning, Dialogs::Buttons::Ok);
         return;
     }

@@ -175,7 +175,7 @@ private:
 
 void TForm1::buildNotationMenu(QMenu *edit)
 {
-    CopyAs1 = edit->addMenu(QStringLiteral("Copy &As"));
+    CopyAs1 = edit->addMenu(tr("Copy &As"));
     CopyAs1->setObjectName(QStringLiteral("CopyAs1"));
     CopyAs1->menuAction()->setObjectName(QStringLiteral("CopyAs1"));
     for (const CopyAsItem &item : kCopyAsItems) {
@@ -184,7 +184,7 @@ void TForm1::buildNotationMenu(QMenu *edit)
         CopyAs1->addAction(action);
         m_copyAsItems.emplace_back(action, item.form);
     }
-    PasteColor1 = new QAction(QStringLiteral("&Paste Color"), this);
+    PasteColor1 = new QAction(tr("&Paste Color"), this);
     PasteColor1->setObjectName(QStringLiteral("PasteColor1"));
     PasteColor1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     edit->addAction(PasteColor1);
@@ -241,15 +241,15 @@ TForm1::ColorValue TForm1::colorFromMimeData(const QMimeData *data)
     const QString text = data ? data->text() : QString();
     if (const auto color = Notation::parseColor(text))
         return *color;
-    throw Error(QStringLiteral("'%1' is not a color")
-                        .arg(Text::elideMiddle(text.trimmed(), kQuotedTextLength)));
+    throw Error(
+            tr("'%1' is not a color").arg(Text::elideMiddle(text.trimmed(), kQuotedTextLength)));
 }
 
 void TForm1::PasteColor1Click()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (!data || (!data->hasColor() && data->text().trimmed().isEmpty()))
-        throw Error(QStringLiteral("There is no color on the clipboard to paste"));
+        throw Error(tr("There is no color on the clipboard to paste"));
     applyColor(m_activeTarget, colorFromMimeData(data));
 }
 

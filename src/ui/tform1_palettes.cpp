@@ -21,7 +21,7 @@ FileRequest TForm1::ImportDialog1() const
     FileRequest request;
     request.name = QStringLiteral("ImportDialog1");
     request.mode = FileRequest::Mode::Open;
-    request.caption = QStringLiteral("Import Palette");
+    request.caption = tr("Import Palette");
     request.filters = PaletteFile::importFilters();
     return request;
 }
@@ -31,7 +31,7 @@ FileRequest TForm1::ExportDialog1() const
     FileRequest request;
     request.name = QStringLiteral("ExportDialog1");
     request.mode = FileRequest::Mode::Save;
-    request.caption = QStringLiteral("Export Palette");
+    request.caption = tr("Export Palette");
     request.filters = PaletteFile::exportFilters();
     // No default suffix: the dialog would add the same one whatever filter is chosen. The
     // chosen filter's extension is added below.
@@ -61,7 +61,7 @@ void TForm1::Import1Click()
     m_listModified = true;
     m_hasFile = false;
     m_currentListFile.clear();
-    setWindowTitle(QStringLiteral("TRA v 1.0"));
+    setWindowTitle(tr("TRA v 1.0"));
 }
 
 void TForm1::Export1Click()
@@ -79,7 +79,7 @@ void TForm1::Export1Click()
         if (QFileInfo::exists(path)
             && Dialogs::instance().message(
                        this,
-                       QStringLiteral("\"%1\" already exists. Replace it?")
+                       tr("\"%1\" already exists. Replace it?")
                                .arg(QDir::toNativeSeparators(QFileInfo(path).fileName())),
                        Dialogs::Type::Confirmation, Dialogs::Buttons::YesNo)
                     != Dialogs::Answer::Yes)

@@ -1,0 +1,1019 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Application</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>ColorTable</name>
+    <message>
+        <source>the file declares a document type, which a color table has not</source>
+        <translation>die Datei deklariert einen Dokumenttyp, den eine Farbtabelle nicht hat</translation>
+    </message>
+    <message>
+        <source>a LibreOffice color table has a color-table root element, and this file has &quot;%1&quot;</source>
+        <translation>eine LibreOffice-Farbtabelle hat das Wurzelelement color-table, diese Datei aber „%1“</translation>
+    </message>
+    <message>
+        <source>color %1 has no draw:color value</source>
+        <translation>Farbe %1 hat keinen draw:color-Wert</translation>
+    </message>
+    <message>
+        <source>the draw:color of color %1 is &quot;%2&quot;, not #rrggbb</source>
+        <translation>der draw:color-Wert der Farbe %1 ist „%2“, nicht #rrggbb</translation>
+    </message>
+    <message>
+        <source>the XML is broken: %1</source>
+        <translation>das XML ist fehlerhaft: %1</translation>
+    </message>
+    <message>
+        <source>the file holds no XML element</source>
+        <translation>die Datei enthält kein XML-Element</translation>
+    </message>
+</context>
+<context>
+    <name>Contrast</name>
+    <message>
+        <source>%1, just below %2:1</source>
+        <translation>%1, knapp unter %2:1</translation>
+    </message>
+    <message>
+        <source>Not readable</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Non-text only</source>
+        <translation>Nur Nicht-Text</translation>
+    </message>
+    <message>
+        <source>Protanopia</source>
+        <translation>Protanopie</translation>
+    </message>
+    <message>
+        <source>Deuteranopia</source>
+        <translation>Deuteranopie</translation>
+    </message>
+    <message>
+        <source>Tritanopia</source>
+        <translation>Tritanopie</translation>
+    </message>
+    <message>
+        <source>Achromatopsia</source>
+        <translation>Achromatopsie</translation>
+    </message>
+    <message>
+        <source>normal text</source>
+        <translation>normaler Text</translation>
+    </message>
+    <message>
+        <source>large text</source>
+        <translation>großer Text</translation>
+    </message>
+    <message>
+        <source>non-text</source>
+        <translation>Nicht-Text</translation>
+    </message>
+    <message>
+        <source>Non-text elements only</source>
+        <translation>Nur Nicht-Text-Elemente</translation>
+    </message>
+    <message>
+        <source>Spot text and non-text only</source>
+        <translation>Nur kurze Texte und Nicht-Text</translation>
+    </message>
+    <message>
+        <source>Large text and headlines</source>
+        <translation>Großer Text und Überschriften</translation>
+    </message>
+    <message>
+        <source>Content text; least for body text</source>
+        <translation>Inhaltstext; Minimum für Fließtext</translation>
+    </message>
+    <message>
+        <source>Body text</source>
+        <translation>Fließtext</translation>
+    </message>
+</context>
+<context>
+    <name>ContrastChecker</name>
+    <message>
+        <source>No color of this hue passes</source>
+        <translation>Keine Farbe dieses Farbtons besteht</translation>
+    </message>
+    <message>
+        <source>  (selected)</source>
+        <translation>  (ausgewählt)</translation>
+    </message>
+    <message>
+        <source>No background of this hue gives both samples %1:1</source>
+        <translation>Kein Hintergrund dieses Farbtons gibt beiden Proben %1:1</translation>
+    </message>
+    <message>
+        <source>Text below large size</source>
+        <translation>Text unterhalb der großen Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Text of at least 18 pt, or 14 pt bold</source>
+        <translation>Text ab 18 pt oder ab 14 pt fett</translation>
+    </message>
+    <message>
+        <source>Icons, borders and controls in this color</source>
+        <translation>Symbole, Rahmen und Bedienelemente in dieser Farbe</translation>
+    </message>
+    <message>
+        <source>Contrast Checker</source>
+        <translation>Kontrastprüfung</translation>
+    </message>
+    <message>
+        <source>Background  %1%2</source>
+        <translation>Hintergrund  %1%2</translation>
+    </message>
+    <message>
+        <source>The background&apos;s hue from dark to light; the bands mark where both samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
+        <translation>Der Farbton des Hintergrunds von dunkel nach hell; die Bänder zeigen, wo beide Proben AA (4.5:1) und AAA (7:1) bestehen. Zum Wählen klicken oder ziehen.</translation>
+    </message>
+    <message>
+        <source>Text against text (a link among body text), %1:1</source>
+        <translation>Text gegen Text (ein Link im Fließtext), %1:1</translation>
+    </message>
+    <message>
+        <source>Text Sample 1 against Text Sample 2: a link told apart from the text around it by color alone needs 3:1</source>
+        <translation>Textprobe 1 gegen Textprobe 2: Ein Link, der sich nur durch die Farbe vom umgebenden Text abhebt, braucht 3:1</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Nicht bestanden</translation>
+    </message>
+    <message>
+        <source>Large text: at least 18 pt, or 14 pt bold</source>
+        <translation>Großer Text: ab 18 pt oder ab 14 pt fett</translation>
+    </message>
+    <message>
+        <source>Copy Report</source>
+        <translation>Bericht kopieren</translation>
+    </message>
+    <message>
+        <source>Copy everything the checker shows to the clipboard as plain text</source>
+        <translation>Alles, was die Prüfung zeigt, als reinen Text in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>As seen with a color vision deficiency (simulated):</source>
+        <translation>So gesehen mit einer Farbsehschwäche (simuliert):</translation>
+    </message>
+    <message>
+        <source>Contrast ratio</source>
+        <translation>Kontrastverhältnis</translation>
+    </message>
+    <message>
+        <source>APCA, advisory</source>
+        <translation>APCA, als Empfehlung</translation>
+    </message>
+    <message>
+        <source>A draft method, not part of WCAG 2: advice beside the verdicts</source>
+        <translation>Ein Verfahren im Entwurfsstadium, nicht Teil von WCAG 2: ein Rat neben den Urteilen</translation>
+    </message>
+    <message>
+        <source>Least size, weight 400, 700</source>
+        <translation>Mindestgröße, Stärke 400, 700</translation>
+    </message>
+    <message>
+        <source>From APCA&apos;s font lookup table, in CSS pixels</source>
+        <translation>Aus der Schrifttabelle von APCA, in CSS-Pixeln</translation>
+    </message>
+    <message>
+        <source>Body Lc %1, content %2, large %3</source>
+        <translation>Fließtext Lc %1, Inhalt %2, groß %3</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Pick this color from anywhere on the screen</source>
+        <translation>Diese Farbe an beliebiger Stelle vom Bildschirm aufnehmen</translation>
+    </message>
+    <message>
+        <source>Text Sample %1%2</source>
+        <translation>Textprobe %1%2</translation>
+    </message>
+    <message>
+        <source>Sample %1</source>
+        <translation>Probe %1</translation>
+    </message>
+    <message>
+        <source>Text Sample %1&apos;s hue from dark to light; the bands mark where it passes AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
+        <translation>Der Farbton von Textprobe %1 von dunkel nach hell; die Bänder zeigen, wo sie AA (4.5:1) und AAA (7:1) besteht. Zum Wählen klicken oder ziehen.</translation>
+    </message>
+    <message>
+        <source>Fix text</source>
+        <translation>Text anpassen</translation>
+    </message>
+    <message>
+        <source>Fix background</source>
+        <translation>Hintergrund anpassen</translation>
+    </message>
+    <message>
+        <source>Sample %1  %2</source>
+        <translation>Probe %1  %2</translation>
+    </message>
+    <message>
+        <source>Passes already</source>
+        <translation>Besteht bereits</translation>
+    </message>
+    <message>
+        <source>Change Text Sample %1 to the nearest color of its hue that passes %2</source>
+        <translation>Textprobe %1 in die nächstgelegene Farbe ihres Farbtons ändern, die %2 besteht</translation>
+    </message>
+    <message>
+        <source>Both samples pass already</source>
+        <translation>Beide Proben bestehen bereits</translation>
+    </message>
+    <message>
+        <source>Change the background to the nearest color of its hue with which both samples pass %1</source>
+        <translation>Den Hintergrund in die nächstgelegene Farbe seines Farbtons ändern, mit der beide Proben %1 bestehen</translation>
+    </message>
+    <message>
+        <source>Background: %1</source>
+        <translation>Hintergrund: %1</translation>
+    </message>
+    <message>
+        <source>Text Sample %1: %2</source>
+        <translation>Textprobe %1: %2</translation>
+    </message>
+    <message>
+        <source>Text Sample %1 on the background</source>
+        <translation>Textprobe %1 auf dem Hintergrund</translation>
+    </message>
+    <message>
+        <source>Contrast ratio: %1</source>
+        <translation>Kontrastverhältnis: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Convert</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>CssProperties</name>
+    <message>
+        <source>the value of --%1 starts like a color but is not one: &quot;%2&quot;</source>
+        <translation>der Wert von --%1 beginnt wie eine Farbe, ist aber keine: „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Not available on Wayland: there the desktop alone decides which window stays above the others.</source>
+        <translation>Unter Wayland nicht verfügbar: Dort entscheidet allein der Desktop, welches Fenster über den anderen bleibt.</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in List</source>
+        <translation>In Liste suchen</translation>
+    </message>
+    <message>
+        <source>Part of a name, or a hex value such as #87CEEB or #87C.</source>
+        <translation>Teil eines Namens oder ein Hexwert wie #87CEEB oder #87C.</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>GimpPalette</name>
+    <message>
+        <source>a color line needs red, green and blue values, and the %1 value is missing</source>
+        <translation>eine Farbzeile braucht Werte für Rot, Grün und Blau, und der Wert für %1 fehlt</translation>
+    </message>
+    <message>
+        <source>a color line begins with red, green and blue from 0 to 255, but the %1 value is &quot;%2&quot;</source>
+        <translation>eine Farbzeile beginnt mit Rot, Grün und Blau von 0 bis 255, aber der Wert für %1 ist „%2“</translation>
+    </message>
+    <message>
+        <source>the %1 value %2 is outside 0 to 255</source>
+        <translation>der Wert %2 für %1 liegt außerhalb von 0 bis 255</translation>
+    </message>
+    <message>
+        <source>a GIMP palette begins with the line &quot;GIMP Palette&quot;</source>
+        <translation>eine GIMP-Palette beginnt mit der Zeile „GIMP Palette“</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>Blau</translation>
+    </message>
+</context>
+<context>
+    <name>HelpService</name>
+    <message>
+        <source>Tintora Help</source>
+        <translation>Tintora-Hilfe</translation>
+    </message>
+    <message>
+        <source>Cannot show help: the help file &apos;%1&apos; was not found</source>
+        <translation>Hilfe kann nicht angezeigt werden: Die Hilfedatei „%1“ wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Cannot show help: there is no topic %1 in the help file &apos;%2&apos;</source>
+        <translation>Hilfe kann nicht angezeigt werden: Die Hilfedatei „%2“ enthält kein Thema %1</translation>
+    </message>
+</context>
+<context>
+    <name>JsonPalette</name>
+    <message>
+        <source>a JSON palette is an array of colors, [ {&quot;name&quot;: ..., &quot;hex&quot;: &quot;#RRGGBB&quot;}, ... ]</source>
+        <translation>eine JSON-Palette ist ein Array von Farben, [ {&quot;name&quot;: ..., &quot;hex&quot;: &quot;#RRGGBB&quot;}, ... ]</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; or &quot;]&quot; after a color</source>
+        <translation>„,“ oder „]“ nach einer Farbe erwartet</translation>
+    </message>
+    <message>
+        <source>there is more after the end of the array</source>
+        <translation>nach dem Ende des Arrays folgt noch mehr</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>%1 erwartet</translation>
+    </message>
+    <message>
+        <source>color %1 is not an object {&quot;name&quot;: ..., &quot;hex&quot;: ...}</source>
+        <translation>Farbe %1 ist kein Objekt {&quot;name&quot;: ..., &quot;hex&quot;: ...}</translation>
+    </message>
+    <message>
+        <source>expected a member name in quotes</source>
+        <translation>Membername in Anführungszeichen erwartet</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; after a member name</source>
+        <translation>„:“ nach einem Membernamen</translation>
+    </message>
+    <message>
+        <source>the &quot;name&quot; of color %1 is not text</source>
+        <translation>der Wert „name“ der Farbe %1 ist kein Text</translation>
+    </message>
+    <message>
+        <source>the &quot;hex&quot; of color %1 is not text</source>
+        <translation>der Wert „hex“ der Farbe %1 ist kein Text</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; or &quot;}&quot; in color %1</source>
+        <translation>„,“ oder „}“ in Farbe %1 erwartet</translation>
+    </message>
+    <message>
+        <source>color %1 has no &quot;hex&quot;</source>
+        <translation>Farbe %1 hat keinen Wert „hex“</translation>
+    </message>
+    <message>
+        <source>the &quot;hex&quot; of color %1 is &quot;%2&quot;, not #RRGGBB</source>
+        <translation>der Wert „hex“ der Farbe %1 ist „%2“, nicht #RRGGBB</translation>
+    </message>
+    <message>
+        <source>\u is followed by four hex digits</source>
+        <translation>auf \u folgen vier Hexziffern</translation>
+    </message>
+    <message>
+        <source>a text in quotes is not closed</source>
+        <translation>ein Text in Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>a text in quotes holds a line break or control character</source>
+        <translation>ein Text in Anführungszeichen enthält einen Zeilenumbruch oder ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>a text in quotes holds an unknown escape</source>
+        <translation>ein Text in Anführungszeichen enthält eine unbekannte Escape-Sequenz</translation>
+    </message>
+    <message>
+        <source>expected a value</source>
+        <translation>Wert erwartet</translation>
+    </message>
+    <message>
+        <source>a number has no digits after its decimal point</source>
+        <translation>eine Zahl hat keine Ziffern nach dem Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>a number has no digits in its exponent</source>
+        <translation>eine Zahl hat keine Ziffern im Exponenten</translation>
+    </message>
+    <message>
+        <source>values are nested more than %1 deep</source>
+        <translation>Werte sind tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; or &quot;%1&quot;</source>
+        <translation>„,“ oder „%1“ erwartet</translation>
+    </message>
+    <message>
+        <source>a JSON file is UTF-8 text, and this is not</source>
+        <translation>eine JSON-Datei ist UTF-8-Text, diese nicht</translation>
+    </message>
+</context>
+<context>
+    <name>ListFile</name>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Line %1 contains a line break, which a list file cannot hold</source>
+        <translation>Zeile %1 enthält einen Zeilenumbruch, den eine Listendatei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>Line %1 contains a NUL character, which a list file cannot hold</source>
+        <translation>Zeile %1 enthält ein NUL-Zeichen, das eine Listendatei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>Line %1 contains half of a character (a lone surrogate), which a list file cannot hold</source>
+        <translation>Zeile %1 enthält ein halbes Zeichen (ein einzelnes Surrogat), das eine Listendatei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>The old file cannot be kept aside</source>
+        <translation>Die alte Datei kann nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <source>It is a folder</source>
+        <translation>Es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>The file is too large for a color list</source>
+        <translation>Die Datei ist zu groß für eine Farbliste</translation>
+    </message>
+    <message>
+        <source>It is not a text file</source>
+        <translation>Es ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>The file has more lines than a color list can hold (%1)</source>
+        <translation>Die Datei hat mehr Zeilen, als eine Farbliste aufnehmen kann (%1)</translation>
+    </message>
+    <message>
+        <source>Line %1 is %2 characters long; a line of a color list can have at most %3</source>
+        <translation>Zeile %1 ist %2 Zeichen lang; eine Zeile einer Farbliste darf höchstens %3 haben</translation>
+    </message>
+</context>
+<context>
+    <name>ListRules</name>
+    <message>
+        <source>Save changes to current file?</source>
+        <translation>Änderungen in der aktuellen Datei speichern?</translation>
+    </message>
+    <message>
+        <source>Save current color list to new file?</source>
+        <translation>Aktuelle Farbliste in einer neuen Datei speichern?</translation>
+    </message>
+    <message>
+        <source>Save current color list to file?</source>
+        <translation>Aktuelle Farbliste in einer Datei speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>PaintNetPalette</name>
+    <message>
+        <source>a color is written as eight hex digits AARRGGBB, not &quot;%1&quot;</source>
+        <translation>eine Farbe wird als acht Hexziffern AARRGGBB geschrieben, nicht „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>Palette</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation>Byte %1</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 colors, more than a list can take</source>
+        <translation>die Datei enthält mehr als %1 Farben, mehr als eine Liste aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 lines, more than a palette has</source>
+        <translation>die Datei hat mehr als %1 Zeilen, mehr als eine Palette hat</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteFile</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>All palettes (%1)</source>
+        <translation>Alle Paletten (%1)</translation>
+    </message>
+    <message>
+        <source>GIMP palette (*.gpl)</source>
+        <translation>GIMP-Palette (*.gpl)</translation>
+    </message>
+    <message>
+        <source>LibreOffice color table (*.soc)</source>
+        <translation>LibreOffice-Farbtabelle (*.soc)</translation>
+    </message>
+    <message>
+        <source>Adobe Swatch Exchange (*.ase)</source>
+        <translation>Adobe Swatch Exchange (*.ase)</translation>
+    </message>
+    <message>
+        <source>CSS custom properties (*.css)</source>
+        <translation>Benutzerdefinierte CSS-Eigenschaften (*.css)</translation>
+    </message>
+    <message>
+        <source>JSON palette (*.json)</source>
+        <translation>JSON-Palette (*.json)</translation>
+    </message>
+    <message>
+        <source>Paint.NET palette (*.txt)</source>
+        <translation>Paint.NET-Palette (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>It is a folder</source>
+        <translation>Es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, too large for a palette</source>
+        <translation>Die Datei ist größer als %1 MB und damit zu groß für eine Palette</translation>
+    </message>
+    <message>
+        <source>Its name and its contents show no palette format known here</source>
+        <translation>Weder Name noch Inhalt weisen auf ein hier bekanntes Palettenformat hin</translation>
+    </message>
+    <message>
+        <source>Color %1 (&quot;%2&quot;) has the value &quot;%3&quot;, which is not a #RRGGBB color</source>
+        <translation>Farbe %1 („%2“) hat den Wert „%3“, der keine #RRGGBB-Farbe ist</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenPick</name>
+    <message>
+        <source>Picking a color from the screen is not available on this desktop: %1</source>
+        <translation>Das Aufnehmen einer Farbe vom Bildschirm ist auf diesem Desktop nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>the desktop ended the pick without a color (response 2)</source>
+        <translation>der Desktop hat die Aufnahme ohne Farbe beendet (Antwort 2)</translation>
+    </message>
+    <message>
+        <source>the desktop answered the pick with the unknown response %1</source>
+        <translation>der Desktop hat die Aufnahme mit der unbekannten Antwort %1 beantwortet</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s answer held no color</source>
+        <translation>die Antwort des Desktops enthielt keine Farbe</translation>
+    </message>
+    <message>
+        <source>the desktop answered a color outside the range 0 to 1 (%1, %2, %3)</source>
+        <translation>der Desktop hat eine Farbe außerhalb des Bereichs 0 bis 1 geliefert (%1, %2, %3)</translation>
+    </message>
+</context>
+<context>
+    <name>SwatchExchange</name>
+    <message>
+        <source>an Adobe Swatch Exchange file begins with &quot;ASEF&quot;</source>
+        <translation>eine Adobe-Swatch-Exchange-Datei beginnt mit „ASEF“</translation>
+    </message>
+    <message>
+        <source>the file ends inside its header</source>
+        <translation>die Datei endet innerhalb ihres Kopfes</translation>
+    </message>
+    <message>
+        <source>the file is of version %1.%2, and only version 1 is known</source>
+        <translation>die Datei hat die Version %1.%2, bekannt ist nur Version 1</translation>
+    </message>
+    <message>
+        <source>the header announces %1 blocks, more than the %2 bytes after it can hold</source>
+        <translation>der Kopf kündigt %1 Blöcke an, mehr als die %2 Bytes danach fassen können</translation>
+    </message>
+    <message>
+        <source>the file ends before block %1 of the %2 it announces</source>
+        <translation>die Datei endet vor Block %1 der %2 angekündigten</translation>
+    </message>
+    <message>
+        <source>block %1 claims %2 bytes, but only %3 follow</source>
+        <translation>Block %1 beansprucht %2 Bytes, es folgen aber nur %3</translation>
+    </message>
+    <message>
+        <source>%1 bytes follow the last of the %2 blocks the header announces</source>
+        <translation>nach dem letzten der %2 im Kopf angekündigten Blöcke folgen noch %1 Bytes</translation>
+    </message>
+    <message>
+        <source>block %1 ends before the color it holds does</source>
+        <translation>Block %1 endet vor der Farbe, die er enthält</translation>
+    </message>
+    <message>
+        <source>the name in block %1 claims %2 characters, more than the block holds</source>
+        <translation>der Name in Block %1 beansprucht %2 Zeichen, mehr als der Block enthält</translation>
+    </message>
+    <message>
+        <source>a component of block %1 is not a number</source>
+        <translation>eine Komponente von Block %1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>a component of block %1 is %2, outside %3 to %4</source>
+        <translation>eine Komponente von Block %1 ist %2, außerhalb von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>block %1 has the color model &quot;%2&quot;; RGB, Gray, CMYK and LAB are known</source>
+        <translation>Block %1 hat das Farbmodell „%2“; bekannt sind RGB, Gray, CMYK und LAB</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Release 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright © 1998 Brindle Pixel Works</source>
+        <translation>Copyright © 1998 Brindle Pixel Works</translation>
+    </message>
+    <message>
+        <source>Questions and ideas are welcome at tintora@brindle.example</source>
+        <translation>Fragen und Ideen gern an tintora@brindle.example</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Tintora - Release 1.0</source>
+        <translation>Tintora - Version 1.0</translation>
+    </message>
+    <message>
+        <source>Set the Color of:</source>
+        <translation>Farbe setzen für:</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R:</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>G:</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>B:</translation>
+    </message>
+    <message>
+        <source>Hex Value:</source>
+        <translation>Hexwert:</translation>
+    </message>
+    <message>
+        <source>Sample 1: Our ingnorance of  history...</source>
+        <translation>Probe 1: Unkenntnis der Geschichte...</translation>
+    </message>
+    <message>
+        <source>Sample 2: ...makes us vilify our own age.    -Marlowen</source>
+        <translation>Probe 2: ...lässt uns die eigene Zeit schmähen.    -Marlowen</translation>
+    </message>
+    <message>
+        <source>Custom Color Name:</source>
+        <translation>Name der eigenen Farbe:</translation>
+    </message>
+    <message>
+        <source>Enter or select custom color by name here.</source>
+        <translation>Hier eine eigene Farbe per Namen eingeben oder auswählen.</translation>
+    </message>
+    <message>
+        <source>Set The Color</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>Click her to use the color dialog to set sample color.</source>
+        <translation>Hier klicken, um die Farbe der Probe im Farbdialog zu wählen.</translation>
+    </message>
+    <message>
+        <source>Add To List</source>
+        <translation>In Liste aufnehmen</translation>
+    </message>
+    <message>
+        <source>Add the color displayed in the sample to custom color list.</source>
+        <translation>Die angezeigte Farbe der Probe in die eigene Farbliste aufnehmen.</translation>
+    </message>
+    <message>
+        <source>Delete From List</source>
+        <translation>Aus Liste löschen</translation>
+    </message>
+    <message>
+        <source>Delete the currently displayed name from the custom color list.</source>
+        <translation>Den angezeigten Namen aus der eigenen Farbliste löschen.</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Text Sample 1</source>
+        <translation>Textprobe 1</translation>
+    </message>
+    <message>
+        <source>Text Sample 2</source>
+        <translation>Textprobe 2</translation>
+    </message>
+    <message>
+        <source>This is the string that gets copied to the clipboard.when you click Edit/Copy to Clipboard</source>
+        <translation>Dieser Text wird mit Bearbeiten/In die Zwischenablage kopieren in die Zwischenablage kopiert.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Load List</source>
+        <translation>Liste &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save List</source>
+        <translation>Liste &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Import Palette...</source>
+        <translation>Palette &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Palette...</source>
+        <translation>Palette &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>In die Zwischenablage &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Pick From &amp;Screen</source>
+        <translation>Vom &amp;Bildschirm aufnehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Find in List</source>
+        <translation>In Liste &amp;suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete From List</source>
+        <translation>Aus Liste &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Stay on &amp;Top</source>
+        <translation>Immer im &amp;Vordergrund</translation>
+    </message>
+    <message>
+        <source>Contrast &amp;Checker</source>
+        <translation>&amp;Kontrastprüfung</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>TRA Color lists (*.clr)</source>
+        <translation>TRA-Farblisten (*.clr)</translation>
+    </message>
+    <message>
+        <source>TRA Color Lists (*.clr)</source>
+        <translation>TRA-Farblisten (*.clr)</translation>
+    </message>
+    <message>
+        <source>Enable &amp;Lists</source>
+        <translation>&amp;Listen einschalten</translation>
+    </message>
+    <message>
+        <source>Disable &amp;Lists</source>
+        <translation>&amp;Listen ausschalten</translation>
+    </message>
+    <message>
+        <source>View Full List</source>
+        <translation>Liste ausklappen</translation>
+    </message>
+    <message>
+        <source>Close Full List</source>
+        <translation>Liste einklappen</translation>
+    </message>
+    <message>
+        <source>View &amp;Full List</source>
+        <translation>Liste &amp;ausklappen</translation>
+    </message>
+    <message>
+        <source>Close &amp;Full List</source>
+        <translation>Liste &amp;einklappen</translation>
+    </message>
+    <message>
+        <source>&amp;Roll Up</source>
+        <translation>Auf&amp;rollen</translation>
+    </message>
+    <message>
+        <source>&amp;Roll Down</source>
+        <translation>Ab&amp;rollen</translation>
+    </message>
+    <message>
+        <source>Disable &amp;Hints</source>
+        <translation>&amp;Hinweise ausschalten</translation>
+    </message>
+    <message>
+        <source>Enable Hints</source>
+        <translation>Hinweise einschalten</translation>
+    </message>
+    <message>
+        <source>TRA v 1.0</source>
+        <translation>TRA v 1.0</translation>
+    </message>
+    <message>
+        <source>TRA v 1.0  Current File: %1</source>
+        <translation>TRA v 1.0  Aktuelle Datei: %1</translation>
+    </message>
+    <message>
+        <source>Please enter a custom name before adding this color to the list.</source>
+        <translation>Bitte geben Sie einen eigenen Namen ein, bevor Sie diese Farbe in die Liste aufnehmen.</translation>
+    </message>
+    <message>
+        <source>There is no currently displayed custom color to delete from the list.</source>
+        <translation>Es wird keine eigene Farbe angezeigt, die aus der Liste gelöscht werden könnte.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;As</source>
+        <translation>Kopieren &amp;als</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Color</source>
+        <translation>Farbe &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a color</source>
+        <translation>„%1“ ist keine Farbe</translation>
+    </message>
+    <message>
+        <source>There is no color on the clipboard to paste</source>
+        <translation>In der Zwischenablage ist keine Farbe zum Einfügen</translation>
+    </message>
+    <message>
+        <source>Import Palette</source>
+        <translation>Palette importieren</translation>
+    </message>
+    <message>
+        <source>Export Palette</source>
+        <translation>Palette exportieren</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation>„%1“ ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::PickerOverlay</name>
+    <message>
+        <source>Pick From Screen</source>
+        <translation>Vom Bildschirm aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::PortalColorPicker</name>
+    <message>
+        <source>there is no D-Bus session bus (%1)</source>
+        <translation>es gibt keinen D-Bus-Sitzungsbus (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal did not start</source>
+        <translation>das Desktop-Portal ist nicht gestartet</translation>
+    </message>
+    <message>
+        <source>no desktop portal is running (%1)</source>
+        <translation>es läuft kein Desktop-Portal (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal has no color picker (%1)</source>
+        <translation>das Desktop-Portal hat keine Farbauswahl (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the pick (%1)</source>
+        <translation>das Desktop-Portal hat die Aufnahme abgelehnt (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::ScreenPicker</name>
+    <message>
+        <source>the screen %1 could not be captured</source>
+        <translation>der Bildschirm %1 konnte nicht aufgenommen werden</translation>
+    </message>
+    <message>
+        <source>there is no screen</source>
+        <translation>es gibt keinen Bildschirm</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Tintora - version 1.0</source>
+        <translation>Tintora - Version 1.0</translation>
+    </message>
+</context>
+</TS>
