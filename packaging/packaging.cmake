@@ -29,8 +29,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The Wayland platform plugin is a package of its own; without it Qt falls back to X11.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# The Wayland platform plugin is a package of its own; without it Qt falls back to X11. Qt's
+# own texts (file and color dialogs) in German and French come with qt6-translations-l10n;
+# without it those dialogs stay in English and ours are translated all the same.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 # The long description under the summary; CPack indents its lines as the control file wants.
 string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
        "Tintora shows one color at a time as red, green and blue numbers, as three\n"
