@@ -102,24 +102,20 @@ struct ApcaUseRule
     double minimum;      // the least |Lc|
     const char *reading; // shown beside an Lc that reaches it
     const char *key;     // part of the name of the control that judges it; empty: none does
-    const char *name;    // what the judging row calls it
 };
 
 inline constexpr std::array<ApcaUseRule, 6> apcaUseRules {{
-        {ApcaUse::NotReadable, 0, QT_TRANSLATE_NOOP("Contrast", "Not readable"), "", ""},
+        {ApcaUse::NotReadable, 0, QT_TRANSLATE_NOOP("Contrast", "Not readable"), ""},
         // The least for anything meant to be seen (dividers, outlines).
-        {ApcaUse::NonText, 15, QT_TRANSLATE_NOOP("Contrast", "Non-text elements only"), "", ""},
+        {ApcaUse::NonText, 15, QT_TRANSLATE_NOOP("Contrast", "Non-text elements only"), ""},
         // Placeholders, disabled text, copyright lines, icons.
-        {ApcaUse::SpotText, 30, QT_TRANSLATE_NOOP("Contrast", "Spot text and non-text only"), "",
-         ""},
+        {ApcaUse::SpotText, 30, QT_TRANSLATE_NOOP("Contrast", "Spot text and non-text only"), ""},
         {ApcaUse::LargeText, 45, QT_TRANSLATE_NOOP("Contrast", "Large text and headlines"),
-         "ApcaLarge", "Large text"},
+         "ApcaLarge"},
         {ApcaUse::ContentText, 60,
-         QT_TRANSLATE_NOOP("Contrast", "Content text; least for body text"), "ApcaContent",
-         "Content text"},
+         QT_TRANSLATE_NOOP("Contrast", "Content text; least for body text"), "ApcaContent"},
         // The preferred least for columns of body text.
-        {ApcaUse::BodyText, 75, QT_TRANSLATE_NOOP("Contrast", "Body text"), "ApcaBody",
-         "Body text"},
+        {ApcaUse::BodyText, 75, QT_TRANSLATE_NOOP("Contrast", "Body text"), "ApcaBody"},
 }};
 
 const ApcaUseRule &apcaUseRule(ApcaUse use);
