@@ -88,7 +88,7 @@ public:
                     break;
                 }
                 fail(QCoreApplication::translate("JsonPalette",
-                                                 "expected \",\" or \"]\" after a color"));
+                                                 R"(expected "," or "]" after a color)"));
             }
         }
         space();
@@ -134,7 +134,7 @@ private:
         const qsizetype number = colors.values.size() + 1;
         if (peek() != u'{')
             fail(QCoreApplication::translate(
-                         "JsonPalette", "color %1 is not an object {\"name\": ..., \"hex\": ...}")
+                         "JsonPalette", R"(color %1 is not an object {"name": ..., "hex": ...})")
                          .arg(number));
         ++m_pos;
         QString name;
@@ -183,7 +183,7 @@ private:
                     break;
                 }
                 fail(QCoreApplication::translate("JsonPalette",
-                                                 "expected \",\" or \"}\" in color %1")
+                                                 R"(expected "," or "}" in color %1)")
                              .arg(number));
             }
         }
@@ -193,7 +193,7 @@ private:
         if (!value)
             Palette::fail(m_path, Palette::atLine(hexLine),
                           QCoreApplication::translate(
-                                  "JsonPalette", "the \"hex\" of color %1 is \"%2\", not #RRGGBB")
+                                  "JsonPalette", R"(the "hex" of color %1 is "%2", not #RRGGBB)")
                                   .arg(number)
                                   .arg(Text::elideMiddle(hex, 40)));
         colors.values.append(*value);
@@ -346,7 +346,7 @@ private:
                     ++m_pos;
                     return;
                 }
-                fail(QCoreApplication::translate("JsonPalette", "expected \",\" or \"%1\"")
+                fail(QCoreApplication::translate("JsonPalette", R"(expected "," or "%1")")
                              .arg(QChar(close)));
             }
         } else if (!literal("true") && !literal("false") && !literal("null")) {
