@@ -7,7 +7,7 @@ namespace Tintora::Desktop {
 
 QList<int> iconSizes()
 {
-    return {16, 24, 32, 48, 64, 128, 256, 512};
+    return {16, 24, 32, 48, 64, 128};
 }
 
 QIcon icon()

@@ -13,8 +13,9 @@ namespace Tintora::Desktop {
 // desktop file by it.
 inline constexpr char kApplicationId[] = "org.tintora.Tintora";
 
-// The program's icon at every size it is drawn in, so that each place it is shown (title bar,
-// task switcher, dock) picks a picture drawn for that size instead of a scaled one.
+// The program's icon at every size a window's icon is drawn in, so that each place it is shown
+// (title bar, task switcher) picks a picture drawn for that size instead of a scaled one. The
+// installed icon theme has 256 and 512 pixels too, for docks and menus.
 QIcon icon();
 // The sizes icon() has, in pixels.
 QList<int> iconSizes();

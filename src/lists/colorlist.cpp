@@ -186,7 +186,7 @@ const char *findFolded(const char *from, const char *end, const QByteArray &need
                 _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p)), firstFold);
         const __m128i b = _mm_or_si128(
                 _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + m - 1)), lastFold);
-        unsigned mask = unsigned(_mm_movemask_epi8(
+        auto mask = unsigned(_mm_movemask_epi8(
                 _mm_and_si128(_mm_cmpeq_epi8(a, firstVector), _mm_cmpeq_epi8(b, lastVector))));
         while (mask) {
             const char *candidate = p + std::countr_zero(mask);
@@ -409,12 +409,12 @@ private:
 
     void setCount(size_t i, quint32 count)
     {
-        const quint32 value = m_slots[i].keyCount & kValueMask;
+        const quint32 key = m_slots[i].keyCount & kValueMask;
         if (count >= 255)
-            m_manyCounts.insert(value, count);
+            m_manyCounts.insert(key, count);
         else
-            m_manyCounts.remove(value);
-        m_slots[i].keyCount = value | (qMin<quint32>(count, 255) << 24);
+            m_manyCounts.remove(key);
+        m_slots[i].keyCount = key | (qMin<quint32>(count, 255) << 24);
     }
 
     // Linear probing without tombstones: later keys of the run move back into the gap.
@@ -507,14 +507,14 @@ ColorList::Place ColorList::placeOf(qsizetype row) const
 
 qsizetype ColorList::rowOf(quint32 seq) const
 {
-    const qsizetype chunk = qsizetype(seq >> kSlotBits);
+    const auto chunk = qsizetype(seq >> kSlotBits);
     return m_rowStart[size_t(chunk)] + m_chunks[size_t(chunk)].rank(seq & (kSlots - 1));
 }
 
 QByteArrayView ColorList::nameBytes(const Chunk &chunk, qsizetype slot) const
 {
     const qsizetype begin = chunk.begin(slot);
-    return QByteArrayView(chunk.bytes.data() + begin, chunk.ends[size_t(slot)] - begin);
+    return {chunk.bytes.data() + begin, chunk.ends[size_t(slot)] - begin};
 }
 
 QString ColorList::name(qsizetype row) const
@@ -610,8 +610,8 @@ void ColorList::indexAdd(quint32 seq, quint32 code)
 
 qsizetype ColorList::previousWithKey(quint32 seq, quint32 code) const
 {
-    qsizetype chunk = qsizetype(seq >> kSlotBits);
-    qsizetype slot = qsizetype(seq & (kSlots - 1));
+    auto chunk = qsizetype(seq >> kSlotBits);
+    auto slot = qsizetype(seq & (kSlots - 1));
     const quint32 value = code & kValueMask;
     for (; chunk >= 0; --chunk, slot = kSlots) {
         const Chunk &c = m_chunks[size_t(chunk)];
@@ -658,7 +658,8 @@ void ColorList::append(const QString &name, const QString &hex)
     const size_t oldSize = chunk.bytes.size();
     chunk.bytes.resize(oldSize + size_t(Utf8::encodedSize(name)));
     Utf8::encode(name, chunk.bytes.data() + oldSize);
-    chunk.updateFlags(QByteArrayView(chunk.bytes.data() + oldSize, chunk.bytes.size() - oldSize));
+    chunk.updateFlags(
+            QByteArrayView(chunk.bytes.data() + oldSize, qsizetype(chunk.bytes.size() - oldSize)));
     chunk.ends.push_back(quint32(chunk.bytes.size()));
     chunk.codes.push_back(encodeHex(seq, hex));
     ++chunk.used;

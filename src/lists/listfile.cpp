@@ -371,7 +371,7 @@ QByteArray readChecked(const QString &path)
     if (file.size() > kMaxFileSize)
         fail(Access::Read, path,
              QCoreApplication::translate("ListFile", "The file is too large for a color list"));
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         fail(Access::Read, path, file.errorString());
     if (bytes.size() > kMaxFileSize) // it grew while we read it
@@ -443,8 +443,11 @@ const char *lineEnd(const char *p, const char *end)
 class LineReader
 {
 public:
-    LineReader(const QString &path, QByteArray text)
-        : m_path(path), m_text(std::move(text)), m_p(m_text.constData()), m_end(m_p + m_text.size())
+    LineReader(QString path, QByteArray text)
+        : m_path(std::move(path)),
+          m_text(std::move(text)),
+          m_p(m_text.constData()),
+          m_end(m_p + m_text.size())
     { }
 
     bool next(QByteArrayView &line)

@@ -3,6 +3,8 @@
 
 #include "core/convert.h"
 
+#include <algorithm>
+
 namespace Tintora::ListFind {
 
 namespace {
@@ -33,11 +35,7 @@ char16_t asciiUpper(char16_t c)
 
 bool allHexDigits(QStringView digits)
 {
-    for (const QChar c : digits) {
-        if (Convert::hexDigitValue(c) < 0)
-            return false;
-    }
-    return true;
+    return std::ranges::all_of(digits, [](QChar c) { return Convert::hexDigitValue(c) >= 0; });
 }
 
 } // namespace
