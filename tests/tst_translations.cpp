@@ -101,6 +101,7 @@ private slots:
     void listsAndFullViewWorkByTheirFlags();
     void questionsAndSavingOnClose();
     void loadingAndErrorMessages();
+    void designNamesDoNotDependOnTheLanguage();
     void qtOwnTextsFollow();
     void installFollowsTheSystemLocale();
 
@@ -108,6 +109,8 @@ private:
     // What the running language shows for the design's English text.
     QString text(const QString &english) const;
     QString path(const QString &name) const { return m_dir->filePath(name); }
+    // The object names in the main window and its tools, the contrast checker and find bar open.
+    QStringList designNames();
 
     FormFixture f;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -302,6 +305,30 @@ void tst_Translations::loadingAndErrorMessages()
                                   text(QStringLiteral("It is a folder")))
                      + QLatin1Char('.'));
     QVERIFY(!f.form->hasFile());
+}
+
+QStringList tst_Translations::designNames()
+{
+    f.create();
+    f.enableLists();
+    f.action("ContrastChecker1")->trigger();
+    f.action("Find1")->trigger();
+    QStringList names;
+    for (const QObject *object : f.form->findChildren<QObject *>())
+        names.append(object->objectName());
+    names.sort();
+    return names;
+}
+
+void tst_Translations::designNamesDoNotDependOnTheLanguage()
+{
+    QFETCH_GLOBAL(QString, locale);
+    Translations::uninstall();
+    const QStringList english = designNames();
+    QVERIFY(english.contains(QStringLiteral("Sample1Pick")));
+    QVERIFY(english.contains(QStringLiteral("TritanopiaPreview")));
+    Translations::install(QLocale(locale));
+    QCOMPARE(designNames(), english);
 }
 
 void tst_Translations::qtOwnTextsFollow()

@@ -392,7 +392,7 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     reserveWidth(column.title, {tr("Text Sample %1%2").arg(sample).arg(selectedMark())});
     column.title->setFont(font());
     column.header->addWidget(column.title, 1);
-    column.header->addWidget(makePickButton(prefix + tr("Pick"),
+    column.header->addWidget(makePickButton(prefix + QStringLiteral("Pick"),
                                             sample == 1 ? Color::SampleTarget::TextSample1
                                                         : Color::SampleTarget::TextSample2));
     grid->addLayout(column.header, 0, firstColumn, 1, span);
