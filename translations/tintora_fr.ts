@@ -797,11 +797,11 @@
     </message>
     <message>
         <source>Text Sample 1</source>
-        <translation>Texte exemple 1</translation>
+        <translation>Texte 1</translation>
     </message>
     <message>
         <source>Text Sample 2</source>
-        <translation>Texte exemple 2</translation>
+        <translation>Texte 2</translation>
     </message>
     <message>
         <source>This is the string that gets copied to the clipboard.when you click Edit/Copy to Clipboard</source>
