@@ -28,5 +28,6 @@ int main(int argc, char **argv)
     form.show();
     const int exitCode = QApplication::exec();
     Tintora::Dialogs::install(nullptr);
+    Tintora::Translations::uninstall(); // while the application they belong to still exists
     return exitCode;
 }
