@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/jsonpalette.h"
 
+#include "core/convert.h"
 #include "core/text.h"
 
 #include <QStringDecoder>
@@ -198,7 +199,7 @@ private:
     {
         int value = 0;
         for (int k = 0; k < 4; ++k) {
-            const int digit = Palette::hexDigit(QChar(peek()));
+            const int digit = Convert::hexDigitValue(QChar(peek()));
             if (m_pos >= m_text.size() || digit < 0)
                 fail(QStringLiteral("\\u is followed by four hex digits"));
             value = value * 16 + digit;
