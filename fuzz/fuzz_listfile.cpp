@@ -3,6 +3,7 @@
 // empty files. Splitting, decoding and loading are checked against plain readings of what
 // they promise, and every list the library agrees to save loads back as the same list.
 #include "core/error.h"
+#include "core/utf8.h"
 #include "fuzztext.h"
 #include "lists/colorlist.h"
 #include "lists/listfile.h"
@@ -33,45 +34,6 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool isUtf8(const QByteArray &bytes)
-{
-    const auto *s = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        const unsigned char c = s[i];
-        int extra;
-        char32_t cp;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            cp = c & 0x07;
-        } else {
-            return false;
-        }
-        if (i + extra >= n)
-            return false;
-        for (int k = 1; k <= extra; ++k) {
-            if ((s[i + k] & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (s[i + k] & 0x3F);
-        }
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF))
-            || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
-    }
-    return true;
 }
 
 // Windows-1252, written out: the euro sign and friends in 0x80..0x9F, Latin-1 elsewhere.
@@ -138,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Decoding: valid UTF-8 is read as UTF-8 (a leading byte order mark dropped, as
     // QString::fromUtf8 drops it), anything else as Windows-1252, one character per byte.
     const QString text = ListFile::decode(bytes);
-    if (isUtf8(bytes)) {
+    if (Utf8::firstInvalid(bytes) < 0) {
         FUZZ_CHECK(text == QString::fromUtf8(bytes), "UTF-8 decoded differently");
     } else {
         FUZZ_CHECK(text == fromWindows1252(bytes), "not UTF-8, and not read as Windows-1252");

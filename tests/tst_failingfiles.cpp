@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -51,32 +50,6 @@ Tree treeOf(const QString &root)
     }
     return tree;
 }
-
-// Lowers the largest file this process may write, as a nearly full disk would; the write that
-// goes past it fails with EFBIG instead of killing the process.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        m_ok = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_ok = false;
-};
 
 // Root reads through any permission bits; with the file-system identity of an ordinary user the
 // kernel checks them again (and drops the capabilities that would skip the check).
@@ -255,7 +228,8 @@ void tst_FailingFiles::failedSaveKeepsEverything()
 
     f.dialogs.files.enqueue(target);
     {
-        FileSizeLimit limit(QByteArray(QTest::currentDataTag()) == "full disk" ? 8 : RLIM_INFINITY);
+        TestFiles::FileSizeLimit limit(
+                QByteArray(QTest::currentDataTag()) == "full disk" ? 8 : RLIM_INFINITY);
         QVERIFY(limit.ok());
         f.child<QAction>("Save1")->trigger();
     }

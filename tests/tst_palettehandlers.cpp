@@ -14,9 +14,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace Tintora;
 using namespace TestFiles;
 using Answer = Dialogs::Answer;
@@ -35,31 +32,6 @@ int filterIndex(const QStringList &filters, const char *part)
     }
     qFatal("no filter naming %s", part);
 }
-
-// A nearly full disk: writes past the limit fail with EFBIG instead of killing the process.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        m_ok = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_ok = false;
-};
 
 } // namespace
 
@@ -393,7 +365,7 @@ void tst_PaletteHandlers::failedExportKeepsTheOldFile()
     f.dialogs.files.enqueue(target);
     f.dialogs.fileFilters.enqueue(filterIndex(PaletteFile::exportFilters(), "JSON"));
     {
-        FileSizeLimit limit(how == QLatin1String("disk") ? 16 : RLIM_INFINITY);
+        TestFiles::FileSizeLimit limit(how == QLatin1String("disk") ? 16 : RLIM_INFINITY);
         QVERIFY(limit.ok());
         f.action("Export1")->trigger();
     }

@@ -408,6 +408,32 @@ bool fixExists(ColorValue background, double minimum)
             || passes(contrastRatio(Color::pack(255, 255, 255), background), minimum);
 }
 
+namespace {
+
+// The color of `from`'s line of the same hue that `accepts` and whose lightness is nearest to
+// `from`'s. Every color of the line is weighed rather than walking outward to the first one
+// accepted: rounding to 8 bits moves a color's lightness a little off the point it came from, so
+// the first one met need not be the nearest.
+template<typename Accepts>
+std::optional<ColorValue> nearestOnLine(ColorValue from, const Accepts &accepts)
+{
+    const double start = lightness(from);
+    std::optional<ColorValue> best;
+    double bestChange = std::numeric_limits<double>::infinity();
+    for (ColorValue candidate : sameHueColors(from)) {
+        if (!accepts(candidate))
+            continue;
+        const double change = std::abs(lightness(candidate) - start);
+        if (change < bestChange) {
+            bestChange = change;
+            best = candidate;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
 std::optional<ColorValue> fixTextColor(ColorValue text, ColorValue background, double minimum)
 {
     const double backgroundLuminance = relativeLuminance(background);
@@ -421,23 +447,7 @@ std::optional<ColorValue> fixTextColor(ColorValue text, ColorValue background, d
         return text;
     if (!fixExists(background, minimum))
         return std::nullopt;
-
-    // Every color of the line is weighed rather than walking outward to the first pass:
-    // rounding to 8 bits moves a color's lightness a little off the point it came from, so the
-    // first pass met need not be the nearest one.
-    const double start = lightness(text);
-    std::optional<ColorValue> best;
-    double bestChange = std::numeric_limits<double>::infinity();
-    for (ColorValue candidate : sameHueColors(text)) {
-        if (!reaches(candidate))
-            continue;
-        const double change = std::abs(lightness(candidate) - start);
-        if (change < bestChange) {
-            bestChange = change;
-            best = candidate;
-        }
-    }
-    return best;
+    return nearestOnLine(text, reaches);
 }
 
 std::optional<ColorValue> fixTextColor(ColorValue text, ColorValue background, Level level)
@@ -461,20 +471,7 @@ std::optional<ColorValue> fixBackgroundColor(ColorValue background,
     if (letsAllPass(background))
         return background;
 
-    // As for the text: the nearest of all the line's colors, not the first pass met.
-    const double start = lightness(background);
-    std::optional<ColorValue> best;
-    double bestChange = std::numeric_limits<double>::infinity();
-    for (ColorValue candidate : sameHueColors(background)) {
-        if (!letsAllPass(candidate))
-            continue;
-        const double change = std::abs(lightness(candidate) - start);
-        if (change < bestChange) {
-            bestChange = change;
-            best = candidate;
-        }
-    }
-    return best;
+    return nearestOnLine(background, letsAllPass);
 }
 
 std::optional<ColorValue> fixBackgroundColor(ColorValue background,

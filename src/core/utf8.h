@@ -30,4 +30,8 @@ qsizetype utf16Length(QByteArrayView bytes);
 // Whether all bytes are ASCII.
 bool isAscii(QByteArrayView bytes);
 
+// Where the first byte that is not part of strict UTF-8 lies (overlong forms, surrogates and
+// anything above U+10FFFF are not); -1 when all of it is.
+qsizetype firstInvalid(QByteArrayView bytes);
+
 } // namespace Tintora::Utf8

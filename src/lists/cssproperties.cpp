@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/cssproperties.h"
 
+#include "core/convert.h"
 #include "core/text.h"
 #include "lists/listfile.h"
 
@@ -131,8 +132,8 @@ private:
                 ++m_pos;
                 char32_t code = 0;
                 int digits = 0;
-                while (digits < 6 && Palette::hexDigit(QChar(at(m_pos))) >= 0) {
-                    code = code * 16 + char32_t(Palette::hexDigit(QChar(at(m_pos))));
+                while (digits < 6 && Convert::hexDigitValue(QChar(at(m_pos))) >= 0) {
+                    code = code * 16 + char32_t(Convert::hexDigitValue(QChar(at(m_pos))));
                     ++digits;
                     ++m_pos;
                 }

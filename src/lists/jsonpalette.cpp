@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/jsonpalette.h"
 
+#include "core/convert.h"
 #include "core/text.h"
+#include "core/utf8.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>
@@ -11,46 +13,6 @@
 namespace Tintora::JsonPalette {
 
 namespace {
-
-// Where the first byte that is not part of valid UTF-8 lies; -1 when all of it is.
-qsizetype firstInvalidUtf8(const QByteArray &bytes)
-{
-    const auto *s = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        const unsigned char c = s[i];
-        int extra = 0;
-        char32_t cp = c;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            cp = c & 0x07;
-        } else {
-            return i;
-        }
-        if (i + extra >= n)
-            return i;
-        for (int k = 1; k <= extra; ++k) {
-            if ((s[i + k] & 0xC0) != 0x80)
-                return i;
-            cp = (cp << 6) | (s[i + k] & 0x3F);
-        }
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF))
-            || (cp >= 0xD800 && cp <= 0xDFFF))
-            return i;
-        i += extra + 1;
-    }
-    return -1;
-}
 
 // Values nested deeper than this in a member we pass over are refused rather than followed.
 constexpr int kMaxDepth = 64;
@@ -213,7 +175,7 @@ private:
     {
         int value = 0;
         for (int k = 0; k < 4; ++k) {
-            const int digit = Palette::hexDigit(QChar(peek()));
+            const int digit = Convert::hexDigitValue(QChar(peek()));
             if (m_pos >= m_text.size() || digit < 0)
                 fail(QCoreApplication::translate("JsonPalette",
                                                  "\\u is followed by four hex digits"));
@@ -397,7 +359,7 @@ void appendString(QByteArray &out, const QString &text)
 
 Palette::Colors read(const QByteArray &bytes, const QString &path)
 {
-    const qsizetype invalid = firstInvalidUtf8(bytes);
+    const qsizetype invalid = Utf8::firstInvalid(bytes);
     if (invalid >= 0)
         Palette::fail(path, Palette::atByte(invalid),
                       QCoreApplication::translate("JsonPalette",

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/paintnetpalette.h"
 
+#include "core/convert.h"
 #include "core/text.h"
 #include "lists/listfile.h"
 
@@ -23,7 +24,7 @@ Palette::Colors read(const QByteArray &bytes, const QString &path)
             return;
         bool ok = line.size() == 8;
         for (const QChar c : line)
-            ok = ok && Palette::hexDigit(c) >= 0;
+            ok = ok && Convert::hexDigitValue(c) >= 0;
         if (!ok)
             Palette::fail(path, Palette::atLine(number),
                           QCoreApplication::translate(

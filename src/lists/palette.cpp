@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/palette.h"
 
+#include "core/convert.h"
 #include "core/error.h"
 #include "lists/listrules.h"
 
@@ -95,25 +96,13 @@ QString entryName(const QString &name, Color::ColorValue value)
     return cleaned;
 }
 
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
 std::optional<Color::ColorValue> parseHex(QStringView text)
 {
     if (text.size() != 7 || text.front() != u'#')
         return std::nullopt;
     quint32 rgb = 0;
     for (qsizetype i = 1; i < 7; ++i) {
-        const int digit = hexDigit(text[i]);
+        const int digit = Convert::hexDigitValue(text[i]);
         if (digit < 0)
             return std::nullopt;
         rgb = (rgb << 4) | quint32(digit);

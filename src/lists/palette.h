@@ -52,9 +52,6 @@ void checkLines(const QByteArray &bytes, const QString &path);
 // "#RRGGBB" text.
 QString entryName(const QString &name, Color::ColorValue value);
 
-// The value of an ASCII hex digit; -1 for any other character.
-int hexDigit(QChar c);
-
 // "#RRGGBB" in either letter case, nothing around it.
 std::optional<Color::ColorValue> parseHex(QStringView text);
 
