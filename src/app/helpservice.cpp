@@ -63,6 +63,8 @@ QTextBrowser *openWindow()
     auto *browser = new QTextBrowser;
     browser->setObjectName(QStringLiteral("HelpWindow"));
     browser->setWindowTitle(QStringLiteral("Tintora Help"));
+    browser->setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility", "The manual; Tab moves between its links, Esc closes it"));
     browser->setWindowIcon(Desktop::icon());
     browser->setAttribute(Qt::WA_DeleteOnClose);
     // The program ends with its main window, whether or not help is still open.
