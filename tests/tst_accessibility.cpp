@@ -9,6 +9,7 @@
 #include "formfixture.h"
 #include "ui/contrastchecker.h"
 #include "ui/findbar.h"
+#include "ui/pickeroverlay.h"
 #include "ui/taboutbox.h"
 
 #include <QAccessible>
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -128,6 +130,7 @@ private slots:
     void findBarIsNamed();
     void aboutBoxIsNamed();
     void helpWindowIsNamed();
+    void pickerOverlayTellsTheColorUnderTheCrosshair();
 
 private:
     FormFixture f;
@@ -482,6 +485,21 @@ void tst_Accessibility::helpWindowIsNamed()
     QVERIFY(window->textInterface()
                     ->text(0, window->textInterface()->characterCount())
                     .contains(QLatin1String("Tintora Help")));
+}
+
+void tst_Accessibility::pickerOverlayTellsTheColorUnderTheCrosshair()
+{
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(QColor(0x12, 0x34, 0x56));
+    picture.setPixelColor(10, 20, QColor(0xFF, 0x80, 0x00));
+    PickerOverlay overlay(QGuiApplication::primaryScreen(), picture, f.form.get());
+    QAccessibleInterface *iface = accessible(&overlay);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Pick From Screen"));
+    QVERIFY(iface->text(QAccessible::Description).contains(QLatin1String("Esc")));
+    overlay.setCrosshair(QPoint(10, 20), Loupe::kDefaultZoom);
+    QVERIFY(iface->text(QAccessible::Description).startsWith(QLatin1String("Color #FF8000")));
+    overlay.setCrosshair(QPoint(11, 20), Loupe::kDefaultZoom);
+    QVERIFY(iface->text(QAccessible::Description).startsWith(QLatin1String("Color #123456")));
 }
 
 QTEST_MAIN(tst_Accessibility)

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -65,6 +66,7 @@ private slots:
     void contrastCheckerOpensWithCtrlKAndClosesWithEsc();
     void helpOpensWithF1AndClosesWithEsc();
     void shortcutsRunTheirCommands();
+    void helpListsEveryKey();
 
 private:
     // Opens a menu of the menu bar with Alt and its letter, then chooses an item by its letter.
@@ -360,6 +362,41 @@ void tst_Keyboard::shortcutsRunTheirCommands()
     QSignalSpy exits(f.action("Exit1"), &QAction::triggered);
     QTest::keyClick(focused(), Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(exits.count(), 1);
+}
+
+void tst_Keyboard::helpListsEveryKey()
+{
+    const auto page = [](const char *name) {
+        QFile file(QStringLiteral(":/help/tra32r10/") + QLatin1String(name));
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("no help page %s", name);
+        return QString::fromUtf8(file.readAll());
+    };
+    const QString keys = page("index.html");
+    const QString commands = page("commands.html");
+    // Every shortcut of the menus in the keys table, and beside its command.
+    for (QAction *title : f.form->menuBar()->actions()) {
+        for (QAction *item : title->menu()->actions()) {
+            if (item->shortcut().isEmpty())
+                continue;
+            const QString key = item->shortcut().toString(QKeySequence::PortableText);
+            QVERIFY2(keys.contains(QStringLiteral("<td class=\"key\">%1</td>").arg(key)),
+                     qPrintable(key));
+            const QString caption = QString(item->text()).remove(u'&');
+            QVERIFY2(commands.contains(QStringLiteral("%1   %2").arg(caption, key)),
+                     qPrintable(caption));
+        }
+    }
+    // The commands the tab order passes by, with the letters that reach them.
+    for (const char *entry : {"Delete From List   Alt+E, D", "View Full List   Alt+O, F"})
+        QVERIFY2(commands.contains(QLatin1String(entry)), entry);
+    for (const char *entry : {"Alt+O, F", "Alt+E, D", "Esc", "Tab, Shift+Tab"})
+        QVERIFY2(keys.contains(
+                         QStringLiteral("<td class=\"key\">%1</td>").arg(QLatin1String(entry))),
+                 entry);
+    // And the letters they stand for are the items' own.
+    QCOMPARE(mnemonic(f.action("DeleteFromList1")->text()), QChar(u'D'));
+    QCOMPARE(mnemonic(f.action("ViewFullList1")->text()), QChar(u'F'));
 }
 
 QTEST_MAIN(tst_Keyboard)
