@@ -9,6 +9,8 @@
 #include "lists/listfind.h"
 #include "ui/contrastchecker.h"
 #include "ui/findbar.h"
+#include "ui/pickeroverlay.h"
+#include "ui/screenpicker.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,6 +69,7 @@ private slots:
     void helpOpensWithF1AndClosesWithEsc();
     void shortcutsRunTheirCommands();
     void helpListsEveryKey();
+    void picksFromTheScreenByKeys();
 
 private:
     // Opens a menu of the menu bar with Alt and its letter, then chooses an item by its letter.
@@ -397,6 +400,38 @@ void tst_Keyboard::helpListsEveryKey()
     // And the letters they stand for are the items' own.
     QCOMPARE(mnemonic(f.action("DeleteFromList1")->text()), QChar(u'D'));
     QCOMPARE(mnemonic(f.action("ViewFullList1")->text()), QChar(u'F'));
+}
+
+void tst_Keyboard::picksFromTheScreenByKeys()
+{
+    // A sample in a color of its own, picked by Ctrl+P, the arrows and Enter.
+    QTest::mouseClick(f.child("RadioButton2"), Qt::LeftButton);
+    auto *field = f.child("Gval");
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_P, Qt::ControlModifier);
+    auto *picker = f.form->findChild<ScreenPicker *>();
+    QVERIFY(picker);
+    QVERIFY(!picker->overlays().isEmpty());
+    PickerOverlay *overlay = picker->overlays().constFirst();
+    QVERIFY(overlay->isVisible());
+    QVERIFY(overlay->crosshair());
+    const QPoint start = *overlay->crosshair();
+    QTest::keyClick(overlay, Qt::Key_Right);
+    QTest::keyClick(overlay, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(*overlay->crosshair(), start + QPoint(1, 10));
+    const QString hex = overlay->hexText();
+    QTest::keyClick(overlay, Qt::Key_Return);
+    QTRY_VERIFY(picker->overlays().isEmpty());
+    QCOMPARE(Color::buildHex(f.form->sample1Color()), hex);
+
+    // Esc leaves every color as it was.
+    const Color::ColorValue before = f.form->sample1Color();
+    f.child("Gval")->setFocus();
+    QTest::keyClick(f.child("Gval"), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(!picker->overlays().isEmpty());
+    QTest::keyClick(picker->overlays().constFirst(), Qt::Key_Escape);
+    QTRY_VERIFY(picker->overlays().isEmpty());
+    QCOMPARE(f.form->sample1Color(), before);
 }
 
 QTEST_MAIN(tst_Keyboard)
