@@ -314,9 +314,21 @@ void tst_Accessibility::samplesTellTheirColors()
              QStringLiteral("Text Sample 1 color #000080"));
     QCOMPARE(accessible(f.child("Label3"))->text(QAccessible::Description),
              QStringLiteral("Text Sample 2 color #000000"));
-    // The sentences are read by their own words.
+    // The sentences are read by their own words, and pressed they select their target as a
+    // click does.
+    QAccessibleInterface *sentence = accessible(f.child("Label3"));
     QCOMPARE(accessible(f.child("Label2"))->text(QAccessible::Name),
              QStringLiteral("Sample 1: Our ingnorance of  history..."));
+    QVERIFY(sentence->actionInterface());
+    QCOMPARE(sentence->actionInterface()->actionNames(),
+             QStringList {QAccessibleActionInterface::pressAction()});
+    sentence->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(f.form->activeTarget(), Color::SampleTarget::TextSample2);
+    area->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(f.form->activeTarget(), Color::SampleTarget::Background);
+    // A plain label is Qt's own.
+    QVERIFY(!accessible(f.child("Label6"))->actionInterface()
+            || accessible(f.child("Label6"))->actionInterface()->actionNames().isEmpty());
 }
 
 void tst_Accessibility::colorIsAnnouncedOnceAfterADrag()
@@ -470,6 +482,13 @@ void tst_Accessibility::aboutBoxIsNamed()
     QCOMPARE(accessible(box.findChild<QWidget *>(QStringLiteral("ProductName")))
                      ->text(QAccessible::Name),
              QStringLiteral("Tintora"));
+    // The maker's line shows the address when pressed, as a click on it does.
+    QAccessibleInterface *maker = accessible(box.findChild<QWidget *>(QStringLiteral("Copyright")));
+    QVERIFY(maker->text(QAccessible::Name).startsWith(QLatin1String("Copyright")));
+    QVERIFY(!maker->text(QAccessible::Description).isEmpty());
+    QVERIFY(maker->actionInterface());
+    maker->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(box.findChild<QWidget *>(QStringLiteral("Label1"))->isVisible());
     box.hide();
 }
 

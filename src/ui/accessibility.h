@@ -5,7 +5,8 @@ class QString;
 class QWidget;
 
 // What screen readers learn of the controls the program draws itself: the sample area is a
-// button that selects the Background target, the contrast checker's previews are pictures and
+// button that selects the Background target, a text that acts on a click (a sample sentence,
+// the About box's maker line) can be pressed, the contrast checker's previews are pictures and
 // its strips are sliders along a hue's lightness. Qt's own controls need nothing more than
 // their accessible names, which the describe functions give the controls of each window (found
 // by their object names, so that the windows need only call them once they are built).
