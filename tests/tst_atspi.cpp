@@ -150,7 +150,7 @@ void tst_AtSpi::mainWindowReadsAsDesigned()
     // As a desktop with a screen reader running would have it.
     environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
     m_program.setProcessEnvironment(environment);
-    m_program.setProcessChannelMode(QProcess::ForwardedChannels);
+    m_program.setProcessChannelMode(QProcess::MergedChannels);
     m_program.start(QStringLiteral(TINTORA_PROGRAM), {});
     QVERIFY2(m_program.waitForStarted(10000), qPrintable(m_program.errorString()));
 
@@ -169,7 +169,9 @@ void tst_AtSpi::mainWindowReadsAsDesigned()
             }
         }
         if (window.path.isEmpty()) {
-            QVERIFY2(m_program.state() == QProcess::Running, "Tintora ended before it showed");
+            QVERIFY2(m_program.state() == QProcess::Running,
+                     qPrintable(QStringLiteral("Tintora ended before it showed: %1")
+                                        .arg(QString::fromLocal8Bit(m_program.readAll()))));
             QTest::qWait(200);
         }
     }
