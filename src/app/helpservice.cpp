@@ -33,8 +33,8 @@ QString topicPage(int context)
 }
 
 // The manual's headings in the program's blue where the page is light, a light blue where it is
-// dark: the one color the pages choose, always readable on the theme's background (at least
-// 4.5:1). Everything else takes the theme's own text and link colors.
+// dark: always readable on the theme's background (at least 4.5:1). The text takes the theme's
+// own color, the links the theme's too where it reads on the page.
 QString headingColor(const QPalette &palette)
 {
     const QColor base = palette.color(QPalette::Base);
@@ -47,10 +47,28 @@ QString headingColor(const QPalette &palette)
     return palette.color(QPalette::Text).name();
 }
 
+// The theme's link color where it reads on the page; else the nearest color of its hue that
+// does (a dark theme's blue is often too dark for its own page).
+QString linkColor(const QPalette &palette)
+{
+    const auto value = [](const QColor &color) {
+        return Color::pack(color.red(), color.green(), color.blue());
+    };
+    const Color::ColorValue background = value(palette.color(QPalette::Base));
+    const Color::ColorValue link = value(palette.color(QPalette::Link));
+    if (Contrast::contrastRatio(link, background) >= 4.5)
+        return Color::buildHex(link);
+    if (const std::optional<Color::ColorValue> fixed =
+                Contrast::fixTextColor(link, background, 4.5))
+        return Color::buildHex(*fixed);
+    return palette.color(QPalette::Text).name();
+}
+
 void followPalette(QTextBrowser *browser)
 {
     browser->document()->setDefaultStyleSheet(
-            QStringLiteral("h1, h2 { color: %1; }").arg(headingColor(browser->palette())));
+            QStringLiteral("h1, h2 { color: %1; } a { color: %2; }")
+                    .arg(headingColor(browser->palette()), linkColor(browser->palette())));
     if (!browser->source().isEmpty())
         browser->reload();
 }
@@ -63,6 +81,8 @@ QTextBrowser *openWindow()
     auto *browser = new QTextBrowser;
     browser->setObjectName(QStringLiteral("HelpWindow"));
     browser->setWindowTitle(QCoreApplication::translate("HelpService", "Tintora Help"));
+    browser->setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility", "The manual; Tab moves between its links, Esc closes it"));
     browser->setWindowIcon(Desktop::icon());
     browser->setAttribute(Qt::WA_DeleteOnClose);
     // The program ends with its main window, whether or not help is still open.

@@ -26,6 +26,36 @@ public:
     }
 };
 
+// A text that does something when clicked (a sample sentence selects its target, the About
+// box's maker line shows the address): read as its text, and pressed as a click presses it.
+class ClickableLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit ClickableLabelAccessible(QWidget *widget)
+        : QAccessibleWidget(widget, QAccessible::StaticText)
+    { }
+    QString text(QAccessible::Text t) const override
+    {
+        QString text = QAccessibleWidget::text(t);
+        if (text.isEmpty() && t == QAccessible::Name)
+            text = label()->text();
+        return text;
+    }
+    QStringList actionNames() const override
+    {
+        return label()->onClick ? QStringList {pressAction()} : QStringList {};
+    }
+    void doAction(const QString &action) override
+    {
+        Label *l = label();
+        if (action == pressAction() && l->onClick)
+            Application::runHandler(l->window(), l->onClick);
+    }
+
+private:
+    Label *label() const { return static_cast<Label *>(widget()); }
+};
+
 // A strip of one hue from black to white; its value is the cell the current color stands on.
 class StripAccessible : public QAccessibleWidget, public QAccessibleValueInterface
 {
@@ -58,6 +88,12 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
         return nullptr;
     if (className == QLatin1String("Tintora::Shape"))
         return new ShapeAccessible(widget);
+    if (className == QLatin1String("Tintora::Label")) {
+        // Plain labels stay Qt's own, with their buddies; only one that acts is pressable.
+        if (static_cast<Label *>(widget)->onClick)
+            return new ClickableLabelAccessible(widget);
+        return nullptr;
+    }
     if (className == QLatin1String("ContrastStrip"))
         return new StripAccessible(widget);
     if (className == QLatin1String("ContrastPreview"))

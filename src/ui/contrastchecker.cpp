@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/controls.h"
 #include "app/desktop.h"
+#include "ui/accessibility.h"
 #include "ui/contraststrip.h"
 #include "ui/lookandfeel.h"
 #include "ui/tform1.h"
@@ -308,6 +309,7 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     m_eventFilter = std::make_unique<WindowEventFilter>(this, [this](QWidget *, QEvent *event) {
         return event->type() == QEvent::ToolTip && !m_form->showHints();
     });
+    Accessibility::describeContrastChecker(this);
     refresh();
 }
 

@@ -2,6 +2,7 @@
 #include "ui/findbar.h"
 
 #include "app/application.h"
+#include "ui/accessibility.h"
 #include "ui/lookandfeel.h"
 #include "ui/tform1.h"
 
@@ -53,6 +54,7 @@ FindBar::FindBar(TForm1 *form)
             onFindNext();
     });
     form->installEventFilter(this);
+    Accessibility::describeFindBar(this);
 }
 
 QString FindBar::text() const

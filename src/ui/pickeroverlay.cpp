@@ -2,6 +2,7 @@
 #include "ui/pickeroverlay.h"
 
 #include "app/application.h"
+#include "ui/accessibility.h"
 
 #include <QFontDatabase>
 #include <QMouseEvent>
@@ -95,6 +96,7 @@ PickerOverlay::PickerOverlay(QScreen *screen, const QImage &picture, QWidget *re
     m_labelFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_labelFont.setPixelSize(toDevice(kLabelFontSize, ratio())); // drawn in device pixels
     m_labelFont.setBold(true);
+    Accessibility::describePickerOverlay(this, QString());
 }
 
 PickerOverlay::~PickerOverlay() = default;
@@ -122,6 +124,7 @@ void PickerOverlay::setCrosshair(std::optional<QPoint> pixel, int zoom)
     const Color::ColorValue color = Loupe::colorAt(pixels(), *pixel);
     m_color = QColor(Color::red(color), Color::green(color), Color::blue(color));
     m_hexText = Color::buildHex(color);
+    Accessibility::describePickerOverlay(this, m_hexText);
     update(dirtyRect());
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/controls.h"
 #include "app/desktop.h"
+#include "ui/accessibility.h"
 #include "ui/lookandfeel.h"
 
 #include <QFrame>
@@ -168,6 +169,7 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     OKButton->setFocus();
+    Accessibility::describeAboutBox(this);
 }
 
 void TAboutBox::CopyrightClick()

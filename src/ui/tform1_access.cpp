@@ -3,10 +3,17 @@
 // and the samples' colors, told once a change has settled rather than at every step of a drag.
 #include "ui/tform1.h"
 
+#include "app/application.h"
 #include "app/controls.h"
 #include "ui/accessibility.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 
 using namespace Tintora;
 
@@ -14,6 +21,11 @@ namespace {
 
 // How long the colors must stay put before the samples tell their new colors.
 constexpr int kSettleMilliseconds = 400;
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Tintora::Accessibility", text);
+}
 
 void setDescription(QWidget *widget, const QString &description)
 {
@@ -27,28 +39,71 @@ void setDescription(QWidget *widget, const QString &description)
 void TForm1::describeForScreenReaders()
 {
     Accessibility::install();
+    // QT_TRANSLATE_NOOP marks the texts for the translators; translated() looks them up.
     const struct
     {
         QWidget *widget;
         const char *name;
         const char *description;
     } names[] = {
-            {Rval, "Red", "Red component of the current color, 0 to 255"},
-            {Gval, "Green", "Green component of the current color, 0 to 255"},
-            {Bval, "Blue", "Blue component of the current color, 0 to 255"},
-            {RScrollBar1, "Red", "Red component of the current color, 0 to 255"},
-            {gScrollBar1, "Green", "Green component of the current color, 0 to 255"},
-            {bScrollBar1, "Blue", "Blue component of the current color, 0 to 255"},
-            {Edit1, "Hex value", "The current color as #RRGGBB; Copy to Clipboard copies it"},
-            {Shape1, "Sample area", nullptr},
-            {ComboBox1, "Custom color name", "Enter or select custom color by name here."},
-            {StringGrid1, "Color list", "The custom colors by name and hex value"},
+            {Rval, QT_TRANSLATE_NOOP("Tintora::Accessibility", "Red"),
+             QT_TRANSLATE_NOOP("Tintora::Accessibility",
+                               "Red component of the current color, 0 to 255")},
+            {Gval, QT_TRANSLATE_NOOP("Tintora::Accessibility", "Green"),
+             QT_TRANSLATE_NOOP("Tintora::Accessibility",
+                               "Green component of the current color, 0 to 255")},
+            {Bval, QT_TRANSLATE_NOOP("Tintora::Accessibility", "Blue"),
+             QT_TRANSLATE_NOOP("Tintora::Accessibility",
+                               "Blue component of the current color, 0 to 255")},
+            {RScrollBar1, QT_TRANSLATE_NOOP("Tintora::Accessibility", "Red"),
+             QT_TRANSLATE_NOOP("Tintora::Accessibility",
+                               "Red component of the current color, 0 to 255")},
+            {gScrollBar1, QT_TRANSLATE_NOOP("Tintora::Accessibility", "Green"),
+             QT_TRANSLATE_NOOP("Tintora::Accessibility",
+                               "Green component of the current color, 0 to 255")},
+            {bScrollBar1, QT_TRANSLATE_NOOP("Tintora::Accessibility", "Blue"),
+             QT_TRANSLATE_NOOP("Tintora::Accessibility",
+                               "Blue component of the current color, 0 to 255")},
+            {Edit1, QT_TRANSLATE_NOOP("Tintora::Accessibility", "Hex value"),
+             QT_TRANSLATE_NOOP("Tintora::Accessibility",
+                               "The current color as #RRGGBB; Copy to Clipboard copies it")},
+            {Shape1, QT_TRANSLATE_NOOP("Tintora::Accessibility", "Sample area"), nullptr},
+            {ComboBox1, QT_TRANSLATE_NOOP("Tintora::Accessibility", "Custom color name"),
+             QT_TRANSLATE_NOOP("Tintora::Accessibility",
+                               "Enter or select custom color by name here.")},
+            {StringGrid1, QT_TRANSLATE_NOOP("Tintora::Accessibility", "Color list"),
+             QT_TRANSLATE_NOOP("Tintora::Accessibility",
+                               "The custom colors by name and hex value; Enter chooses the row")},
+            {GroupBox1, nullptr,
+             QT_TRANSLATE_NOOP("Tintora::Accessibility",
+                               "The sample that the current color is applied to")},
+            {DelFrLstBtn, nullptr,
+             QT_TRANSLATE_NOOP("Tintora::Accessibility",
+                               "Delete the currently displayed name from the custom color list. "
+                               "From the keyboard: Edit, Delete From List")},
+            {ViewLstBtn, nullptr,
+             QT_TRANSLATE_NOOP("Tintora::Accessibility",
+                               "Show or hide the whole color list as a table. From the keyboard: "
+                               "Options, View Full List")},
     };
     for (const auto &entry : names) {
-        entry.widget->setAccessibleName(QLatin1String(entry.name));
+        if (entry.name)
+            entry.widget->setAccessibleName(translated(entry.name));
         if (entry.description)
-            entry.widget->setAccessibleDescription(QLatin1String(entry.description));
+            entry.widget->setAccessibleDescription(translated(entry.description));
     }
+    // The name box's text field is the name box to a screen reader, and its label says so.
+    ComboBox1->lineEdit()->setAccessibleName(
+            translated(QT_TRANSLATE_NOOP("Tintora::Accessibility", "Custom color name")));
+    Label1->setBuddy(ComboBox1);
+    // The menus and their items are read by their captions, mnemonics left out; a menu that
+    // opens is read by the caption of its item.
+    menuBar()->setAccessibleName(translated(QT_TRANSLATE_NOOP("Tintora::Accessibility", "Menu")));
+    for (QAction *title : menuBar()->actions()) {
+        if (title->menu())
+            title->menu()->setAccessibleName(QString(title->text()).remove(QLatin1Char('&')));
+    }
+    CopyAs1->setAccessibleName(QString(CopyAs1->title()).remove(QLatin1Char('&')));
     m_announceTimer.setSingleShot(true);
     m_announceTimer.setInterval(kSettleMilliseconds);
     connect(&m_announceTimer, &QTimer::timeout, this, [this] { announceColors(); });
@@ -57,10 +112,17 @@ void TForm1::describeForScreenReaders()
 
 void TForm1::announceColors()
 {
+    // The Copy As items show the current color in each notation, written as the menu opens;
+    // they are kept current here too, so that a screen reader that reads the menu without
+    // opening it finds them named.
+    Application::runHandler(this, [this] { CopyAs1Popup(); });
     setDescription(Shape1,
-                   QStringLiteral("Background color %1").arg(Color::buildHex(m_backgroundColor)));
+                   QCoreApplication::translate("Tintora::Accessibility", "Background color %1")
+                           .arg(Color::buildHex(m_backgroundColor)));
     setDescription(Label2,
-                   QStringLiteral("Text Sample 1 color %1").arg(Color::buildHex(m_sample1Color)));
+                   QCoreApplication::translate("Tintora::Accessibility", "Text Sample 1 color %1")
+                           .arg(Color::buildHex(m_sample1Color)));
     setDescription(Label3,
-                   QStringLiteral("Text Sample 2 color %1").arg(Color::buildHex(m_sample2Color)));
+                   QCoreApplication::translate("Tintora::Accessibility", "Text Sample 2 color %1")
+                           .arg(Color::buildHex(m_sample2Color)));
 }
