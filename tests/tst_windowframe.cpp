@@ -34,8 +34,8 @@ void tst_WindowFrame::firstShowHasTheNormalOuterSize()
     f.create(pixelsPerInch, true);
     // The window manager frames the window a moment after it maps; the size follows the frame.
     // A busy machine may take seconds.
-    QTRY_VERIFY_WITH_TIMEOUT(f.form->frameGeometry().size() != f.form->size(), 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(f.form->outerSize(), normal, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(f.form->frameGeometry().size() != f.form->size(), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(f.form->outerSize(), normal, 30000);
 
     QAction *rollUp = f.action("RollUp1");
     rollUp->trigger();

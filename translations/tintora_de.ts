@@ -969,6 +969,273 @@
     </message>
 </context>
 <context>
+    <name>Tintora::Accessibility</name>
+    <message>
+        <source>The manual; Tab moves between its links, Esc closes it</source>
+        <translation>Das Handbuch; Tab wechselt zwischen seinen Links, Esc schließt es</translation>
+    </message>
+    <message>
+        <source>Judges both sample texts against the background by the contrast rules of WCAG 2.2 and, as advice, by APCA</source>
+        <translation>Beurteilt beide Textproben gegen den Hintergrund nach den Kontrastregeln von WCAG 2.2 und, als Empfehlung, nach APCA</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>The background color; selected when it is the active sample</source>
+        <translation>Die Hintergrundfarbe; ausgewählt, wenn sie die aktive Probe ist</translation>
+    </message>
+    <message>
+        <source>What Fix background found</source>
+        <translation>Was „Hintergrund anpassen“ gefunden hat</translation>
+    </message>
+    <message>
+        <source>Pick background</source>
+        <translation>Hintergrund aufnehmen</translation>
+    </message>
+    <message>
+        <source>Pick the background color from anywhere on the screen</source>
+        <translation>Die Hintergrundfarbe an einer beliebigen Stelle des Bildschirms aufnehmen</translation>
+    </message>
+    <message>
+        <source>Background lightness</source>
+        <translation>Helligkeit des Hintergrunds</translation>
+    </message>
+    <message>
+        <source>Contrast of the samples</source>
+        <translation>Kontrast der Proben</translation>
+    </message>
+    <message>
+        <source>Text Sample %1</source>
+        <translation>Textprobe %1</translation>
+    </message>
+    <message>
+        <source>%1 and its color; selected when it is the active sample</source>
+        <translation>%1 und ihre Farbe; ausgewählt, wenn sie die aktive Probe ist</translation>
+    </message>
+    <message>
+        <source>Pick %1</source>
+        <translation>%1 aufnehmen</translation>
+    </message>
+    <message>
+        <source>Pick the color of %1 from anywhere on the screen</source>
+        <translation>Die Farbe von %1 an einer beliebigen Stelle des Bildschirms aufnehmen</translation>
+    </message>
+    <message>
+        <source>%1 preview</source>
+        <translation>Vorschau von %1</translation>
+    </message>
+    <message>
+        <source>%1 written on the background</source>
+        <translation>%1 auf den Hintergrund geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 lightness</source>
+        <translation>Helligkeit von %1</translation>
+    </message>
+    <message>
+        <source>Contrast ratio of %1 against the background</source>
+        <translation>Kontrastverhältnis von %1 gegen den Hintergrund</translation>
+    </message>
+    <message>
+        <source>%1, %2, at least %3:1</source>
+        <translation>%1, %2, mindestens %3:1</translation>
+    </message>
+    <message>
+        <source>Fix text, %1, %2</source>
+        <translation>Text anpassen, %1, %2</translation>
+    </message>
+    <message>
+        <source>Change %1 to the nearest color of its hue that passes %2</source>
+        <translation>%1 in die nächstgelegene Farbe ihres Farbtons ändern, die %2 besteht</translation>
+    </message>
+    <message>
+        <source>Fix background, %1</source>
+        <translation>Hintergrund anpassen, %1</translation>
+    </message>
+    <message>
+        <source>Change the background to the nearest color of its hue with which both samples pass %1</source>
+        <translation>Den Hintergrund in die nächstgelegene Farbe seines Farbtons ändern, mit der beide Proben %1 bestehen</translation>
+    </message>
+    <message>
+        <source>APCA lightness contrast of %1, advisory</source>
+        <translation>APCA-Helligkeitskontrast von %1, als Empfehlung</translation>
+    </message>
+    <message>
+        <source>What the APCA contrast of %1 is good for</source>
+        <translation>Wofür der APCA-Kontrast von %1 genügt</translation>
+    </message>
+    <message>
+        <source>Least font size for %1 by APCA, at weights 400 and 700</source>
+        <translation>Kleinste Schriftgröße für %1 nach APCA, in den Stärken 400 und 700</translation>
+    </message>
+    <message>
+        <source>%1, APCA %2, at least Lc %3, advisory</source>
+        <translation>%1, APCA %2, mindestens Lc %3, als Empfehlung</translation>
+    </message>
+    <message>
+        <source>What Fix text found for %1</source>
+        <translation>Was „Text anpassen“ für %1 gefunden hat</translation>
+    </message>
+    <message>
+        <source>Contrast ratio of Text Sample 1 against Text Sample 2</source>
+        <translation>Kontrastverhältnis von Textprobe 1 gegen Textprobe 2</translation>
+    </message>
+    <message>
+        <source>Text against text, at least %1:1</source>
+        <translation>Text gegen Text, mindestens %1:1</translation>
+    </message>
+    <message>
+        <source>Both samples on the background as seen with %1, simulated</source>
+        <translation>Beide Proben auf dem Hintergrund, wie sie bei %1 erscheinen, simuliert</translation>
+    </message>
+    <message>
+        <source>Contrast ratios of Text Sample 1 and Text Sample 2 as seen with %1</source>
+        <translation>Kontrastverhältnisse von Textprobe 1 und Textprobe 2, wie sie bei %1 erscheinen</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Red component of the current color, 0 to 255</source>
+        <translation>Rotanteil der aktuellen Farbe, 0 bis 255</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Green component of the current color, 0 to 255</source>
+        <translation>Grünanteil der aktuellen Farbe, 0 bis 255</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Blue component of the current color, 0 to 255</source>
+        <translation>Blauanteil der aktuellen Farbe, 0 bis 255</translation>
+    </message>
+    <message>
+        <source>Hex value</source>
+        <translation>Hexwert</translation>
+    </message>
+    <message>
+        <source>The current color as #RRGGBB; Copy to Clipboard copies it</source>
+        <translation>Die aktuelle Farbe als #RRGGBB; „In die Zwischenablage kopieren“ kopiert sie</translation>
+    </message>
+    <message>
+        <source>Sample area</source>
+        <translation>Probenfläche</translation>
+    </message>
+    <message>
+        <source>Custom color name</source>
+        <translation>Name der eigenen Farbe</translation>
+    </message>
+    <message>
+        <source>Enter or select custom color by name here.</source>
+        <translation>Hier eine eigene Farbe per Namen eingeben oder auswählen.</translation>
+    </message>
+    <message>
+        <source>Color list</source>
+        <translation>Farbliste</translation>
+    </message>
+    <message>
+        <source>The custom colors by name and hex value; Enter chooses the row</source>
+        <translation>Die eigenen Farben nach Name und Hexwert; Eingabe wählt die Zeile</translation>
+    </message>
+    <message>
+        <source>The sample that the current color is applied to</source>
+        <translation>Die Probe, auf die die aktuelle Farbe angewendet wird</translation>
+    </message>
+    <message>
+        <source>Delete the currently displayed name from the custom color list. From the keyboard: Edit, Delete From List</source>
+        <translation>Den angezeigten Namen aus der Liste der eigenen Farben löschen. Per Tastatur: Bearbeiten, Aus Liste löschen</translation>
+    </message>
+    <message>
+        <source>Show or hide the whole color list as a table. From the keyboard: Options, View Full List</source>
+        <translation>Die ganze Farbliste als Tabelle zeigen oder verbergen. Per Tastatur: Optionen, Liste ausklappen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Background color %1</source>
+        <translation>Hintergrundfarbe %1</translation>
+    </message>
+    <message>
+        <source>Text Sample 1 color %1</source>
+        <translation>Farbe von Textprobe 1: %1</translation>
+    </message>
+    <message>
+        <source>Text Sample 2 color %1</source>
+        <translation>Farbe von Textprobe 2: %1</translation>
+    </message>
+    <message>
+        <source>Finds a color of the list by its name or hex value; Esc closes it</source>
+        <translation>Findet eine Farbe der Liste nach Name oder Hexwert; Esc schließt die Suche</translation>
+    </message>
+    <message>
+        <source>Find in list</source>
+        <translation>In Liste suchen</translation>
+    </message>
+    <message>
+        <source>Part of a name, or a hex value such as #87CEEB or #87C; Enter finds the next match</source>
+        <translation>Ein Teil eines Namens oder ein Hexwert wie #87CEEB oder #87C; Eingabe findet den nächsten Treffer</translation>
+    </message>
+    <message>
+        <source>Show the next entry that matches</source>
+        <translation>Den nächsten passenden Eintrag zeigen</translation>
+    </message>
+    <message>
+        <source>Says when no entry matches</source>
+        <translation>Meldet, wenn kein Eintrag passt</translation>
+    </message>
+    <message>
+        <source>The program&apos;s name, release and maker; OK or Esc closes it</source>
+        <translation>Name, Version und Hersteller des Programms; OK oder Esc schließt das Fenster</translation>
+    </message>
+    <message>
+        <source>Tintora icon</source>
+        <translation>Tintora-Symbol</translation>
+    </message>
+    <message>
+        <source>Click to show the maker&apos;s postal address</source>
+        <translation>Klicken, um die Postanschrift des Herstellers zu zeigen</translation>
+    </message>
+    <message>
+        <source>The maker&apos;s postal address; click to hide it</source>
+        <translation>Die Postanschrift des Herstellers; zum Verbergen klicken</translation>
+    </message>
+    <message>
+        <source>Pick From Screen</source>
+        <translation>Vom Bildschirm aufnehmen</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the crosshair, with Shift by ten pixels; + and - zoom; Enter picks the color, Esc cancels</source>
+        <translation>Die Pfeiltasten bewegen das Fadenkreuz, mit Umschalt um zehn Pixel; + und - zoomen; Eingabe nimmt die Farbe auf, Esc bricht ab</translation>
+    </message>
+    <message>
+        <source>Color %1. %2</source>
+        <translation>Farbe %1. %2</translation>
+    </message>
+    <message>
+        <source>body text</source>
+        <translation>Fließtext</translation>
+    </message>
+    <message>
+        <source>content text</source>
+        <translation>Inhaltstext</translation>
+    </message>
+    <message>
+        <source>large text</source>
+        <translation>großer Text</translation>
+    </message>
+</context>
+<context>
     <name>Tintora::PickerOverlay</name>
     <message>
         <source>Pick From Screen</source>

@@ -969,6 +969,273 @@
     </message>
 </context>
 <context>
+    <name>Tintora::Accessibility</name>
+    <message>
+        <source>The manual; Tab moves between its links, Esc closes it</source>
+        <translation>Le manuel&#xa0;; Tab passe d’un lien à l’autre, Échap le ferme</translation>
+    </message>
+    <message>
+        <source>Judges both sample texts against the background by the contrast rules of WCAG 2.2 and, as advice, by APCA</source>
+        <translation>Juge les deux textes exemples sur l’arrière-plan selon les règles de contraste des WCAG 2.2 et, à titre indicatif, selon l’APCA</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Couleur d’arrière-plan</translation>
+    </message>
+    <message>
+        <source>The background color; selected when it is the active sample</source>
+        <translation>La couleur d’arrière-plan&#xa0;; sélectionnée quand c’est l’exemple actif</translation>
+    </message>
+    <message>
+        <source>What Fix background found</source>
+        <translation>Ce que «&#xa0;Corriger l’arrière-plan&#xa0;» a trouvé</translation>
+    </message>
+    <message>
+        <source>Pick background</source>
+        <translation>Prélever l’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Pick the background color from anywhere on the screen</source>
+        <translation>Prélever la couleur d’arrière-plan n’importe où à l’écran</translation>
+    </message>
+    <message>
+        <source>Background lightness</source>
+        <translation>Luminosité de l’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Contrast of the samples</source>
+        <translation>Contraste des exemples</translation>
+    </message>
+    <message>
+        <source>Text Sample %1</source>
+        <translation>Texte exemple %1</translation>
+    </message>
+    <message>
+        <source>%1 and its color; selected when it is the active sample</source>
+        <translation>%1 et sa couleur&#xa0;; sélectionné quand c’est l’exemple actif</translation>
+    </message>
+    <message>
+        <source>Pick %1</source>
+        <translation>Prélever %1</translation>
+    </message>
+    <message>
+        <source>Pick the color of %1 from anywhere on the screen</source>
+        <translation>Prélever la couleur de %1 n’importe où à l’écran</translation>
+    </message>
+    <message>
+        <source>%1 preview</source>
+        <translation>Aperçu de %1</translation>
+    </message>
+    <message>
+        <source>%1 written on the background</source>
+        <translation>%1 écrit sur l’arrière-plan</translation>
+    </message>
+    <message>
+        <source>%1 lightness</source>
+        <translation>Luminosité de %1</translation>
+    </message>
+    <message>
+        <source>Contrast ratio of %1 against the background</source>
+        <translation>Rapport de contraste de %1 sur l’arrière-plan</translation>
+    </message>
+    <message>
+        <source>%1, %2, at least %3:1</source>
+        <translation>%1, %2, au moins %3:1</translation>
+    </message>
+    <message>
+        <source>Fix text, %1, %2</source>
+        <translation>Corriger le texte, %1, %2</translation>
+    </message>
+    <message>
+        <source>Change %1 to the nearest color of its hue that passes %2</source>
+        <translation>Remplacer %1 par la couleur la plus proche de sa teinte qui réussit %2</translation>
+    </message>
+    <message>
+        <source>Fix background, %1</source>
+        <translation>Corriger l’arrière-plan, %1</translation>
+    </message>
+    <message>
+        <source>Change the background to the nearest color of its hue with which both samples pass %1</source>
+        <translation>Remplacer l’arrière-plan par la couleur la plus proche de sa teinte avec laquelle les deux exemples réussissent %1</translation>
+    </message>
+    <message>
+        <source>APCA lightness contrast of %1, advisory</source>
+        <translation>Contraste de luminosité APCA de %1, à titre indicatif</translation>
+    </message>
+    <message>
+        <source>What the APCA contrast of %1 is good for</source>
+        <translation>Ce à quoi suffit le contraste APCA de %1</translation>
+    </message>
+    <message>
+        <source>Least font size for %1 by APCA, at weights 400 and 700</source>
+        <translation>Plus petite taille de police pour %1 selon l’APCA, en graisses 400 et 700</translation>
+    </message>
+    <message>
+        <source>%1, APCA %2, at least Lc %3, advisory</source>
+        <translation>%1, APCA %2, au moins Lc %3, à titre indicatif</translation>
+    </message>
+    <message>
+        <source>What Fix text found for %1</source>
+        <translation>Ce que «&#xa0;Corriger le texte&#xa0;» a trouvé pour %1</translation>
+    </message>
+    <message>
+        <source>Contrast ratio of Text Sample 1 against Text Sample 2</source>
+        <translation>Rapport de contraste du texte exemple 1 sur le texte exemple 2</translation>
+    </message>
+    <message>
+        <source>Text against text, at least %1:1</source>
+        <translation>Texte contre texte, au moins %1:1</translation>
+    </message>
+    <message>
+        <source>Both samples on the background as seen with %1, simulated</source>
+        <translation>Les deux exemples sur l’arrière-plan tels qu’on les voit avec %1, en simulation</translation>
+    </message>
+    <message>
+        <source>Contrast ratios of Text Sample 1 and Text Sample 2 as seen with %1</source>
+        <translation>Rapports de contraste du texte exemple 1 et du texte exemple 2 tels qu’on les voit avec %1</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Red component of the current color, 0 to 255</source>
+        <translation>Composante rouge de la couleur actuelle, de 0 à 255</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Green component of the current color, 0 to 255</source>
+        <translation>Composante verte de la couleur actuelle, de 0 à 255</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Blue component of the current color, 0 to 255</source>
+        <translation>Composante bleue de la couleur actuelle, de 0 à 255</translation>
+    </message>
+    <message>
+        <source>Hex value</source>
+        <translation>Valeur hexadécimale</translation>
+    </message>
+    <message>
+        <source>The current color as #RRGGBB; Copy to Clipboard copies it</source>
+        <translation>La couleur actuelle en #RRGGBB&#xa0;; «&#xa0;Copier dans le presse-papiers&#xa0;» la copie</translation>
+    </message>
+    <message>
+        <source>Sample area</source>
+        <translation>Zone d’exemple</translation>
+    </message>
+    <message>
+        <source>Custom color name</source>
+        <translation>Nom de la couleur</translation>
+    </message>
+    <message>
+        <source>Enter or select custom color by name here.</source>
+        <translation>Saisissez ou choisissez ici une couleur personnalisée par son nom.</translation>
+    </message>
+    <message>
+        <source>Color list</source>
+        <translation>Liste des couleurs</translation>
+    </message>
+    <message>
+        <source>The custom colors by name and hex value; Enter chooses the row</source>
+        <translation>Les couleurs personnalisées par nom et valeur hexadécimale&#xa0;; Entrée choisit la ligne</translation>
+    </message>
+    <message>
+        <source>The sample that the current color is applied to</source>
+        <translation>L’exemple auquel la couleur actuelle s’applique</translation>
+    </message>
+    <message>
+        <source>Delete the currently displayed name from the custom color list. From the keyboard: Edit, Delete From List</source>
+        <translation>Retirer le nom affiché de la liste des couleurs personnalisées. Au clavier&#xa0;: Édition, Retirer de la liste</translation>
+    </message>
+    <message>
+        <source>Show or hide the whole color list as a table. From the keyboard: Options, View Full List</source>
+        <translation>Afficher ou masquer toute la liste des couleurs sous forme de tableau. Au clavier&#xa0;: Options, Afficher la liste entière</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Background color %1</source>
+        <translation>Couleur d’arrière-plan %1</translation>
+    </message>
+    <message>
+        <source>Text Sample 1 color %1</source>
+        <translation>Couleur du texte exemple 1&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Text Sample 2 color %1</source>
+        <translation>Couleur du texte exemple 2&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Finds a color of the list by its name or hex value; Esc closes it</source>
+        <translation>Trouve une couleur de la liste par son nom ou sa valeur hexadécimale&#xa0;; Échap ferme la recherche</translation>
+    </message>
+    <message>
+        <source>Find in list</source>
+        <translation>Rechercher dans la liste</translation>
+    </message>
+    <message>
+        <source>Part of a name, or a hex value such as #87CEEB or #87C; Enter finds the next match</source>
+        <translation>Une partie d’un nom, ou une valeur hexadécimale comme #87CEEB ou #87C&#xa0;; Entrée trouve la correspondance suivante</translation>
+    </message>
+    <message>
+        <source>Show the next entry that matches</source>
+        <translation>Afficher l’entrée suivante qui correspond</translation>
+    </message>
+    <message>
+        <source>Says when no entry matches</source>
+        <translation>Signale qu’aucune entrée ne correspond</translation>
+    </message>
+    <message>
+        <source>The program&apos;s name, release and maker; OK or Esc closes it</source>
+        <translation>Le nom, la version et l’auteur du programme&#xa0;; OK ou Échap ferme la fenêtre</translation>
+    </message>
+    <message>
+        <source>Tintora icon</source>
+        <translation>Icône de Tintora</translation>
+    </message>
+    <message>
+        <source>Click to show the maker&apos;s postal address</source>
+        <translation>Cliquez pour afficher l’adresse postale de l’auteur</translation>
+    </message>
+    <message>
+        <source>The maker&apos;s postal address; click to hide it</source>
+        <translation>L’adresse postale de l’auteur&#xa0;; cliquez pour la masquer</translation>
+    </message>
+    <message>
+        <source>Pick From Screen</source>
+        <translation>Prélever à l’écran</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the crosshair, with Shift by ten pixels; + and - zoom; Enter picks the color, Esc cancels</source>
+        <translation>Les flèches déplacent le réticule, de dix pixels avec Maj&#xa0;; + et - zooment&#xa0;; Entrée prélève la couleur, Échap annule</translation>
+    </message>
+    <message>
+        <source>Color %1. %2</source>
+        <translation>Couleur %1. %2</translation>
+    </message>
+    <message>
+        <source>body text</source>
+        <translation>texte courant</translation>
+    </message>
+    <message>
+        <source>content text</source>
+        <translation>texte de contenu</translation>
+    </message>
+    <message>
+        <source>large text</source>
+        <translation>grand texte</translation>
+    </message>
+</context>
+<context>
     <name>Tintora::PickerOverlay</name>
     <message>
         <source>Pick From Screen</source>

@@ -25,6 +25,21 @@ void describe(QWidget *window, const QString &objectName, const QString &name,
         widget->setAccessibleDescription(description);
 }
 
+// What the row judging an APCA use calls it.
+QString apcaUseName(Contrast::ApcaUse use)
+{
+    switch (use) {
+    case Contrast::ApcaUse::BodyText:
+        return QCoreApplication::translate("Tintora::Accessibility", "body text");
+    case Contrast::ApcaUse::ContentText:
+        return QCoreApplication::translate("Tintora::Accessibility", "content text");
+    case Contrast::ApcaUse::LargeText:
+        return QCoreApplication::translate("Tintora::Accessibility", "large text");
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 void describeContrastChecker(QWidget *checker)
@@ -123,7 +138,7 @@ void describeContrastChecker(QWidget *checker)
             describe(checker, prefix + QLatin1String(rule.key), QString(),
                      QCoreApplication::translate("Tintora::Accessibility",
                                                  "%1, APCA %2, at least Lc %3, advisory")
-                             .arg(sampleName, QLatin1String(rule.name))
+                             .arg(sampleName, apcaUseName(rule.use))
                              .arg(int(rule.minimum)));
         }
         describe(checker, prefix + QStringLiteral("Note"), QString(),

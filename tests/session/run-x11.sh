@@ -62,10 +62,19 @@ fi
 if [ "$wm" = 1 ]; then
     openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    # A loaded machine may take a while to start it; the tests that need it must not run early.
+    started=0
+    for _ in $(seq 300); do
+        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
+            started=1
+            break
+        fi
         sleep 0.1
     done
+    if [ "$started" = 0 ]; then
+        echo "run-x11.sh: openbox did not start" >&2
+        exit 1
+    fi
 fi
 
 status=0
