@@ -11,6 +11,7 @@
 #include "ui/findbar.h"
 #include "ui/pickeroverlay.h"
 #include "ui/screenpicker.h"
+#include "ui/taboutbox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -70,6 +71,7 @@ private slots:
     void shortcutsRunTheirCommands();
     void helpListsEveryKey();
     void picksFromTheScreenByKeys();
+    void aboutBoxShowsTheAddressByKeys();
 
 private:
     // Opens a menu of the menu bar with Alt and its letter, then chooses an item by its letter.
@@ -432,6 +434,24 @@ void tst_Keyboard::picksFromTheScreenByKeys()
     QTest::keyClick(picker->overlays().constFirst(), Qt::Key_Escape);
     QTRY_VERIFY(picker->overlays().isEmpty());
     QCOMPARE(f.form->sample1Color(), before);
+}
+
+void tst_Keyboard::aboutBoxShowsTheAddressByKeys()
+{
+    // The maker's line and the address take no focus; Alt+A does what clicking them does.
+    TAboutBox box(nullptr, 96);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    auto *address = box.findChild<QWidget *>(QStringLiteral("Label1"));
+    QVERIFY(address);
+    QVERIFY(!address->isVisible());
+    QTest::keyClick(box.focusWidget(), Qt::Key_A, Qt::AltModifier);
+    QVERIFY(address->isVisible());
+    QTest::keyClick(box.focusWidget(), Qt::Key_A, Qt::AltModifier);
+    QVERIFY(!address->isVisible());
+    // Esc closes the box as OK does.
+    QTest::keyClick(box.focusWidget(), Qt::Key_Escape);
+    QVERIFY(!box.isVisible());
 }
 
 QTEST_MAIN(tst_Keyboard)

@@ -1203,14 +1203,6 @@
         <translation>Tintora-Symbol</translation>
     </message>
     <message>
-        <source>Click to show the maker&apos;s postal address</source>
-        <translation>Klicken, um die Postanschrift des Herstellers zu zeigen</translation>
-    </message>
-    <message>
-        <source>The maker&apos;s postal address; click to hide it</source>
-        <translation>Die Postanschrift des Herstellers; zum Verbergen klicken</translation>
-    </message>
-    <message>
         <source>Pick From Screen</source>
         <translation>Vom Bildschirm aufnehmen</translation>
     </message>
@@ -1233,6 +1225,14 @@
     <message>
         <source>large text</source>
         <translation>großer Text</translation>
+    </message>
+    <message>
+        <source>Click or press Alt+A to show the maker&apos;s postal address</source>
+        <translation>Klicken oder Alt+A drücken, um die Postanschrift des Herstellers zu zeigen</translation>
+    </message>
+    <message>
+        <source>The maker&apos;s postal address; click or press Alt+A to hide it</source>
+        <translation>Die Postanschrift des Herstellers; zum Verbergen klicken oder Alt+A drücken</translation>
     </message>
 </context>
 <context>

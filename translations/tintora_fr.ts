@@ -1203,14 +1203,6 @@
         <translation>Icône de Tintora</translation>
     </message>
     <message>
-        <source>Click to show the maker&apos;s postal address</source>
-        <translation>Cliquez pour afficher l’adresse postale de l’auteur</translation>
-    </message>
-    <message>
-        <source>The maker&apos;s postal address; click to hide it</source>
-        <translation>L’adresse postale de l’auteur&#xa0;; cliquez pour la masquer</translation>
-    </message>
-    <message>
         <source>Pick From Screen</source>
         <translation>Prélever à l’écran</translation>
     </message>
@@ -1233,6 +1225,14 @@
     <message>
         <source>large text</source>
         <translation>grand texte</translation>
+    </message>
+    <message>
+        <source>Click or press Alt+A to show the maker&apos;s postal address</source>
+        <translation>Cliquez ou appuyez sur Alt+A pour afficher l&apos;adresse postale de l&apos;auteur</translation>
+    </message>
+    <message>
+        <source>The maker&apos;s postal address; click or press Alt+A to hide it</source>
+        <translation>L’adresse postale de l’auteur&#xa0;; cliquez ou appuyez sur Alt+A pour la masquer</translation>
     </message>
 </context>
 <context>

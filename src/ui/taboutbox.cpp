@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/taboutbox.h"
 
+#include "app/application.h"
 #include "app/controls.h"
 #include "app/desktop.h"
 #include "ui/accessibility.h"
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 #include <cmath>
 
@@ -164,6 +166,17 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
 
     Copyright->onClick = [this] { CopyrightClick(); };
     Label1->onClick = [this] { Label1Click(); };
+    // The labels take no focus, so the keyboard has a key of its own for the address.
+    auto *showAddress = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), this);
+    showAddress->setObjectName(QStringLiteral("ShowAddress1"));
+    connect(showAddress, &QShortcut::activated, this, [this] {
+        Application::runHandler(this, [this] {
+            if (Label1->isVisible())
+                Label1Click();
+            else
+                CopyrightClick();
+        });
+    });
     onClick(OKButton, [this] { OKButtonClick(); });
 
     if (const QScreen *screen = this->screen())

@@ -47,12 +47,14 @@ void describeAboutBox(QWidget *aboutBox)
             "The program's name, release and maker; OK or Esc closes it"));
     describe(aboutBox, "ProgramIcon",
              QCoreApplication::translate("Tintora::Accessibility", "Tintora icon"), QString());
-    describe(aboutBox, "Copyright", QString(),
-             QCoreApplication::translate("Tintora::Accessibility",
-                                         "Click to show the maker's postal address"));
+    describe(
+            aboutBox, "Copyright", QString(),
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Click or press Alt+A to show the maker's postal address"));
     describe(aboutBox, "Label1", QString(),
-             QCoreApplication::translate("Tintora::Accessibility",
-                                         "The maker's postal address; click to hide it"));
+             QCoreApplication::translate(
+                     "Tintora::Accessibility",
+                     "The maker's postal address; click or press Alt+A to hide it"));
 }
 
 void describePickerOverlay(QWidget *overlay, const QString &hexUnderCrosshair)
