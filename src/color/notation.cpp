@@ -888,19 +888,42 @@ auto givesLinear(ColorValue color)
     };
 }
 
-// givesLinear for (L, C, H) components, which the search tries with the same hue again and
-// again: the hue's cosine and sine are kept for the next try. The arithmetic is the parser's
-// (linearOfLch, linearOfOklch), step for step.
+// The cosines and sines of the last few hues asked for. The search for the shortest digits
+// tries the same few hues again and again, as the other components lose their digits and as
+// each round tries the hue's shorter neighbours once more.
+class HueDirections
+{
+public:
+    const std::array<double, 2> &operator()(double hue)
+    {
+        for (const Entry &entry : m_entries) {
+            if (entry.hue == hue)
+                return entry.direction;
+        }
+        Entry &entry = m_entries[m_next];
+        m_next = (m_next + 1) % m_entries.size();
+        entry = {hue, ColorSpace::hueDirection(hue)};
+        return entry.direction;
+    }
+
+private:
+    struct Entry
+    {
+        double hue = std::nan(""); // equal to no hue
+        std::array<double, 2> direction {};
+    };
+    std::array<Entry, 8> m_entries {};
+    size_t m_next = 0;
+};
+
+// givesLinear for (L, C, H) components. The arithmetic is the parser's (linearOfLch,
+// linearOfOklch), step for step.
 template<Triple (*linearOfRectangular)(double, double, double)>
 auto givesPolar(ColorValue color)
 {
-    return [gives = givesLinear<linearOfRectangular>(color), hue = std::nan(""),
-            direction = std::array<double, 2> {}](double l, double c, double h) mutable {
-        if (!(h == hue)) {
-            hue = h;
-            direction = ColorSpace::hueDirection(h);
-        }
-        const Triple lab = ColorSpace::toRectangular(l, std::max(c, 0.0), direction);
+    return [gives = givesLinear<linearOfRectangular>(color),
+            directions = HueDirections {}](double l, double c, double h) mutable {
+        const Triple lab = ColorSpace::toRectangular(l, std::max(c, 0.0), directions(h));
         return gives(lab[0], lab[1], lab[2]);
     };
 }
