@@ -3,6 +3,7 @@
 // line or byte and the reason), the conversions of the Adobe color models, the names CSS needs,
 // and round trips through real files that come back byte for byte.
 #include "core/error.h"
+#include "lists/colortable.h"
 #include "lists/cssproperties.h"
 #include "lists/palettefile.h"
 #include "testfiles.h"
@@ -155,6 +156,8 @@ private slots:
     void refusesHugeAndEndlessInput();
     void refusedWriteLeavesTheOldFile_data();
     void refusedWriteLeavesTheOldFile();
+    void plainColorTablesReadAsTheXmlReaderReadsThem_data();
+    void plainColorTablesReadAsTheXmlReaderReadsThem();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -849,6 +852,106 @@ void tst_Palettes::refusedWriteLeavesTheOldFile()
     QVERIFY2(message.endsWith(reason), qPrintable(message));
     QCOMPARE(bytesOf(path(QStringLiteral("old.gpl"))), QByteArray("kept"));
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+}
+
+void tst_Palettes::plainColorTablesReadAsTheXmlReaderReadsThem_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("plain"); // whether the quick reader takes it
+
+    const auto table = [](const QByteArray &colors, const QByteArray &root = "ooo:color-table") {
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<" + root
+                + " xmlns:ooo=\"http://openoffice.org/2004/office\" "
+                  "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\">\n"
+                + colors + "\n</" + root + ">\n";
+    };
+    for (const char *file : {"office2000.soc", "ooo2004.soc"})
+        QTest::newRow(file) << TestFiles::bytesOf(QStringLiteral(TINTORA_TEST_PALETTES "/")
+                                                  + QLatin1String(file))
+                            << true;
+    Palette::Colors odd;
+    for (const char *name : {"R&D <\xc3\xa9>", "\"quoted\" 'single'", "tab\there", "two\nlines",
+                             "\xf0\x9f\x8e\xa8 palette", "  spaced  ", ""}) {
+        odd.names.append(QString::fromUtf8(name));
+        odd.values.append(0x123456);
+    }
+    QTest::newRow("what Tintora writes") << ColorTable::write(odd) << true;
+    QTest::newRow("single quotes, spaces around =")
+            << table("<draw:color draw:color = '#010203' draw:name='A'/>") << true;
+    QTest::newRow("references") << table("<draw:color draw:name=\"&#x26;&#38;&quot;&apos;&#10;\" "
+                                         "draw:color=\"&#35;0a0B0c\"/>")
+                                << true;
+    QTest::newRow("attributes of other namespaces")
+            << table("<draw:color ooo:name=\"No\" name=\"No\" draw:name=\"Yes\" draw:color=\"#"
+                     "FFFFFF\" ooo:color=\"#000000\"/>")
+            << true;
+    QTest::newRow("default namespace")
+            << QByteArray("<color-table xmlns=\"http://openoffice.org/2000/office\" xmlns:d=\""
+                          "http://openoffice.org/2000/drawing\"><d:color d:name=\"x\" d:color=\""
+                          "#000001\"/></color-table>")
+            << true;
+    QTest::newRow("comments") << table("<!-- one --><draw:color draw:color=\"#010101\"/><!---->")
+                              << true;
+    // Left to the XML reader: it either reads them too or says what is wrong.
+    QTest::newRow("duplicate attribute")
+            << table("<draw:color draw:color=\"#010203\" draw:color=\"#030201\"/>") << false;
+    QTest::newRow("one namespace under two prefixes")
+            << QByteArray("<o:color-table xmlns:o=\"http://openoffice.org/2004/office\" "
+                          "xmlns:a=\"urn:x\" xmlns:b=\"urn:x\"><o:color a:k=\"1\" b:k=\"2\"/>"
+                          "</o:color-table>")
+            << false;
+    QTest::newRow("undeclared prefix")
+            << table("<draw:color x:y=\"1\" draw:color=\"#010203\"/>") << false;
+    QTest::newRow("xml:lang") << table("<draw:color xml:lang=\"en\" draw:color=\"#010203\"/>")
+                              << false;
+    QTest::newRow("literal line break in a value")
+            << table("<draw:color draw:name=\"a\nb\" draw:color=\"#010203\"/>") << false;
+    QTest::newRow("character XML refuses")
+            << table("<draw:color draw:name=\"&#0;\" draw:color=\"#010203\"/>") << false;
+    QTest::newRow("U+FFFE") << table(
+            "<draw:color draw:name=\"\xef\xbf\xbe\" draw:color=\"#010203\"/>")
+                            << false;
+    QTest::newRow("unknown entity")
+            << table("<draw:color draw:name=\"&nbsp;\" draw:color=\"#010203\"/>") << false;
+    QTest::newRow("broken UTF-8") << table(
+            "<draw:color draw:name=\"\xc3\" draw:color=\"#010203\"/>")
+                                  << false;
+    QTest::newRow("byte order mark") << "\xef\xbb\xbf" + table("") << false;
+    QTest::newRow("other encoding")
+            << QByteArray(table("").replace("UTF-8", "ISO-8859-1")) << false;
+    QTest::newRow("document type") << "<!DOCTYPE x>" + table("") << false;
+    QTest::newRow("text between colors") << table("x<draw:color draw:color=\"#010203\"/>") << false;
+    QTest::newRow("an element with content")
+            << table("<draw:color draw:color=\"#010203\"></draw:color>") << false;
+    QTest::newRow("another element") << table("<draw:other/>") << false;
+    QTest::newRow("color without value") << table("<draw:color draw:name=\"A\"/>") << false;
+    QTest::newRow("bad value") << table("<draw:color draw:color=\"#01020\"/>") << false;
+    QTest::newRow("wrong end tag")
+            << QByteArray(table("").replace("</ooo:color-table>", "</ooo:color-tablex>")) << false;
+    QTest::newRow("something after the root") << table("") + "<x/>" << false;
+    QTest::newRow("comment with --") << table("<!-- a -- b -->") << false;
+    QTest::newRow("empty root") << QByteArray(
+            "<ooo:color-table xmlns:ooo=\"http://openoffice.org/2004/office\"/>")
+                                << false;
+    QTest::newRow("unclosed") << table("").chopped(3) << false;
+}
+
+void tst_Palettes::plainColorTablesReadAsTheXmlReaderReadsThem()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, plain);
+    const std::optional<Palette::Colors> quick = ColorTable::readPlain(bytes);
+    QCOMPARE(quick.has_value(), plain);
+    if (!quick)
+        return;
+    Palette::Colors full;
+    try {
+        full = ColorTable::readXml(bytes, QStringLiteral("x.soc"));
+    } catch (const FileError &e) {
+        QFAIL(qPrintable(QStringLiteral("the XML reader refuses it: ") + e.message()));
+    }
+    QCOMPARE(quick->names, full.names);
+    QCOMPARE(quick->values, full.values);
 }
 
 QTEST_GUILESS_MAIN(tst_Palettes)

@@ -80,6 +80,13 @@ void appendAttribute(QByteArray &out, const QString &text)
 
 Palette::Colors read(const QByteArray &bytes, const QString &path)
 {
+    if (std::optional<Palette::Colors> colors = readPlain(bytes))
+        return *std::move(colors);
+    return readXml(bytes, path);
+}
+
+Palette::Colors readXml(const QByteArray &bytes, const QString &path)
+{
     QXmlStreamReader xml(bytes);
     const auto fail = [&](const QString &reason) {
         Palette::fail(path, Palette::atLine(xml.lineNumber()), reason);

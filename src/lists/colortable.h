@@ -13,6 +13,14 @@ namespace Tintora::ColorTable {
 // is refused: a color table has none, and entity declarations are how XML files blow up.
 Palette::Colors read(const QByteArray &bytes, const QString &path);
 
+// read() in two parts, for the tests. readPlain() takes the plain form nearly every color table
+// has (an XML declaration, the root declaring its namespaces, self-closing color elements with
+// white space between) straight from the bytes, several times faster than an XML reader;
+// it gives nullopt for anything else, and for every file it takes it gives what readXml()
+// gives. readXml() reads any XML with Qt's reader and words the errors.
+std::optional<Palette::Colors> readPlain(const QByteArray &bytes);
+Palette::Colors readXml(const QByteArray &bytes, const QString &path);
+
 // The form current LibreOffice versions write, UTF-8.
 QByteArray write(const Palette::Colors &colors);
 
