@@ -156,12 +156,5 @@ BENCHMARK(BM_LoupeRepaintPerMove)->Arg(4)->Arg(8)->Arg(32)->Unit(benchmark::kMic
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QApplication app(argc, argv);
-    Tintora::Dialogs::install(&Bench::dialogs());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Bench::runBenchmarks(argc, argv);
 }

@@ -186,4 +186,17 @@ void Window::settle()
     QApplication::processEvents();
 }
 
+int runBenchmarks(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QApplication app(argc, argv);
+    Tintora::Dialogs::install(&dialogs());
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Tintora::Dialogs::install(nullptr);
+    return 0;
+}
+
 } // namespace Bench

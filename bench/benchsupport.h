@@ -95,4 +95,8 @@ void timeIteration(benchmark::State &state, F &&operation)
     state.SetIterationTime(std::chrono::duration<double>(end - start).count());
 }
 
+// The main program of a benchmark executable: Google Benchmark's arguments, the application
+// with the benchmark dialogs installed, and every benchmark asked for. Returns the exit code.
+int runBenchmarks(int argc, char **argv);
+
 } // namespace Bench

@@ -8,6 +8,7 @@
 #include "ui/contraststrip.h"
 #include "ui/lookandfeel.h"
 #include "ui/tform1.h"
+#include "ui/toolfollower.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -304,7 +305,7 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     connect(form, &TForm1::colorsChanged, this,
             [this] { Application::runHandler(this, [this] { refresh(); }); });
     // A tool belongs to its window: it follows the main window's hiding and showing.
-    form->installEventFilter(this);
+    new ToolFollower(this, form, [this] { placeBesideForm(); });
     // The main window's "Disable Hints" holds here too.
     m_eventFilter = std::make_unique<WindowEventFilter>(this, [this](QWidget *, QEvent *event) {
         return event->type() == QEvent::ToolTip && !m_form->showHints();
@@ -748,23 +749,6 @@ void ContrastChecker::placeBesideForm()
                        qMax(available.top(), available.bottom() + 1 - outer.height())));
     }
     move(at);
-}
-
-bool ContrastChecker::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_form) {
-        // It goes when the main window closes or is hidden (the window commands hide and show
-        // it to change its flags) and comes back with it.
-        if (event->type() == QEvent::Hide && isVisible()) {
-            m_hiddenWithForm = true;
-            hide();
-        } else if (event->type() == QEvent::Show && m_hiddenWithForm) {
-            m_hiddenWithForm = false;
-            placeBesideForm();
-            show();
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void ContrastChecker::keyPressEvent(QKeyEvent *event)

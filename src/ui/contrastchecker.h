@@ -88,7 +88,6 @@ public:
     QColor failColor() const { return m_failColor; }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -156,5 +155,4 @@ private:
     QPushButton *m_copyReport = nullptr;
     QColor m_passColor;
     QColor m_failColor;
-    bool m_hiddenWithForm = false;
 };

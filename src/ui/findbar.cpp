@@ -5,6 +5,7 @@
 #include "ui/accessibility.h"
 #include "ui/lookandfeel.h"
 #include "ui/tform1.h"
+#include "ui/toolfollower.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -53,7 +54,7 @@ FindBar::FindBar(TForm1 *form)
         if (onFindNext)
             onFindNext();
     });
-    form->installEventFilter(this);
+    new ToolFollower(this, form);
     Accessibility::describeFindBar(this);
 }
 
@@ -106,20 +107,4 @@ void FindBar::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-bool FindBar::eventFilter(QObject *watched, QEvent *event)
-{
-    // A tool belongs to its window: it goes when the main window is hidden (the window
-    // commands hide and show it to change its flags) and comes back with it.
-    if (watched == m_form) {
-        if (event->type() == QEvent::Hide && isVisible()) {
-            m_hiddenWithForm = true;
-            hide();
-        } else if (event->type() == QEvent::Show && m_hiddenWithForm) {
-            m_hiddenWithForm = false;
-            show();
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

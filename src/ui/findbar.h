@@ -33,7 +33,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void placeBelowForm();
@@ -42,5 +41,4 @@ private:
     Tintora::Edit *m_text;
     QPushButton *m_next;
     QLabel *m_status;
-    bool m_hiddenWithForm = false;
 };
