@@ -70,6 +70,12 @@ const char *const kPieces[] = {
         "calc(",
         "1e999",
         "-0",
+        // Finite, but large or small enough that a conversion's powers and cubes overflow.
+        "1e300",
+        "-5e135",
+        "1e308",
+        "1e-308",
+        "88888888888888888888888888888888.1",
 };
 
 QString pieceText(const uint8_t *data, size_t size)

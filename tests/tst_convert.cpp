@@ -4,6 +4,9 @@
 
 #include <QTest>
 
+#include <climits>
+#include <limits>
+
 using namespace Tintora;
 
 class tst_Convert : public QObject
@@ -15,6 +18,8 @@ private slots:
     void rejectsWithMessage_data();
     void rejectsWithMessage();
     void formatsNumbers();
+    void saturatesDoubles_data();
+    void saturatesDoubles();
     void fileNamePart();
 };
 
@@ -75,6 +80,26 @@ void tst_Convert::formatsNumbers()
     QCOMPARE(Convert::intToStr(-44), QStringLiteral("-44"));
     QCOMPARE(Convert::intToHex(0xFF, 6), QStringLiteral("0000FF"));
     QCOMPARE(Convert::intToHex(0xABCDEF12, 6), QStringLiteral("ABCDEF12")); // never cut
+}
+
+void tst_Convert::saturatesDoubles_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("whole") << 42.0 << 42;
+    QTest::newRow("toward zero") << -2.75 << -2;
+    QTest::newRow("above int") << 3e9 << INT_MAX;
+    QTest::newRow("below int") << -3e9 << INT_MIN;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << INT_MAX;
+    QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << INT_MIN;
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 0;
+}
+
+void tst_Convert::saturatesDoubles()
+{
+    QFETCH(double, value);
+    QFETCH(int, expected);
+    QCOMPARE(Convert::saturatingInt(value), expected);
 }
 
 void tst_Convert::fileNamePart()

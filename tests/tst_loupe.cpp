@@ -96,6 +96,9 @@ void tst_Loupe::pixelUnderPoint_data()
     QTest::newRow("left of the picture") << QPointF(-4, 30) << 1.5 << QPoint(0, 45);
     QTest::newRow("below the picture") << QPointF(30, 900) << 1.5 << QPoint(45, 1199);
     QTest::newRow("past the last logical pixel") << QPointF(1066.9, 10) << 1.5 << QPoint(1599, 15);
+    // A position no screen has clamps to the edge instead of overflowing the integer.
+    QTest::newRow("far beyond int") << QPointF(1e300, -1e300) << 2.0 << QPoint(1599, 0);
+    QTest::newRow("not a number") << QPointF(qQNaN(), 10) << 1.0 << QPoint(0, 10);
 }
 
 void tst_Loupe::pixelUnderPoint()

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 using namespace Tintora;
 using namespace Tintora::Notation;
@@ -79,6 +80,8 @@ private slots:
     void readsColors();
     void refusesNonColors_data();
     void refusesNonColors();
+    void readsExtremeNumbers_data();
+    void readsExtremeNumbers();
     void readsBareFormsOnlyOutsideCss();
     void knowsTheNamedColors();
     void mapsGamutLikeCssColor4_data();
@@ -88,6 +91,8 @@ private slots:
     void roundTripsSample();
     void writesFewestDigits();
     void roundsLinearLightLikeTheCurve();
+    void mapsAnyLinearValueIntoTheGamut_data();
+    void mapsAnyLinearValueIntoTheGamut();
 };
 
 void tst_Notation::readsColors_data()
@@ -304,6 +309,69 @@ void tst_Notation::refusesNonColors()
     QCOMPARE(shown(parseColor(text)), QStringLiteral("(not a color)"));
 }
 
+// Numbers at the ends of what a double holds: each text is a color, the one the CSS rules
+// give at the limit (components clamped where CSS clamps them, unbounded ones held finite,
+// hues taken modulo a turn), and no conversion on the way overflows into a crash.
+void tst_Notation::readsExtremeNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("lab a near the largest double") << "lab(50 1e300 0)"
+                                                   << "#FFFFFF";
+    QTest::newRow("srgb channel far below zero") << "color(srgb 0.4 -5e135 0)"
+                                                 << "#000000";
+    QTest::newRow("oklch chroma of 40 digits")
+            << "oklch(39% 8888888888888888888888888888888888888888.1 200)"
+            << "#005257";
+    QTest::newRow("lch chroma and hue at 1e308") << "lch(50 1e308 1e308)"
+                                                 << "#000000";
+    QTest::newRow("lab a and b of opposite huge signs") << "lab(50 -1e300 1e300)"
+                                                        << "#000000";
+    QTest::newRow("oklab huge percentage") << "oklab(50% 1e308% 0)"
+                                           << "#BB005E";
+    QTest::newRow("xyz at 1e308") << "color(xyz 1e308 1e308 1e308)"
+                                  << "#FFFFFF";
+    QTest::newRow("rec2020 huge negative") << "color(rec2020 -1e308 0 0)"
+                                           << "#000000";
+    QTest::newRow("prophoto huge") << "color(prophoto-rgb 1e308 1e308 0)"
+                                   << "#FFFFFF";
+    QTest::newRow("a98 huge") << "color(a98-rgb 1e300 0 0)"
+                              << "#FFFFFF";
+    QTest::newRow("display-p3 huge mixed") << "color(display-p3 1e300 -1e300 1e300)"
+                                           << "#000000";
+    QTest::newRow("rgb percentage overflowing 255") << "rgb(1e308% 0 0)"
+                                                    << "#FF0000";
+    QTest::newRow("lab lightness overflowing") << "lab(1e308% 0 0)"
+                                               << "#FFFFFF";
+    QTest::newRow("hwb all huge") << "hwb(1e308 1e308% 1e308%)"
+                                  << "#808080";
+    QTest::newRow("hsl hue in turns overflowing degrees") << "hsl(1e308turn 50% 50%)"
+                                                          << "#BF4040";
+    QTest::newRow("hsl hue in radians overflowing degrees") << "hsl(-1e308rad 50% 50%)"
+                                                            << "#BF8440";
+    QTest::newRow("oklch hue in turns overflowing degrees") << "oklch(0.6 0.1 1e308turn)"
+                                                            << "#B1667E";
+    QTest::newRow("lab a tiny") << "lab(50 1e-308 0)"
+                                << "#777777";
+    QTest::newRow("rgb denormal") << "rgb(4e-320 0 0)"
+                                  << "#000000";
+    QTest::newRow("negative zeros in hsl") << "hsl(-0 -0% -0%)"
+                                           << "#000000";
+    QTest::newRow("negative zeros in oklch") << "oklch(-0 -0 -0)"
+                                             << "#000000";
+    QTest::newRow("negative zero chroma keeps gray") << "lch(50 -0 120)"
+                                                     << "#777777";
+    QTest::newRow("fractions at the limit of a double") << "1e-308, 0.5, 0"
+                                                        << "#008000";
+}
+
+void tst_Notation::readsExtremeNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(shown(parseColor(text)), expected);
+}
+
 void tst_Notation::readsBareFormsOnlyOutsideCss()
 {
     // Palette readers take stylesheet values: no bare form is a CSS color.
@@ -499,6 +567,37 @@ void tst_Notation::roundsLinearLightLikeTheCurve()
                                      .arg(expected)));
     }
     QCOMPARE(ColorSpace::roundLinearSrgb({-0.5, 1.5, 1}), Color::pack(0, 255, 255));
+}
+
+// Whatever arithmetic hands the gamut mapping and the rounding, not-a-number and infinities
+// included, a color inside sRGB comes out (the rounding tables are indexed by these values).
+void tst_Notation::mapsAnyLinearValueIntoTheGamut_data()
+{
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    QTest::addColumn<double>("red");
+    QTest::addColumn<double>("green");
+    QTest::addColumn<double>("blue");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("not a number") << nan << 0.5 << 0.5 << "#00BCBC";
+    QTest::newRow("all not a number") << nan << nan << nan << "#000000";
+    QTest::newRow("infinity") << inf << 0.0 << 0.0 << "#FF0000";
+    QTest::newRow("minus infinity") << -inf << 0.5 << 1.0 << "#00BCFF";
+    QTest::newRow("largest doubles") << 1e308 << -1e308 << 1e308 << "#000000";
+    QTest::newRow("huge but finite") << 1e30 << 1.0 << 1.0 << "#FFFFFF";
+}
+
+void tst_Notation::mapsAnyLinearValueIntoTheGamut()
+{
+    QFETCH(double, red);
+    QFETCH(double, green);
+    QFETCH(double, blue);
+    QFETCH(QString, expected);
+    const ColorSpace::Triple mapped = ColorSpace::gamutMapLinearSrgb({red, green, blue});
+    QVERIFY(ColorSpace::inSrgbGamut(mapped));
+    QCOMPARE(Color::buildHex(ColorSpace::linearSrgbToColor({red, green, blue})), expected);
+    // Rounding without the mapping clips, and reads no table entry outside its bounds.
+    QVERIFY(ColorSpace::roundLinearSrgb({red, green, blue}) <= 0xFFFFFF);
 }
 
 QTEST_GUILESS_MAIN(tst_Notation)

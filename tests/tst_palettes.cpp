@@ -263,6 +263,12 @@ void tst_Palettes::readsWhatEachFormatAllows_data()
             << QStringList {QString::fromUtf8("\"Q\" \\ / é 😀 a\tb=#010203")};
     QTest::newRow("json: empty array") << Format::Json << QByteArray(" [ ] ") << QStringList {};
 
+    QTest::newRow("css: numbers at the ends of a double")
+            << Format::Css
+            << QByteArray(":root { --x: lab(50 1e300 0); --y: color(srgb 0.4 -5e135 0);"
+                          " --z: oklch(39% 8888888888888888888888888888888888.1 200) }")
+            << QStringList {"x=#FFFFFF", "y=#000000", "z=#005257"};
+
     QTest::newRow("txt: comments, alpha dropped, any case")
             << Format::PaintNet
             << QByteArray("; paint palette\r\n;FF000000\r\nFF87CEEB\r\n  80ff0000 ; half red\r\n"

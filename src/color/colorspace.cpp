@@ -119,9 +119,17 @@ double prophotoToLinear(double encoded)
     return signedPow(encoded, 1.8);
 }
 
+// Into [0, 1]; not-a-number gives 0, where std::clamp would hand it on to become an index.
 double clamp01(double value)
 {
-    return std::clamp(value, 0.0, 1.0);
+    if (!(value > 0))
+        return 0;
+    return value < 1 ? value : 1;
+}
+
+bool isFinite(const Triple &v)
+{
+    return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]);
 }
 
 double deltaEOK(const Triple &one, const Triple &two)
@@ -306,6 +314,8 @@ Triple toRectangular(double lightness, double chroma, const std::array<double, 2
 
 Triple hslToSrgb(double hue, double saturation, double lightness)
 {
+    if (!std::isfinite(hue))
+        hue = 0; // no direction at all: as powerless as a gray's
     if (hue < 0 || hue >= 360) {
         hue = std::fmod(hue, 360.0);
         if (hue < 0)
@@ -396,6 +406,10 @@ bool inSrgbGamut(const Triple &linear)
 Triple gamutMapLinearSrgb(const Triple &origin)
 {
     if (inSrgbGamut(origin))
+        return each(origin, clamp01);
+    // Past the range of a double there is no hue or lightness to keep; callers bound their
+    // components so that this never happens for a color text, and clipping stays defined.
+    if (!isFinite(origin))
         return each(origin, clamp01);
 
     const Triple originOklch = toPolar(linearSrgbToOklab(origin));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "color/contrast.h"
 
+#include "core/convert.h"
+
 #include <QCoreApplication>
 #include <QtGlobal>
 
@@ -58,9 +60,17 @@ Linear toLinear(ColorValue color)
             t[size_t(Color::blue(color))]};
 }
 
+// Into [0, 1], not-a-number to 0: std::clamp would pass it on to the integer conversion.
+double clamp01(double value)
+{
+    if (!(value > 0))
+        return 0;
+    return value < 1 ? value : 1;
+}
+
 int encodeChannel(double linear)
 {
-    linear = std::clamp(linear, 0.0, 1.0);
+    linear = clamp01(linear);
     const double c =
             linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
     return int(std::lround(c * 255));
@@ -127,7 +137,7 @@ public:
 
     ColorValue at(double lightness) const
     {
-        lightness = std::clamp(lightness, 0.0, 1.0);
+        lightness = clamp01(lightness);
         const auto point = [&](double chroma) {
             return fromOklab({lightness, chroma * m_unitA, chroma * m_unitB});
         };
@@ -214,7 +224,7 @@ QString levelName(Level level)
 
 int ratioHundredths(double ratio)
 {
-    return int(std::floor(ratio * 100 + kHundredthsTolerance));
+    return Convert::saturatingInt(std::floor(ratio * 100 + kHundredthsTolerance));
 }
 
 QString formatRatio(double ratio)
@@ -298,7 +308,7 @@ double apcaContrast(ColorValue text, ColorValue background)
 namespace {
 int lcTenths(double lc)
 {
-    const int tenths = int(std::floor(std::abs(lc) * 10 + kTruncationTolerance));
+    const int tenths = Convert::saturatingInt(std::floor(std::abs(lc) * 10 + kTruncationTolerance));
     return lc < 0 ? -tenths : tenths;
 }
 } // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "color/loupe.h"
 
+#include "core/convert.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -15,7 +17,7 @@ constexpr double kRoundingSlack = 1.0 / 1024;
 
 int floorToPixel(double logical, qreal devicePixelRatio)
 {
-    return int(std::floor(logical * devicePixelRatio + kRoundingSlack));
+    return Convert::saturatingInt(std::floor(logical * devicePixelRatio + kRoundingSlack));
 }
 
 QPoint clampInto(QPoint pixel, QSize size)

@@ -426,20 +426,31 @@ std::optional<double> numberOrPercentage(const Token &token, double percentScale
     }
 }
 
+// An angle in degrees from a number in another unit. An angle so large that converting it
+// would overflow is first taken modulo a whole turn in its own unit: the same direction.
+template<typename ToDegrees>
+double degrees(double value, double unitsPerTurn, ToDegrees toDegrees)
+{
+    const double result = toDegrees(value);
+    return std::isfinite(result) ? result : toDegrees(std::fmod(value, unitsPerTurn));
+}
+
 // A hue: a number of degrees or an angle (or none).
 std::optional<double> hue(const Token &token)
 {
     if (token.type == Token::Type::Number)
         return token.value;
     if (token.type == Token::Type::Dimension) {
+        const double v = token.value;
         if (is(token.text, "deg"))
-            return token.value;
+            return v;
         if (is(token.text, "rad"))
-            return token.value * 180 / std::numbers::pi;
+            return degrees(v, 2 * std::numbers::pi,
+                           [](double r) { return r * 180 / std::numbers::pi; });
         if (is(token.text, "grad"))
-            return token.value * 0.9;
+            return v * 0.9;
         if (is(token.text, "turn"))
-            return token.value * 360;
+            return degrees(v, 1, [](double t) { return t * 360; });
         return std::nullopt;
     }
     return isNone(token) ? std::optional<double>(0) : std::nullopt;
@@ -507,27 +518,46 @@ ColorValue resolveHwb(double h, double w, double b)
             ColorSpace::hwbToSrgb(h, std::clamp(w, 0.0, 100.0), std::clamp(b, 0.0, 100.0)));
 }
 
+// The components that CSS leaves unbounded (Lab's a and b, chroma, the channels of color())
+// are held within +-1e6, a thousand times beyond any color a screen shows. Past that their
+// cubes and powers would overflow to infinity and leave nothing to map into the gamut; up to
+// it every conversion stays finite, and the gamut mapping gives what it gives at the limit.
+constexpr double kComponentBound = 1e6;
+
+double bounded(double value)
+{
+    return std::clamp(value, -kComponentBound, kComponentBound);
+}
+
+Triple bounded(const Triple &v)
+{
+    return {bounded(v[0]), bounded(v[1]), bounded(v[2])};
+}
+
 // Lab, LCH, Oklab and Oklch in linear-light sRGB, before gamut mapping.
 Triple linearOfLab(double l, double a, double b)
 {
-    const Triple lab {std::clamp(l, 0.0, 100.0), a, b};
+    const Triple lab {std::clamp(l, 0.0, 100.0), bounded(a), bounded(b)};
     return ColorSpace::xyz65ToLinearSrgb(ColorSpace::xyz50ToXyz65(ColorSpace::labToXyz50(lab)));
 }
 
 Triple linearOfLch(double l, double c, double h)
 {
-    const Triple lab = ColorSpace::toRectangular(l, std::max(c, 0.0), ColorSpace::hueDirection(h));
+    const Triple lab =
+            ColorSpace::toRectangular(l, bounded(std::max(c, 0.0)), ColorSpace::hueDirection(h));
     return linearOfLab(lab[0], lab[1], lab[2]);
 }
 
 Triple linearOfOklab(double l, double a, double b)
 {
-    return ColorSpace::xyz65ToLinearSrgb(ColorSpace::oklabToXyz65({std::clamp(l, 0.0, 1.0), a, b}));
+    return ColorSpace::xyz65ToLinearSrgb(
+            ColorSpace::oklabToXyz65({std::clamp(l, 0.0, 1.0), bounded(a), bounded(b)}));
 }
 
 Triple linearOfOklch(double l, double c, double h)
 {
-    const Triple lab = ColorSpace::toRectangular(l, std::max(c, 0.0), ColorSpace::hueDirection(h));
+    const Triple lab =
+            ColorSpace::toRectangular(l, bounded(std::max(c, 0.0)), ColorSpace::hueDirection(h));
     return linearOfOklab(lab[0], lab[1], lab[2]);
 }
 
@@ -539,7 +569,7 @@ ColorValue resolveLinear(double first, double second, double third)
 
 ColorValue resolveSrgb(double r, double g, double b)
 {
-    const Triple encoded {r, g, b};
+    const Triple encoded = bounded(Triple {r, g, b});
     const bool inside =
             std::all_of(encoded.begin(), encoded.end(), [](double v) { return v >= 0 && v <= 1; });
     if (inside)
@@ -560,7 +590,7 @@ std::optional<ColorValue> colorFunction(const Token *tokens, qsizetype count)
         const auto value = numberOrPercentage((*c)[i], 1);
         if (!value)
             return std::nullopt;
-        v[i] = *value;
+        v[i] = bounded(*value);
     }
     const QStringView space = tokens[0].text;
     using namespace ColorSpace;
@@ -923,7 +953,7 @@ auto givesPolar(ColorValue color)
 {
     return [gives = givesLinear<linearOfRectangular>(color),
             directions = HueDirections {}](double l, double c, double h) mutable {
-        const Triple lab = ColorSpace::toRectangular(l, std::max(c, 0.0), directions(h));
+        const Triple lab = ColorSpace::toRectangular(l, bounded(std::max(c, 0.0)), directions(h));
         return gives(lab[0], lab[1], lab[2]);
     };
 }

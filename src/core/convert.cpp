@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 
+#include <climits>
+#include <cmath>
+
 namespace Tintora::Convert {
 
 namespace {
@@ -84,6 +87,13 @@ QString intToStr(qint64 value)
 QString intToHex(quint32 value, int minDigits)
 {
     return QString::number(value, 16).toUpper().rightJustified(minDigits, u'0');
+}
+
+int saturatingInt(double value)
+{
+    if (!(value > double(INT_MIN))) // not-a-number too
+        return std::isnan(value) ? 0 : INT_MIN;
+    return value < double(INT_MAX) ? int(value) : INT_MAX;
 }
 
 QString extractFileName(const QString &path)

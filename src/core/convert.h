@@ -20,6 +20,11 @@ QString intToStr(qint64 value);
 // Uppercase hexadecimal of the unsigned value, left-padded with '0' to at least minDigits.
 QString intToHex(quint32 value, int minDigits);
 
+// The whole number a double holds, saturated to the range of int; not-a-number gives 0. For a
+// double that is about to become an integer or an index and might not be finite, where a plain
+// int(value) would be undefined.
+int saturatingInt(double value);
+
 // The text after the last '\', '/' or ':' of a path.
 QString extractFileName(const QString &path);
 
