@@ -576,6 +576,9 @@ void tst_Palettes::turnsNamesIntoIdentifiers_data()
                                                << "50-gray_2";
     QTest::newRow("non-ASCII kept")
             << QString::fromUtf8("Ciel d’été 😀") << QString::fromUtf8("ciel-d’été-😀");
+    QTest::newRow("non-ASCII letters in lowercase too")
+            << QString::fromUtf8("Ünïcødé ☃ 雪 ΣΟΦΊΑ 𐐀")
+            << QString::fromUtf8("ünïcødé-☃-雪-σοφία-𐐨");
     QTest::newRow("non-ASCII space") << QString::fromUtf8("a\u00a0b") << "a-b";
     QTest::newRow("half a character") << QString(QChar(0xD800)) + u'x' << "x";
     QTest::newRow("nothing left") << "&&"
