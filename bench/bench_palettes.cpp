@@ -5,7 +5,7 @@
 #include "benchsupport.h"
 
 #include "lists/colorlistmodel.h"
-#include "lists/palettefile.h"
+#include "palettes/palettefile.h"
 
 #include <QHash>
 

@@ -3,9 +3,9 @@
 // line or byte and the reason), the conversions of the Adobe color models, the names CSS needs,
 // and round trips through real files that come back byte for byte.
 #include "core/error.h"
-#include "lists/colortable.h"
-#include "lists/cssproperties.h"
-#include "lists/palettefile.h"
+#include "palettes/css.h"
+#include "palettes/libreoffice.h"
+#include "palettes/palettefile.h"
 #include "testfiles.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "lists/palette.h"
+#include "palettes/palette.h"
 
 // JSON palettes (.json): an array of objects {"name": "Sky", "hex": "#87CEEB"}. "hex" is
 // required; "name" may be missing or null; other members are passed over.

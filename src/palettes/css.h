@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "lists/palette.h"
+#include "palettes/palette.h"
 
 #include <QStringView>
 
