@@ -132,6 +132,8 @@ class tst_Palettes : public QObject
 private slots:
     void init() { QVERIFY(m_dir.isValid()); }
 
+    void eachFormatIsOneRowOfTheTable_data();
+    void eachFormatIsOneRowOfTheTable();
     void readsWhatEachFormatAllows_data();
     void readsWhatEachFormatAllows();
     void refusesBrokenFilesNamingWhere_data();
@@ -164,6 +166,67 @@ private:
 
     QTemporaryDir m_dir;
 };
+
+// Every format, its row, and every place the row shows: the dialogs' filters, the names and
+// the contents that find it, and a file written and read back without a telling name.
+void tst_Palettes::eachFormatIsOneRowOfTheTable_data()
+{
+    QTest::addColumn<Format>("format");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("filter");
+    const struct
+    {
+        const char *tag;
+        Format format;
+        const char *suffix;
+        const char *filter;
+    } rows[] = {
+            {"gimp", Format::Gimp, "gpl", "GIMP palette (*.gpl)"},
+            {"libreoffice", Format::LibreOffice, "soc", "LibreOffice color table (*.soc)"},
+            {"adobe", Format::Adobe, "ase", "Adobe Swatch Exchange (*.ase)"},
+            {"css", Format::Css, "css", "CSS custom properties (*.css)"},
+            {"json", Format::Json, "json", "JSON palette (*.json)"},
+            {"paintnet", Format::PaintNet, "txt", "Paint.NET palette (*.txt)"},
+    };
+    // A format added to the table gets its row here too.
+    QCOMPARE(std::size(rows), PaletteFile::formats().size());
+    for (const auto &row : rows)
+        QTest::newRow(row.tag) << row.format << QString::fromLatin1(row.suffix)
+                               << QString::fromLatin1(row.filter);
+}
+
+void tst_Palettes::eachFormatIsOneRowOfTheTable()
+{
+    QFETCH(Format, format);
+    QFETCH(QString, suffix);
+    QFETCH(QString, filter);
+    const int index = int(format);
+    QCOMPARE(PaletteFile::info(format).format, format);
+    QCOMPARE(PaletteFile::formats()[size_t(index)].format, format);
+    QCOMPARE(PaletteFile::suffix(format), suffix);
+    QCOMPARE(PaletteFile::filter(format), filter);
+
+    // The dialogs: "All palettes" first on import, then one filter per format in table order.
+    QCOMPARE(PaletteFile::exportFilters().at(index), filter);
+    QCOMPARE(PaletteFile::exportFormat(index), format);
+    QCOMPARE(PaletteFile::importFilters().at(index + 1), filter);
+    QCOMPARE(PaletteFile::importFormat(index + 1), std::optional<Format>(format));
+    QVERIFY(PaletteFile::importFilters().constFirst().contains(QStringLiteral("*.") + suffix));
+
+    // Found by its extension in any letter case, and by what it writes.
+    QCOMPARE(PaletteFile::formatOfName(QStringLiteral("/p/Colors.") + suffix.toUpper()),
+             std::optional<Format>(format));
+    const Palette::Colors colors = colorsOf({"Sky=#87CEEB", "Ink=#000080"});
+    const QByteArray bytes = PaletteFile::encode(format, colors, QStringLiteral("colors"));
+    QCOMPARE(PaletteFile::formatOfContents(bytes), std::optional<Format>(format));
+    QCOMPARE(PaletteFile::formatOfContents("\xEF\xBB\xBF \n" + bytes),
+             format == Format::Adobe ? std::nullopt : std::optional<Format>(format));
+
+    // A real file whose name tells nothing is read by its contents.
+    const QString file = path(QStringLiteral("palette-") + suffix);
+    PaletteFile::write(file, format, colors.names, Palette::hexes(colors.values));
+    QCOMPARE(Palette::hexes(PaletteFile::read(file).values), QStringList({"#87CEEB", "#000080"}));
+}
 
 void tst_Palettes::readsWhatEachFormatAllows_data()
 {
