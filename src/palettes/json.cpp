@@ -1,326 +1,130 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "palettes/json.h"
 
-#include "core/convert.h"
 #include "core/text.h"
 #include "core/utf8.h"
 
 #include <QCoreApplication>
-#include <QStringDecoder>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace Tintora::JsonPalette {
 
 namespace {
 
-// Values nested deeper than this in a member we pass over are refused rather than followed.
-constexpr int kMaxDepth = 64;
+// Qt's reader refuses values nested deeper than this (its nesting limit).
+constexpr int kQtNestingLimit = 1024;
 
-class Parser
+// The line of a byte of the text, counted as the list files count lines (CR, LF or CR LF).
+qsizetype lineAt(QByteArrayView bytes, qsizetype offset)
 {
-public:
-    Parser(QStringView text, const QString &path) : m_text(text), m_path(path) { }
+    qsizetype line = 1;
+    offset = qBound(qsizetype(0), offset, bytes.size());
+    for (qsizetype i = 0; i < offset; ++i) {
+        if (bytes[i] == '\n'
+            || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
+    }
+    return line;
+}
 
-    Palette::Colors palette()
-    {
-        space();
-        if (peek() != u'[')
-            fail(QCoreApplication::translate(
-                    "JsonPalette",
-                    "a JSON palette is an array of colors, [ {\"name\": ..., "
-                    "\"hex\": \"#RRGGBB\"}, ... ]"));
-        ++m_pos;
-        Palette::Colors colors;
-        space();
-        if (peek() == u']') {
-            ++m_pos;
-        } else {
-            for (;;) {
-                Palette::checkRoom(colors, m_path, [this] { return Palette::atLine(m_line); });
-                entry(colors);
-                space();
-                if (peek() == u',') {
-                    ++m_pos;
-                    space();
-                    continue;
-                }
-                if (peek() == u']') {
-                    ++m_pos;
-                    break;
-                }
-                fail(QCoreApplication::translate("JsonPalette",
-                                                 R"(expected "," or "]" after a color)"));
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Where a color of a well-formed palette stands in its text: the first byte of element index
+// of the array, or of the last member named member in it. The reader keeps no positions, so
+// an error in a color is placed by walking the text again, which only an error costs.
+qsizetype offsetOf(QByteArrayView text, qsizetype index, QLatin1StringView member = {})
+{
+    int depth = 0;
+    qsizetype element = -1;
+    qsizetype found = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isSpace(c))
+            continue;
+        if (depth == 1 && element < 0 && (c != '[' && c != ']' && c != ','))
+            element = 0; // the first element starts
+        if (depth == 1 && c == ',')
+            element = element < 0 ? 1 : element + 1;
+        if (depth == 1 && element == index && c != ',' && found < 0)
+            found = i;
+        if (c == '"') {
+            const qsizetype start = i;
+            for (++i; i < text.size() && text[i] != '"'; ++i) {
+                if (text[i] == '\\')
+                    ++i;
             }
-        }
-        space();
-        if (m_pos < m_text.size())
-            fail(QCoreApplication::translate("JsonPalette",
-                                             "there is more after the end of the array"));
-        return colors;
-    }
-
-private:
-    [[noreturn]] void fail(const QString &reason) const
-    {
-        Palette::fail(m_path, Palette::atLine(m_line), reason);
-    }
-
-    char16_t peek() const { return m_pos < m_text.size() ? m_text[m_pos].unicode() : 0; }
-
-    void space()
-    {
-        while (m_pos < m_text.size()) {
-            const char16_t c = m_text[m_pos].unicode();
-            if (c == u'\n' || (c == u'\r' && peekAt(m_pos + 1) != u'\n'))
-                ++m_line;
-            else if (c != u' ' && c != u'\t' && c != u'\r')
-                return;
-            ++m_pos;
-        }
-    }
-
-    char16_t peekAt(qsizetype at) const { return at < m_text.size() ? m_text[at].unicode() : 0; }
-
-    void expect(char16_t c, const char *what)
-    {
-        space();
-        if (peek() != c)
-            fail(QCoreApplication::translate("JsonPalette", "expected %1")
-                         .arg(QCoreApplication::translate("JsonPalette", what)));
-        ++m_pos;
-    }
-
-    void entry(Palette::Colors &colors)
-    {
-        const qsizetype number = colors.values.size() + 1;
-        if (peek() != u'{')
-            fail(QCoreApplication::translate(
-                         "JsonPalette", R"(color %1 is not an object {"name": ..., "hex": ...})")
-                         .arg(number));
-        ++m_pos;
-        QString name;
-        QString hex;
-        bool hasHex = false;
-        qsizetype hexLine = m_line;
-        space();
-        if (peek() == u'}') {
-            ++m_pos;
-        } else {
-            for (;;) {
-                space();
-                if (peek() != u'"')
-                    fail(QCoreApplication::translate("JsonPalette",
-                                                     "expected a member name in quotes"));
-                const QString key = string();
-                expect(u':', QT_TRANSLATE_NOOP("JsonPalette", "\":\" after a member name"));
-                space();
-                if (key == QLatin1String("name")) {
-                    if (peek() == u'"')
-                        name = string();
-                    else if (literal("null"))
-                        name.clear();
-                    else
-                        fail(QCoreApplication::translate("JsonPalette",
-                                                         "the \"name\" of color %1 is not text")
-                                     .arg(number));
-                } else if (key == QLatin1String("hex")) {
-                    hexLine = m_line;
-                    if (peek() != u'"')
-                        fail(QCoreApplication::translate("JsonPalette",
-                                                         "the \"hex\" of color %1 is not text")
-                                     .arg(number));
-                    hex = string();
-                    hasHex = true;
-                } else {
-                    skipValue(0);
-                }
-                space();
-                if (peek() == u',') {
-                    ++m_pos;
-                    continue;
-                }
-                if (peek() == u'}') {
-                    ++m_pos;
-                    break;
-                }
-                fail(QCoreApplication::translate("JsonPalette",
-                                                 R"(expected "," or "}" in color %1)")
-                             .arg(number));
+            if (depth == 2 && element == index && !member.isEmpty()
+                && text.sliced(start + 1, i - start - 1) == QByteArrayView(member)) {
+                qsizetype next = i + 1;
+                while (next < text.size() && isSpace(text[next]))
+                    ++next;
+                if (next < text.size() && text[next] == ':')
+                    found = start;
             }
-        }
-        if (!hasHex)
-            fail(QCoreApplication::translate("JsonPalette", "color %1 has no \"hex\"").arg(number));
-        const std::optional<Color::ColorValue> value = Palette::parseHex(hex);
-        if (!value)
-            Palette::fail(m_path, Palette::atLine(hexLine),
-                          QCoreApplication::translate(
-                                  "JsonPalette", R"(the "hex" of color %1 is "%2", not #RRGGBB)")
-                                  .arg(number)
-                                  .arg(Text::elideMiddle(hex, 40)));
-        colors.values.append(*value);
-        colors.names.append(Palette::entryName(name, *value));
-    }
-
-    bool literal(const char *word)
-    {
-        const QLatin1String text(word);
-        if (!m_text.mid(m_pos).startsWith(text))
-            return false;
-        m_pos += text.size();
-        return true;
-    }
-
-    int hex4()
-    {
-        int value = 0;
-        for (int k = 0; k < 4; ++k) {
-            const int digit = Convert::hexDigitValue(QChar(peek()));
-            if (m_pos >= m_text.size() || digit < 0)
-                fail(QCoreApplication::translate("JsonPalette",
-                                                 "\\u is followed by four hex digits"));
-            value = value * 16 + digit;
-            ++m_pos;
-        }
-        return value;
-    }
-
-    // At the opening quote; returns the text and moves past the closing one.
-    QString string()
-    {
-        ++m_pos;
-        QString text;
-        for (;;) {
-            if (m_pos >= m_text.size())
-                fail(QCoreApplication::translate("JsonPalette", "a text in quotes is not closed"));
-            // Runs without escapes are taken whole.
-            const qsizetype run = m_pos;
-            while (m_pos < m_text.size() && m_text[m_pos] != u'"' && m_text[m_pos] != u'\\'
-                   && m_text[m_pos] >= u' ')
-                ++m_pos;
-            text += m_text.sliced(run, m_pos - run);
-            if (m_pos >= m_text.size())
-                continue;
-            const char16_t c = m_text[m_pos++].unicode();
-            if (c == u'"')
-                return text;
-            if (c < 0x20)
-                fail(QCoreApplication::translate(
-                        "JsonPalette", "a text in quotes holds a line break or control character"));
-            const char16_t e = peek();
-            ++m_pos;
-            switch (e) {
-            case u'"':
-            case u'\\':
-            case u'/':
-                text += QChar(e);
-                break;
-            case u'b':
-                text += u'\b';
-                break;
-            case u'f':
-                text += u'\f';
-                break;
-            case u'n':
-                text += u'\n';
-                break;
-            case u'r':
-                text += u'\r';
-                break;
-            case u't':
-                text += u'\t';
-                break;
-            case u'u':
-                text += QChar(char16_t(hex4()));
-                break;
-            default:
-                fail(QCoreApplication::translate("JsonPalette",
-                                                 "a text in quotes holds an unknown escape"));
-            }
+        } else if (c == '[' || c == '{') {
+            ++depth;
+        } else if (c == ']' || c == '}') {
+            if (--depth == 1 && element == index)
+                return found;
         }
     }
+    return found;
+}
 
-    void number()
-    {
-        const qsizetype start = m_pos;
-        const auto digits = [this] {
-            const qsizetype from = m_pos;
-            while (peek() >= u'0' && peek() <= u'9')
-                ++m_pos;
-            return m_pos > from;
-        };
-        if (peek() == u'-')
-            ++m_pos;
-        if (peek() == u'0')
-            ++m_pos;
-        else if (!digits())
-            fail(QCoreApplication::translate("JsonPalette", "expected a value"));
-        if (peek() == u'.') {
-            ++m_pos;
-            if (!digits())
-                fail(QCoreApplication::translate("JsonPalette",
-                                                 "a number has no digits after its decimal point"));
-        }
-        if (peek() == u'e' || peek() == u'E') {
-            ++m_pos;
-            if (peek() == u'+' || peek() == u'-')
-                ++m_pos;
-            if (!digits())
-                fail(QCoreApplication::translate("JsonPalette",
-                                                 "a number has no digits in its exponent"));
-        }
-        Q_ASSERT(m_pos > start);
+// What Qt's reader found wrong, in our words where we have them.
+QString parseErrorReason(const QJsonParseError &error, QByteArrayView text)
+{
+    const auto expectedOneOf = [](char close) {
+        return QCoreApplication::translate("JsonPalette", R"(expected "," or "%1")")
+                .arg(QLatin1Char(close));
+    };
+    switch (error.error) {
+    case QJsonParseError::UnterminatedObject:
+        return expectedOneOf('}');
+    case QJsonParseError::UnterminatedArray:
+    case QJsonParseError::MissingValueSeparator:
+        return expectedOneOf(']');
+    case QJsonParseError::MissingNameSeparator:
+        return QCoreApplication::translate("JsonPalette", "expected %1")
+                .arg(QCoreApplication::translate("JsonPalette", "\":\" after a member name"));
+    case QJsonParseError::IllegalNumber: {
+        const char before = error.offset > 0 ? text[error.offset - 1] : 0;
+        if (before == 'e' || before == 'E' || before == '+'
+            || (before == '-' && error.offset > 1
+                && (text[error.offset - 2] == 'e' || text[error.offset - 2] == 'E')))
+            return QCoreApplication::translate("JsonPalette",
+                                               "a number has no digits in its exponent");
+        return QCoreApplication::translate("JsonPalette", "expected a value");
     }
-
-    void skipValue(int depth)
-    {
-        if (depth > kMaxDepth)
-            fail(QCoreApplication::translate("JsonPalette", "values are nested more than %1 deep")
-                         .arg(kMaxDepth));
-        space();
-        const char16_t c = peek();
-        if (c == u'"') {
-            string();
-        } else if (c == u'{' || c == u'[') {
-            const char16_t close = c == u'{' ? u'}' : u']';
-            ++m_pos;
-            space();
-            if (peek() == close) {
-                ++m_pos;
-                return;
-            }
-            for (;;) {
-                if (c == u'{') {
-                    space();
-                    if (peek() != u'"')
-                        fail(QCoreApplication::translate("JsonPalette",
-                                                         "expected a member name in quotes"));
-                    string();
-                    expect(u':', QT_TRANSLATE_NOOP("JsonPalette", "\":\" after a member name"));
-                }
-                skipValue(depth + 1);
-                space();
-                if (peek() == u',') {
-                    ++m_pos;
-                    continue;
-                }
-                if (peek() == close) {
-                    ++m_pos;
-                    return;
-                }
-                fail(QCoreApplication::translate("JsonPalette", R"(expected "," or "%1")")
-                             .arg(QChar(close)));
-            }
-        } else if (!literal("true") && !literal("false") && !literal("null")) {
-            number();
-        }
+    case QJsonParseError::IllegalValue:
+    case QJsonParseError::TerminationByNumber:
+    case QJsonParseError::MissingObject:
+        return QCoreApplication::translate("JsonPalette", "expected a value");
+    case QJsonParseError::IllegalEscapeSequence:
+        return QCoreApplication::translate("JsonPalette",
+                                           "a text in quotes holds an unknown escape");
+    case QJsonParseError::UnterminatedString:
+        return QCoreApplication::translate("JsonPalette", "a text in quotes is not closed");
+    case QJsonParseError::DeepNesting:
+        return QCoreApplication::translate("JsonPalette", "values are nested more than %1 deep")
+                .arg(kQtNestingLimit);
+    case QJsonParseError::GarbageAtEnd:
+        return QCoreApplication::translate("JsonPalette",
+                                           "there is more after the end of the array");
+    default:
+        return error.errorString();
     }
-
-    QStringView m_text;
-    const QString &m_path;
-    qsizetype m_pos = 0;
-    qsizetype m_line = 1;
-};
+}
 
 void appendString(QByteArray &out, const QString &text)
 {
@@ -364,12 +168,69 @@ Palette::Colors read(const QByteArray &bytes, const QString &path)
         Palette::fail(path, Palette::atByte(invalid),
                       QCoreApplication::translate("JsonPalette",
                                                   "a JSON file is UTF-8 text, and this is not"));
-    // A byte order mark may stand before the text (RFC 8259 lets a reader pass over it); any
-    // further U+FEFF is a character of the text, where JSON does not allow it.
-    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    const QString text = decoder.decode(QByteArrayView(bytes).sliced(bom ? 3 : 0));
-    return Parser(text, path).palette();
+    // A byte order mark may stand before the text (RFC 8259 lets a reader pass over it).
+    const QByteArrayView text =
+            QByteArrayView(bytes).sliced(bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0);
+    const auto failAt = [&](qsizetype offset, const QString &reason) {
+        Palette::fail(path, Palette::atLine(lineAt(text, offset)), reason);
+    };
+    const qsizetype first = std::find_if_not(text.begin(), text.end(), isSpace) - text.begin();
+    if (first == text.size() || text[first] != '[')
+        failAt(first,
+               QCoreApplication::translate("JsonPalette",
+                                           "a JSON palette is an array of colors, [ {\"name\": "
+                                           "..., \"hex\": \"#RRGGBB\"}, ... ]"));
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text.toByteArray(), &error);
+    if (error.error != QJsonParseError::NoError)
+        failAt(error.offset, parseErrorReason(error, text));
+
+    const QJsonArray array = document.array();
+    Palette::Colors colors;
+    colors.values.reserve(qMin(array.size(), Palette::kMaxEntries));
+    colors.names.reserve(colors.values.capacity());
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        Palette::checkRoom(colors, path,
+                           [&] { return Palette::atLine(lineAt(text, offsetOf(text, i))); });
+        const qsizetype number = i + 1;
+        const auto failIn = [&](QLatin1StringView member, const QString &reason) {
+            failAt(offsetOf(text, i, member), reason);
+        };
+        const QJsonValue entry = array.at(i);
+        if (!entry.isObject())
+            failIn({},
+                   QCoreApplication::translate(
+                           "JsonPalette", R"(color %1 is not an object {"name": ..., "hex": ...})")
+                           .arg(number));
+        const QJsonObject object = entry.toObject();
+        const QJsonValue name = object.value(QLatin1StringView("name"));
+        if (!name.isString() && !name.isNull() && !name.isUndefined())
+            failIn(QLatin1StringView("name"),
+                   QCoreApplication::translate("JsonPalette",
+                                               "the \"name\" of color %1 is not text")
+                           .arg(number));
+        const QJsonValue hex = object.value(QLatin1StringView("hex"));
+        if (hex.isUndefined())
+            failIn({},
+                   QCoreApplication::translate("JsonPalette", "color %1 has no \"hex\"")
+                           .arg(number));
+        if (!hex.isString())
+            failIn(QLatin1StringView("hex"),
+                   QCoreApplication::translate("JsonPalette", "the \"hex\" of color %1 is not text")
+                           .arg(number));
+        const QString hexText = hex.toString();
+        const std::optional<Color::ColorValue> value = Palette::parseHex(hexText);
+        if (!value)
+            failIn(QLatin1StringView("hex"),
+                   QCoreApplication::translate("JsonPalette",
+                                               R"(the "hex" of color %1 is "%2", not #RRGGBB)")
+                           .arg(number)
+                           .arg(Text::elideMiddle(hexText, 40)));
+        colors.values.append(*value);
+        colors.names.append(Palette::entryName(name.toString(), *value));
+    }
+    return colors;
 }
 
 QByteArray write(const Palette::Colors &colors)
