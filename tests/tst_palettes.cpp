@@ -873,6 +873,15 @@ void tst_Palettes::refusesHugeAndEndlessInput_data()
             << "many.css"
             << ":root{" + QByteArray("--c:#000000;").repeated(1'000'001) + "}"
             << "line 1: the file holds more than 1000000 colors, more than a list can take";
+    QTest::newRow("a million and one JSON colors")
+            << "many.json"
+            << "[" + QByteArray("{\"hex\":\"#000000\"},\n").repeated(1'000'000) + "0]"
+            << "line 1000001: the file holds more than 1000000 colors, more than a list can take";
+    // Values a reader would hold all at once: refused before they are read.
+    QTest::newRow("millions of values in one color")
+            << "values.json"
+            << "[{\"x\": [" + QByteArray("0,").repeated(4'000'000) + "0]}]"
+            << "line 1: the file holds more than 4000000 values, more than a palette has";
     QTest::newRow("not a regular file")
             << "/dev/zero" << QByteArray() << "It is not a regular file";
     QTest::newRow("a folder") << "." << QByteArray() << "It is a folder";

@@ -402,6 +402,10 @@
         <translation>eine Zahl hat keine Ziffern im Exponenten</translation>
     </message>
     <message>
+        <source>the file holds more than %1 values, more than a palette has</source>
+        <translation>die Datei enthält mehr als %1 Werte, mehr als eine Palette hat</translation>
+    </message>
+    <message>
         <source>values are nested more than %1 deep</source>
         <translation>Werte sind tiefer als %1 Ebenen verschachtelt</translation>
     </message>

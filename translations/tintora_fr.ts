@@ -402,6 +402,10 @@
         <translation>un nombre n&apos;a pas de chiffres dans son exposant</translation>
     </message>
     <message>
+        <source>the file holds more than %1 values, more than a palette has</source>
+        <translation>le fichier contient plus de %1 valeurs, plus qu&apos;une palette n&apos;en a</translation>
+    </message>
+    <message>
         <source>values are nested more than %1 deep</source>
         <translation>les valeurs sont imbriquées sur plus de %1 niveaux</translation>
     </message>

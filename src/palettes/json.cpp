@@ -81,6 +81,54 @@ qsizetype offsetOf(QByteArrayView text, qsizetype index, QLatin1StringView membe
     return found;
 }
 
+// Qt's reader holds every value of a document at once, about 16 bytes each before any text: a
+// file of nothing but "0," would cost it half a gigabyte and seconds. A palette of a million
+// colors with a name and a hex each holds three million; what holds more is refused by a count
+// of its commas before Qt reads it.
+constexpr qsizetype kMaxValues = 4'000'000;
+
+void checkSize(QByteArrayView text, const QString &path)
+{
+    int depth = 0;
+    qsizetype elements = 1;
+    qsizetype values = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        switch (text[i]) {
+        case '"':
+            for (++i; i < text.size() && text[i] != '"'; ++i) {
+                if (text[i] == '\\')
+                    ++i;
+            }
+            break;
+        case '[':
+        case '{':
+            ++depth;
+            break;
+        case ']':
+        case '}':
+            --depth;
+            break;
+        case ',':
+            if (depth == 1 && ++elements > Palette::kMaxEntries) {
+                // Where the color that does not fit begins.
+                qsizetype next = i + 1;
+                while (next < text.size() && isSpace(text[next]))
+                    ++next;
+                Palette::failFull(path, Palette::atLine(lineAt(text, next)));
+            }
+            if (++values > kMaxValues)
+                Palette::fail(path, Palette::atLine(lineAt(text, i)),
+                              QCoreApplication::translate(
+                                      "JsonPalette",
+                                      "the file holds more than %1 values, more than a palette has")
+                                      .arg(kMaxValues));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
 // What Qt's reader found wrong, in our words where we have them.
 QString parseErrorReason(const QJsonParseError &error, QByteArrayView text)
 {
@@ -168,21 +216,24 @@ Palette::Colors read(const QByteArray &bytes, const QString &path)
         Palette::fail(path, Palette::atByte(invalid),
                       QCoreApplication::translate("JsonPalette",
                                                   "a JSON file is UTF-8 text, and this is not"));
-    // A byte order mark may stand before the text (RFC 8259 lets a reader pass over it).
-    const QByteArrayView text =
-            QByteArrayView(bytes).sliced(bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0);
+    // A byte order mark may stand before the text (RFC 8259 lets a reader pass over it, and Qt's
+    // does); offsets count from the file's first byte, the mark's included.
+    const QByteArrayView text(bytes);
     const auto failAt = [&](qsizetype offset, const QString &reason) {
         Palette::fail(path, Palette::atLine(lineAt(text, offset)), reason);
     };
-    const qsizetype first = std::find_if_not(text.begin(), text.end(), isSpace) - text.begin();
+    const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const qsizetype first =
+            std::find_if_not(text.begin() + start, text.end(), isSpace) - text.begin();
     if (first == text.size() || text[first] != '[')
         failAt(first,
                QCoreApplication::translate("JsonPalette",
                                            "a JSON palette is an array of colors, [ {\"name\": "
                                            "..., \"hex\": \"#RRGGBB\"}, ... ]"));
 
+    checkSize(text, path);
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(text.toByteArray(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
         failAt(error.offset, parseErrorReason(error, text));
 
