@@ -5,7 +5,7 @@
 #include "benchsupport.h"
 
 #include "lists/colorlistmodel.h"
-#include "lists/palettefile.h"
+#include "palettes/palettefile.h"
 
 #include <QHash>
 
@@ -19,13 +19,13 @@ constexpr qsizetype kColors = 100'000;
 void formats(benchmark::internal::Benchmark *b)
 {
     b->ArgName("format")->Unit(benchmark::kMillisecond);
-    for (int i = 0; i < int(std::size(PaletteFile::kFormats)); ++i)
+    for (int i = 0; i < int(PaletteFile::kFormatCount); ++i)
         b->Arg(i);
 }
 
 Format formatOf(const benchmark::State &state)
 {
-    return PaletteFile::kFormats[state.range(0)];
+    return PaletteFile::formats()[size_t(state.range(0))].format;
 }
 
 Bench::ListData colors()

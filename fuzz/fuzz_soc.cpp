@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // LibreOffice color tables: XML of any shape, namespaces bound to any prefix, document types
 // refused. Whatever the quick reader of the plain form takes, the XML reader must read the same.
-#include "lists/colortable.h"
 #include "palettefuzz.h"
+#include "palettes/libreoffice.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -7,7 +7,7 @@
 // the same colors and, written again, as the same bytes.
 #include "core/error.h"
 #include "fuzztext.h"
-#include "lists/palettefile.h"
+#include "palettes/palettefile.h"
 
 #include <QStringView>
 

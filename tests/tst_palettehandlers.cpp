@@ -5,7 +5,7 @@
 #include "app/controls.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
-#include "lists/palettefile.h"
+#include "palettes/palettefile.h"
 #include "testfiles.h"
 
 #include <QAction>

@@ -354,10 +354,6 @@
         <translation>eine JSON-Palette ist ein Array von Farben, [ {&quot;name&quot;: ..., &quot;hex&quot;: &quot;#RRGGBB&quot;}, ... ]</translation>
     </message>
     <message>
-        <source>expected &quot;,&quot; or &quot;]&quot; after a color</source>
-        <translation>„,“ oder „]“ nach einer Farbe erwartet</translation>
-    </message>
-    <message>
         <source>there is more after the end of the array</source>
         <translation>nach dem Ende des Arrays folgt noch mehr</translation>
     </message>
@@ -368,10 +364,6 @@
     <message>
         <source>color %1 is not an object {&quot;name&quot;: ..., &quot;hex&quot;: ...}</source>
         <translation>Farbe %1 ist kein Objekt {&quot;name&quot;: ..., &quot;hex&quot;: ...}</translation>
-    </message>
-    <message>
-        <source>expected a member name in quotes</source>
-        <translation>Membername in Anführungszeichen erwartet</translation>
     </message>
     <message>
         <source>&quot;:&quot; after a member name</source>
@@ -386,10 +378,6 @@
         <translation>der Wert „hex“ der Farbe %1 ist kein Text</translation>
     </message>
     <message>
-        <source>expected &quot;,&quot; or &quot;}&quot; in color %1</source>
-        <translation>„,“ oder „}“ in Farbe %1 erwartet</translation>
-    </message>
-    <message>
         <source>color %1 has no &quot;hex&quot;</source>
         <translation>Farbe %1 hat keinen Wert „hex“</translation>
     </message>
@@ -398,16 +386,8 @@
         <translation>der Wert „hex“ der Farbe %1 ist „%2“, nicht #RRGGBB</translation>
     </message>
     <message>
-        <source>\u is followed by four hex digits</source>
-        <translation>auf \u folgen vier Hexziffern</translation>
-    </message>
-    <message>
         <source>a text in quotes is not closed</source>
         <translation>ein Text in Anführungszeichen ist nicht geschlossen</translation>
-    </message>
-    <message>
-        <source>a text in quotes holds a line break or control character</source>
-        <translation>ein Text in Anführungszeichen enthält einen Zeilenumbruch oder ein Steuerzeichen</translation>
     </message>
     <message>
         <source>a text in quotes holds an unknown escape</source>
@@ -418,12 +398,12 @@
         <translation>Wert erwartet</translation>
     </message>
     <message>
-        <source>a number has no digits after its decimal point</source>
-        <translation>eine Zahl hat keine Ziffern nach dem Dezimalpunkt</translation>
-    </message>
-    <message>
         <source>a number has no digits in its exponent</source>
         <translation>eine Zahl hat keine Ziffern im Exponenten</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 values, more than a palette has</source>
+        <translation>die Datei enthält mehr als %1 Werte, mehr als eine Palette hat</translation>
     </message>
     <message>
         <source>values are nested more than %1 deep</source>

@@ -354,10 +354,6 @@
         <translation>une palette JSON est un tableau de couleurs, [ {&quot;name&quot;: ..., &quot;hex&quot;: &quot;#RRGGBB&quot;}, ... ]</translation>
     </message>
     <message>
-        <source>expected &quot;,&quot; or &quot;]&quot; after a color</source>
-        <translation>«&#xa0;,&#xa0;» ou «&#xa0;]&#xa0;» attendu après une couleur</translation>
-    </message>
-    <message>
         <source>there is more after the end of the array</source>
         <translation>il reste du contenu après la fin du tableau</translation>
     </message>
@@ -368,10 +364,6 @@
     <message>
         <source>color %1 is not an object {&quot;name&quot;: ..., &quot;hex&quot;: ...}</source>
         <translation>la couleur %1 n&apos;est pas un objet {&quot;name&quot;: ..., &quot;hex&quot;: ...}</translation>
-    </message>
-    <message>
-        <source>expected a member name in quotes</source>
-        <translation>nom de membre entre guillemets attendu</translation>
     </message>
     <message>
         <source>&quot;:&quot; after a member name</source>
@@ -386,10 +378,6 @@
         <translation>le «&#xa0;hex&#xa0;» de la couleur %1 n&apos;est pas du texte</translation>
     </message>
     <message>
-        <source>expected &quot;,&quot; or &quot;}&quot; in color %1</source>
-        <translation>«&#xa0;,&#xa0;» ou «&#xa0;}&#xa0;» attendu dans la couleur %1</translation>
-    </message>
-    <message>
         <source>color %1 has no &quot;hex&quot;</source>
         <translation>la couleur %1 n&apos;a pas de «&#xa0;hex&#xa0;»</translation>
     </message>
@@ -398,16 +386,8 @@
         <translation>le «&#xa0;hex&#xa0;» de la couleur %1 vaut «&#xa0;%2&#xa0;», et non #RRGGBB</translation>
     </message>
     <message>
-        <source>\u is followed by four hex digits</source>
-        <translation>\u est suivi de quatre chiffres hexadécimaux</translation>
-    </message>
-    <message>
         <source>a text in quotes is not closed</source>
         <translation>un texte entre guillemets n&apos;est pas fermé</translation>
-    </message>
-    <message>
-        <source>a text in quotes holds a line break or control character</source>
-        <translation>un texte entre guillemets contient un saut de ligne ou un caractère de contrôle</translation>
     </message>
     <message>
         <source>a text in quotes holds an unknown escape</source>
@@ -418,12 +398,12 @@
         <translation>valeur attendue</translation>
     </message>
     <message>
-        <source>a number has no digits after its decimal point</source>
-        <translation>un nombre n&apos;a pas de chiffres après son point décimal</translation>
-    </message>
-    <message>
         <source>a number has no digits in its exponent</source>
         <translation>un nombre n&apos;a pas de chiffres dans son exposant</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 values, more than a palette has</source>
+        <translation>le fichier contient plus de %1 valeurs, plus qu&apos;une palette n&apos;en a</translation>
     </message>
     <message>
         <source>values are nested more than %1 deep</source>

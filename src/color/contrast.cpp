@@ -249,13 +249,24 @@ bool justBelow(double ratio, double minimum)
     return !passes(ratio, minimum) && ratioHundredths(ratio) >= int(std::lround(minimum * 100)) - 5;
 }
 
-QString describeRatio(double ratio)
+QString describeRatio(double ratio, std::span<const double> minimums)
 {
-    for (const LevelRule &rule : levelRules) {
-        if (justBelow(ratio, rule.minimum))
-            return justBelowText(formatRatio(ratio), rule.minimum);
+    for (const double minimum : minimums) {
+        if (justBelow(ratio, minimum))
+            return justBelowText(formatRatio(ratio), minimum);
     }
     return formatRatio(ratio);
+}
+
+QString describeRatio(double ratio)
+{
+    static constexpr std::array<double, levelRules.size()> minimums = [] {
+        std::array<double, levelRules.size()> m {};
+        for (size_t i = 0; i < levelRules.size(); ++i)
+            m[i] = levelRules[i].minimum;
+        return m;
+    }();
+    return describeRatio(ratio, minimums);
 }
 
 QString justBelowText(const QString &ratioText, double minimum)

@@ -53,8 +53,21 @@ inline constexpr std::array<LevelRule, 5> levelRules {{
          4.5},
         {Level::NonText, "NonText", "1.4.11", "AA", QT_TRANSLATE_NOOP("Contrast", "non-text"), 3.0},
 }};
-inline constexpr std::array<Level, 5> allLevels {Level::AaNormal, Level::AaLarge, Level::AaaNormal,
-                                                 Level::AaaLarge, Level::NonText};
+// levelRule() finds a rule by its level's value: every row stands in its own place.
+static_assert([] {
+    for (size_t i = 0; i < levelRules.size(); ++i) {
+        if (levelRules[i].level != Level(i))
+            return false;
+    }
+    return true;
+}());
+// The levels in the order of their rules.
+inline constexpr std::array<Level, levelRules.size()> allLevels = [] {
+    std::array<Level, levelRules.size()> levels {};
+    for (size_t i = 0; i < levelRules.size(); ++i)
+        levels[i] = levelRules[i].level;
+    return levels;
+}();
 
 const LevelRule &levelRule(Level level);
 double minimumRatio(Level level);
@@ -80,8 +93,11 @@ bool passes(double ratio, Level level);
 // A fail that a ratio rounded to one decimal would have passed (4.45 to 4.49 for 4.5): the
 // case where another tool says "4.5:1" and this one says fail.
 bool justBelow(double ratio, double minimum);
-// "4.47:1", or "4.49:1, just below 4.5:1" when the ratio is just below one of the minimums of
-// levelRules.
+// "4.47:1", or "4.49:1, just below 4.5:1" when the ratio is just below one of the minimums
+// (the first in their order): only a row's own minimums, so that a row judged by 3:1 alone
+// never speaks of 4.5:1.
+QString describeRatio(double ratio, std::span<const double> minimums);
+// The same against the minimums of levelRules.
 QString describeRatio(double ratio);
 // "4.49:1, just below 4.5:1" for the ratio's text and the minimum it falls short of.
 QString justBelowText(const QString &ratioText, double minimum);
@@ -117,6 +133,10 @@ inline constexpr std::array<ApcaUseRule, 6> apcaUseRules {{
         // The preferred least for columns of body text.
         {ApcaUse::BodyText, 75, QT_TRANSLATE_NOOP("Contrast", "Body text"), "ApcaBody"},
 }};
+
+// The uses the checker passes or fails, strictest first.
+inline constexpr std::array<ApcaUse, 3> judgedApcaUses {ApcaUse::BodyText, ApcaUse::ContentText,
+                                                        ApcaUse::LargeText};
 
 const ApcaUseRule &apcaUseRule(ApcaUse use);
 ApcaUse apcaUse(double lc);

@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/controls.h"
 #include "app/desktop.h"
+#include "color/contrastreport.h"
 #include "ui/accessibility.h"
 #include "ui/contraststrip.h"
 #include "ui/lookandfeel.h"
@@ -35,12 +36,11 @@ constexpr Color::ColorValue kFailHue = Color::pack(0xB3, 0x1B, 0x1B);
 // What the checker's own texts reach against the window, by its own rule for normal text.
 constexpr double kOwnTextMinimum = 4.5;
 
-constexpr std::array<ApcaUse, 3> kApcaUses {ApcaUse::BodyText, ApcaUse::ContentText,
-                                            ApcaUse::LargeText};
+constexpr const auto &kApcaUses = Contrast::judgedApcaUses;
 
 QString noTextFix()
 {
-    return ContrastChecker::tr("No color of this hue passes");
+    return Contrast::noTextFixText();
 }
 
 // Follows the title of the target that is being set.
@@ -61,8 +61,7 @@ Color::ColorValue toColorValue(const QColor &color)
 
 QString noBackgroundFix(double minimum)
 {
-    return ContrastChecker::tr("No background of this hue gives both samples %1:1")
-            .arg(Contrast::formatMinimum(minimum));
+    return Contrast::noBackgroundFixText(minimum);
 }
 
 QLabel *makeLabel(const QString &name, QWidget *parent, const QString &text = QString())
@@ -121,14 +120,7 @@ QStringList ratioShapes(const QFont &font)
     return shapes;
 }
 
-// "19.5 px, 14.5 px" at weights 400 and 700, or what the Lc is good for instead of text.
-QString fontSizesText(double lc)
-{
-    if (!Contrast::apcaFontRow(lc))
-        return Contrast::apcaFontSize(lc, 400);
-    return QStringLiteral("%1, %2").arg(Contrast::apcaFontSize(lc, 400),
-                                        Contrast::apcaFontSize(lc, 700));
-}
+using Contrast::fontSizesText;
 
 QString levelTip(Level level)
 {
@@ -526,7 +518,7 @@ void ContrastChecker::choosePalette()
 
 void ContrastChecker::setVerdict(QLabel *label, bool pass) const
 {
-    label->setText(pass ? tr("Pass") : tr("Fail"));
+    label->setText(Contrast::verdictText(pass));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, pass ? m_passColor : m_failColor);
     label->setPalette(palette);
@@ -540,14 +532,14 @@ Color::ColorValue ContrastChecker::sampleColor(int sample) const
 void ContrastChecker::refresh()
 {
     const Color::ColorValue background = m_form->backgroundColor();
-    const std::vector<Color::ColorValue> samples {sampleColor(1), sampleColor(2)};
+    m_assessment = Contrast::assess(background, sampleColor(1), sampleColor(2));
     const bool backgroundActive = m_form->activeTarget() == Color::SampleTarget::Background;
     m_backgroundTitle->setText(tr("Background  %1%2")
                                        .arg(Color::buildHex(background),
                                             backgroundActive ? selectedMark() : QString()));
     setBold(m_backgroundTitle, backgroundActive);
     m_backgroundSwatch->setColors(toQColor(background), {});
-    m_backgroundStrip->setColors(background, samples);
+    m_backgroundStrip->setColors(background, {sampleColor(1), sampleColor(2)});
 
     // Whether a background of the hue lets both samples pass is only known after searching
     // its whole line, too slow for every step of a drag: the bands of the strip show it, and
@@ -560,80 +552,70 @@ void ContrastChecker::refresh()
     refreshColumn(1);
     refreshColumn(2);
 
-    const double pair = Contrast::contrastRatio(samples[0], samples[1]);
-    m_textAgainstTextRatio->setText(Contrast::describeRatio(pair));
-    setVerdict(m_textAgainstText, Contrast::passes(pair, Contrast::textAgainstTextMinimum));
+    const Contrast::PairAssessment &pair = m_assessment.textAgainstText;
+    m_textAgainstTextRatio->setText(pair.ratioText);
+    setVerdict(m_textAgainstText, pair.pass);
 
-    for (Vision vision : Contrast::allVisions) {
-        const VisionView &view = m_visions[size_t(vision)];
-        view.preview->setColors(toQColor(Contrast::simulate(background, vision)),
-                                {toQColor(Contrast::simulate(samples[0], vision)),
-                                 toQColor(Contrast::simulate(samples[1], vision))});
-        view.ratios->setText(QStringLiteral("1: %1  2: %2")
-                                     .arg(Contrast::formatRatio(Contrast::seenRatio(
-                                                  samples[0], background, vision)),
-                                          Contrast::formatRatio(Contrast::seenRatio(
-                                                  samples[1], background, vision))));
+    for (const Contrast::VisionAssessment &seen : m_assessment.visions) {
+        const VisionView &view = m_visions[size_t(seen.vision)];
+        view.preview->setColors(toQColor(seen.background),
+                                {toQColor(seen.texts[0]), toQColor(seen.texts[1])});
+        view.ratios->setText(seen.ratiosText);
     }
 }
 
 void ContrastChecker::refreshColumn(int sample)
 {
     Column &column = m_columns[size_t(sample - 1)];
-    const Color::ColorValue background = m_form->backgroundColor();
-    const Color::ColorValue text = sampleColor(sample);
+    const Contrast::SampleAssessment &judged = m_assessment.sample(sample);
+    const Color::ColorValue background = m_assessment.background;
     const bool isActive = m_form->activeTarget()
             == (sample == 1 ? Color::SampleTarget::TextSample1 : Color::SampleTarget::TextSample2);
     column.title->setText(
             tr("Text Sample %1%2").arg(sample).arg(isActive ? selectedMark() : QString()));
     setBold(column.title, isActive);
-    column.preview->setColors(toQColor(background), {toQColor(text)});
-    column.preview->setLines({tr("Sample %1  %2").arg(sample).arg(Color::buildHex(text))});
-    column.strip->setColors(text, {background});
+    column.preview->setColors(toQColor(background), {toQColor(judged.text)});
+    column.preview->setLines({tr("Sample %1  %2").arg(sample).arg(Color::buildHex(judged.text))});
+    column.strip->setColors(judged.text, {background});
 
-    const double ratio = Contrast::contrastRatio(text, background);
-    column.ratio->setText(Contrast::describeRatio(ratio));
-    bool someLevelOutOfReach = false;
-    for (size_t i = 0; i < Contrast::allLevels.size(); ++i) {
-        const Level level = Contrast::allLevels[i];
-        const double minimum = Contrast::minimumRatio(level);
+    column.ratio->setText(judged.ratioText);
+    for (size_t i = 0; i < judged.rules.size(); ++i) {
+        const Contrast::RuleAssessment &rule = judged.rules[i];
         const LevelRow &row = column.levels[i];
-        const bool pass = Contrast::passes(ratio, level);
-        setVerdict(row.verdict, pass);
+        setVerdict(row.verdict, rule.pass);
 
-        const bool reachable = Contrast::fixExists(background, minimum);
-        row.fixText->setEnabled(!pass && reachable);
-        if (pass) {
+        row.fixText->setEnabled(rule.fixText == Contrast::FixOutlook::Available);
+        switch (rule.fixText) {
+        case Contrast::FixOutlook::NotNeeded:
             row.fixText->setToolTip(tr("Passes already"));
-        } else if (reachable) {
+            break;
+        case Contrast::FixOutlook::Available:
             row.fixText->setToolTip(tr("Change Text Sample %1 to the nearest color "
                                        "of its hue that passes %2")
                                             .arg(sample)
-                                            .arg(Contrast::levelName(level)));
-        } else {
+                                            .arg(Contrast::levelName(rule.level)));
+            break;
+        case Contrast::FixOutlook::OutOfReach:
             row.fixText->setToolTip(noTextFix());
-            someLevelOutOfReach = true;
+            break;
         }
 
-        const bool bothPass =
-                Contrast::passes(Contrast::contrastRatio(sampleColor(1), background), minimum)
-                && Contrast::passes(Contrast::contrastRatio(sampleColor(2), background), minimum);
+        const bool bothPass = rule.fixBackground == Contrast::FixOutlook::NotNeeded;
         row.fixBackground->setEnabled(!bothPass);
         row.fixBackground->setToolTip(
                 bothPass ? tr("Both samples pass already")
                          : tr("Change the background to the nearest color of its "
                               "hue with which both samples pass %1")
-                                   .arg(Contrast::levelName(level)));
+                                   .arg(Contrast::levelName(rule.level)));
     }
 
-    const double lc = Contrast::apcaContrast(text, background);
-    column.lc->setText(Contrast::formatLc(lc));
-    column.reading->setText(Contrast::apcaReading(lc));
-    column.fontSizes->setText(fontSizesText(lc));
+    column.lc->setText(judged.lcText);
+    column.reading->setText(judged.apcaReading);
+    column.fontSizes->setText(judged.fontSizes);
     for (size_t i = 0; i < kApcaUses.size(); ++i)
-        setVerdict(column.apca[i], Contrast::apcaUse(lc) >= kApcaUses[i]);
+        setVerdict(column.apca[i], judged.apcaPasses[i]);
 
-    column.note->setText(someLevelOutOfReach ? noTextFix() : QString());
+    column.note->setText(judged.textFixOutOfReach ? noTextFix() : QString());
     QPalette notePalette = column.note->palette();
     notePalette.setColor(QPalette::WindowText, m_failColor);
     column.note->setPalette(notePalette);
@@ -645,6 +627,7 @@ void ContrastChecker::fixSample(int sample, Level level)
     const std::optional<Color::ColorValue> fixed =
             Contrast::fixTextColor(sampleColor(sample), background, level);
     if (!fixed) {
+        m_assessment.samples[size_t(sample - 1)].textFixOutOfReach = true;
         m_columns[size_t(sample - 1)].note->setText(noTextFix());
         return;
     }
@@ -659,7 +642,8 @@ void ContrastChecker::fixBackground(Level level)
     const std::optional<Color::ColorValue> fixed =
             Contrast::fixBackgroundColor(m_form->backgroundColor(), samples, level);
     if (!fixed) {
-        m_backgroundNote->setText(noBackgroundFix(Contrast::minimumRatio(level)));
+        m_assessment.backgroundOutOfReach = Contrast::minimumRatio(level);
+        m_backgroundNote->setText(noBackgroundFix(*m_assessment.backgroundOutOfReach));
         return;
     }
     m_form->applyColor(Color::SampleTarget::Background, *fixed);
@@ -667,45 +651,7 @@ void ContrastChecker::fixBackground(Level level)
 
 QString ContrastChecker::report() const
 {
-    QStringList lines;
-    lines << windowTitle();
-    lines << tr("Background: %1").arg(Color::buildHex(m_form->backgroundColor()));
-    for (int sample = 1; sample <= 2; ++sample)
-        lines << tr("Text Sample %1: %2").arg(sample).arg(Color::buildHex(sampleColor(sample)));
-    if (!m_backgroundNote->text().isEmpty())
-        lines << m_backgroundNote->text();
-    for (int sample = 1; sample <= 2; ++sample) {
-        const Column &column = m_columns[size_t(sample - 1)];
-        lines << QString();
-        lines << tr("Text Sample %1 on the background").arg(sample);
-        lines << tr("Contrast ratio: %1").arg(column.ratio->text());
-        for (size_t i = 0; i < column.levels.size(); ++i)
-            lines << QStringLiteral("%1, %2: %3")
-                             .arg(m_rowNames.levels[i]->text(), m_rowNames.minimums[i]->text(),
-                                  column.levels[i].verdict->text());
-        lines << QStringLiteral("%1: %2, %3")
-                         .arg(m_rowNames.apca->text(), column.lc->text(), column.reading->text());
-        lines << QStringLiteral("%1: %2").arg(m_rowNames.fontSizes->text(),
-                                              column.fontSizes->text());
-        QStringList verdicts;
-        for (const QLabel *verdict : column.apca)
-            verdicts << verdict->text();
-        lines << QStringLiteral("%1: %2").arg(m_rowNames.apcaUses->text(), verdicts.join(u", "));
-        if (!column.note->text().isEmpty())
-            lines << column.note->text();
-    }
-    lines << QString();
-    lines << QStringLiteral("%1: %2, %3")
-                     .arg(findChild<QLabel *>(QStringLiteral("TextAgainstTextName"))->text(),
-                          m_textAgainstTextRatio->text(), m_textAgainstText->text());
-    lines << m_largeText->text();
-    lines << QString();
-    lines << findChild<QLabel *>(QStringLiteral("VisionTitle"))->text();
-    for (Vision vision : Contrast::allVisions) {
-        lines << QStringLiteral("%1: %2").arg(Contrast::visionName(vision),
-                                              m_visions[size_t(vision)].ratios->text());
-    }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return Contrast::formatReport(m_assessment);
 }
 
 void ContrastChecker::copyReport()

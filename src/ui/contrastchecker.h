@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "color/contrast.h"
+#include "color/assessment.h"
 
 #include <QColor>
 #include <QWidget>
@@ -150,6 +150,8 @@ private:
     QLabel *m_textAgainstTextRatio = nullptr;
     QLabel *m_textAgainstText = nullptr;
     QLabel *m_largeText = nullptr;
+    // What the window shows, judged at the last refresh.
+    Tintora::Contrast::Assessment m_assessment;
     std::array<VisionView, 4> m_visions;
     std::unique_ptr<Tintora::WindowEventFilter> m_eventFilter;
     QPushButton *m_copyReport = nullptr;

@@ -52,6 +52,21 @@ constexpr CopyAsItem kCopyAsItems[] = {
         {"CopyAsBytes1", Form::Bytes},
         {"CopyAsFractions1", Form::Fractions},
 };
+// Edit > Copy As offers every notation, each once.
+static_assert(
+        [] {
+            if (std::size(kCopyAsItems) != Notation::allForms.size())
+                return false;
+            for (const Form form : Notation::allForms) {
+                int items = 0;
+                for (const CopyAsItem &item : kCopyAsItems)
+                    items += item.form == form ? 1 : 0;
+                if (items != 1)
+                    return false;
+            }
+            return true;
+        }(),
+        "Copy As needs one item for every notation");
 
 QColor toQColor(Color::ColorValue color)
 {

@@ -8,7 +8,7 @@
 #include "app/dialogs.h"
 #include "core/memory.h"
 #include "lists/colorlistmodel.h"
-#include "lists/palettefile.h"
+#include "palettes/palettefile.h"
 
 #include <QAction>
 #include <QDir>

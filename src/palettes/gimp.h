@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "lists/palette.h"
+#include "palettes/palette.h"
 
 // GIMP palettes (.gpl): the line "GIMP Palette", optional "Name:" and "Columns:" lines, then one
 // color a line as red, green and blue from 0 to 255 and a name, separated by any white space.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "lists/palette.h"
+#include "palettes/palette.h"
 
 // LibreOffice color tables (.soc): an XML color-table root of draw:color elements, each with a
 // draw:name and a draw:color "#rrggbb". Elements and attributes are found by their namespaces,

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lists/palettefile.h"
+#include "palettes/palettefile.h"
 
 #include "color/notation.h"
 #include "core/error.h"
 #include "core/text.h"
-#include "lists/colortable.h"
-#include "lists/cssproperties.h"
-#include "lists/gimppalette.h"
-#include "lists/jsonpalette.h"
-#include "lists/paintnetpalette.h"
-#include "lists/swatchexchange.h"
+#include "palettes/adobe.h"
+#include "palettes/css.h"
+#include "palettes/gimp.h"
+#include "palettes/json.h"
+#include "palettes/libreoffice.h"
+#include "palettes/paintnet.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,150 +35,168 @@ namespace {
                             .arg(QDir::toNativeSeparators(path), reason));
 }
 
+// The text of a file without its byte order mark and the white space around it.
+QByteArrayView textStart(const QByteArray &bytes)
+{
+    QByteArrayView text(bytes);
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    return text.trimmed();
+}
+
+Likeness signatureIf(bool found)
+{
+    return found ? Likeness::Signature : Likeness::None;
+}
+
+constexpr FormatInfo kFormatTable[] = {
+        {Format::Gimp, "gpl", QT_TRANSLATE_NOOP("PaletteFile", "GIMP palette (*.gpl)"),
+         GimpPalette::read,
+         [](const Palette::Colors &colors, const QString &title) {
+             return GimpPalette::write(colors, title);
+         },
+         [](const QByteArray &bytes) {
+             return signatureIf(textStart(bytes).startsWith("GIMP Palette"));
+         }},
+        {Format::LibreOffice, "soc",
+         QT_TRANSLATE_NOOP("PaletteFile", "LibreOffice color table (*.soc)"), ColorTable::read,
+         [](const Palette::Colors &colors, const QString &) { return ColorTable::write(colors); },
+         [](const QByteArray &bytes) { return signatureIf(textStart(bytes).startsWith("<")); }},
+        {Format::Adobe, "ase", QT_TRANSLATE_NOOP("PaletteFile", "Adobe Swatch Exchange (*.ase)"),
+         SwatchExchange::read,
+         [](const Palette::Colors &colors, const QString &) {
+             return SwatchExchange::write(colors);
+         },
+         // Binary: the signature is the very first bytes.
+         [](const QByteArray &bytes) { return signatureIf(bytes.startsWith("ASEF")); }},
+        {Format::Css, "css", QT_TRANSLATE_NOOP("PaletteFile", "CSS custom properties (*.css)"),
+         [](const QByteArray &bytes, const QString &path) {
+             return CssProperties::read(bytes, path, Notation::parseCssColor);
+         },
+         [](const Palette::Colors &colors, const QString &) {
+             return CssProperties::write(colors);
+         },
+         // A style sheet has no signature: a rule, and a custom property or a comment.
+         [](const QByteArray &bytes) {
+             const QByteArrayView text = textStart(bytes);
+             return text.contains('{') && (text.contains("--") || text.startsWith("/*"))
+                     ? Likeness::Guess
+                     : Likeness::None;
+         }},
+        {Format::Json, "json", QT_TRANSLATE_NOOP("PaletteFile", "JSON palette (*.json)"),
+         JsonPalette::read,
+         [](const Palette::Colors &colors, const QString &) { return JsonPalette::write(colors); },
+         [](const QByteArray &bytes) { return signatureIf(textStart(bytes).startsWith("[")); }},
+        {Format::PaintNet, "txt", QT_TRANSLATE_NOOP("PaletteFile", "Paint.NET palette (*.txt)"),
+         PaintNetPalette::read,
+         [](const Palette::Colors &colors, const QString &) {
+             return PaintNetPalette::write(colors);
+         },
+         [](const QByteArray &bytes) { return signatureIf(textStart(bytes).startsWith(";")); }},
+};
+static_assert(std::size(kFormatTable) == kFormatCount, "every format has its row");
+// info() finds a row by its format's value.
+static_assert(
+        [] {
+            for (size_t i = 0; i < std::size(kFormatTable); ++i) {
+                if (kFormatTable[i].format != Format(i))
+                    return false;
+            }
+            return true;
+        }(),
+        "every row stands in the place of its format");
+
 QString allPalettesFilter()
 {
     QStringList patterns;
-    for (const Format format : kFormats)
-        patterns.append(QStringLiteral("*.") + suffix(format));
+    for (const FormatInfo &row : kFormatTable)
+        patterns.append(QStringLiteral("*.") + QLatin1String(row.suffix));
     return QCoreApplication::translate("PaletteFile", "All palettes (%1)").arg(patterns.join(u' '));
 }
 
 } // namespace
 
+std::span<const FormatInfo> formats()
+{
+    return kFormatTable;
+}
+
+const FormatInfo &info(Format format)
+{
+    return kFormatTable[size_t(format)];
+}
+
 QString filter(Format format)
 {
-    switch (format) {
-    case Format::Gimp:
-        return QCoreApplication::translate("PaletteFile", "GIMP palette (*.gpl)");
-    case Format::LibreOffice:
-        return QCoreApplication::translate("PaletteFile", "LibreOffice color table (*.soc)");
-    case Format::Adobe:
-        return QCoreApplication::translate("PaletteFile", "Adobe Swatch Exchange (*.ase)");
-    case Format::Css:
-        return QCoreApplication::translate("PaletteFile", "CSS custom properties (*.css)");
-    case Format::Json:
-        return QCoreApplication::translate("PaletteFile", "JSON palette (*.json)");
-    case Format::PaintNet:
-        return QCoreApplication::translate("PaletteFile", "Paint.NET palette (*.txt)");
-    }
-    Q_UNREACHABLE();
+    return QCoreApplication::translate("PaletteFile", info(format).filter);
 }
 
 QString suffix(Format format)
 {
-    switch (format) {
-    case Format::Gimp:
-        return QStringLiteral("gpl");
-    case Format::LibreOffice:
-        return QStringLiteral("soc");
-    case Format::Adobe:
-        return QStringLiteral("ase");
-    case Format::Css:
-        return QStringLiteral("css");
-    case Format::Json:
-        return QStringLiteral("json");
-    case Format::PaintNet:
-        return QStringLiteral("txt");
-    }
-    Q_UNREACHABLE();
+    return QLatin1String(info(format).suffix);
 }
 
 QStringList importFilters()
 {
     QStringList filters {allPalettesFilter()};
-    for (const Format format : kFormats)
-        filters.append(filter(format));
+    for (const FormatInfo &row : kFormatTable)
+        filters.append(filter(row.format));
     filters.append(QCoreApplication::translate("PaletteFile", "All files (*)"));
     return filters;
 }
 
 std::optional<Format> importFormat(int index)
 {
-    if (index >= 1 && index <= int(std::size(kFormats)))
-        return kFormats[index - 1];
+    if (index >= 1 && index <= int(kFormatCount))
+        return Format(index - 1);
     return std::nullopt;
 }
 
 QStringList exportFilters()
 {
     QStringList filters;
-    for (const Format format : kFormats)
-        filters.append(filter(format));
+    for (const FormatInfo &row : kFormatTable)
+        filters.append(filter(row.format));
     return filters;
 }
 
 Format exportFormat(int index)
 {
-    return kFormats[qBound(0, index, int(std::size(kFormats)) - 1)];
+    return Format(qBound(0, index, int(kFormatCount) - 1));
 }
 
 std::optional<Format> formatOfName(const QString &path)
 {
     const QString extension = QFileInfo(path).suffix().toLower();
-    for (const Format format : kFormats) {
-        if (extension == suffix(format))
-            return format;
+    for (const FormatInfo &row : kFormatTable) {
+        if (extension == QLatin1String(row.suffix))
+            return row.format;
     }
     return std::nullopt;
 }
 
 std::optional<Format> formatOfContents(const QByteArray &bytes)
 {
-    if (bytes.startsWith("ASEF"))
-        return Format::Adobe;
-    QByteArrayView text(bytes);
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text = text.sliced(3);
-    text = text.trimmed();
-    if (text.startsWith("GIMP Palette"))
-        return Format::Gimp;
-    if (text.startsWith("<"))
-        return Format::LibreOffice;
-    if (text.startsWith("["))
-        return Format::Json;
-    if (text.startsWith(";"))
-        return Format::PaintNet;
-    if (text.contains('{') && (text.contains("--") || text.startsWith("/*")))
-        return Format::Css;
-    return std::nullopt;
+    std::optional<Format> best;
+    Likeness bestLikeness = Likeness::None;
+    for (const FormatInfo &row : kFormatTable) {
+        const Likeness likeness = row.sniff(bytes);
+        if (likeness > bestLikeness) {
+            best = row.format;
+            bestLikeness = likeness;
+        }
+    }
+    return best;
 }
 
 Palette::Colors decode(Format format, const QByteArray &bytes, const QString &path)
 {
-    switch (format) {
-    case Format::Gimp:
-        return GimpPalette::read(bytes, path);
-    case Format::LibreOffice:
-        return ColorTable::read(bytes, path);
-    case Format::Adobe:
-        return SwatchExchange::read(bytes, path);
-    case Format::Css:
-        return CssProperties::read(bytes, path, Notation::parseCssColor);
-    case Format::Json:
-        return JsonPalette::read(bytes, path);
-    case Format::PaintNet:
-        return PaintNetPalette::read(bytes, path);
-    }
-    Q_UNREACHABLE();
+    return info(format).read(bytes, path);
 }
 
 QByteArray encode(Format format, const Palette::Colors &colors, const QString &title)
 {
-    switch (format) {
-    case Format::Gimp:
-        return GimpPalette::write(colors, title);
-    case Format::LibreOffice:
-        return ColorTable::write(colors);
-    case Format::Adobe:
-        return SwatchExchange::write(colors);
-    case Format::Css:
-        return CssProperties::write(colors);
-    case Format::Json:
-        return JsonPalette::write(colors);
-    case Format::PaintNet:
-        return PaintNetPalette::write(colors);
-    }
-    Q_UNREACHABLE();
+    return info(format).write(colors, title);
 }
 
 Palette::Colors read(const QString &path, std::optional<Format> format)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lists/palette.h"
+#include "palettes/palette.h"
 
 #include "core/convert.h"
 #include "core/error.h"

@@ -4,7 +4,7 @@
 // with white space and comments between them. It takes only what is certainly well-formed XML and
 // means the same to the XML reader; anything else (comments, other elements, odd characters,
 // errors) is left to that reader, which also words the errors.
-#include "lists/colortable.h"
+#include "palettes/libreoffice.h"
 
 #include "core/utf8.h"
 

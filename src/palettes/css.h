@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "lists/palette.h"
+#include "palettes/palette.h"
 
 #include <QStringView>
 
@@ -18,9 +18,9 @@ using ColorParser = std::optional<Color::ColorValue> (*)(QStringView);
 // Throws FileError naming path, the line and the reason.
 Palette::Colors read(const QByteArray &bytes, const QString &path, ColorParser parseColor);
 
-// The name as a custom property's name after its "--": ASCII letters in lowercase, digits, "-",
-// "_" and every non-ASCII character kept, each run of anything else one "-", none at either
-// end; "color" when nothing is left.
+// The name as a custom property's name after its "--": every letter in lowercase
+// (QString::toLower), digits, "-", "_" and every other non-ASCII character kept, each run of
+// anything else one "-", none at either end; "color" when nothing is left.
 QString identifier(const QString &name);
 
 // One ":root" rule, a property per color with lowercase hex values. Names that come out the

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lists/colortable.h"
+#include "palettes/libreoffice.h"
 
 #include "core/text.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lists/paintnetpalette.h"
+#include "palettes/paintnet.h"
 
 #include "core/convert.h"
 #include "core/text.h"

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "lists/palette.h"
+#include "palettes/palette.h"
 
 #include <QStringList>
 
 #include <optional>
+#include <span>
 
 // Palettes of other programs as files: which formats there are, which one a file is in, and
-// reading and writing a whole file.
+// reading and writing a whole file. Each format is one row of one table, its reader and writer
+// in the file of palettes/ named after it.
 namespace Tintora::PaletteFile {
 
+// New formats go last: kFormatCount follows the last one.
 enum class Format {
     Gimp,        // .gpl
     LibreOffice, // .soc
@@ -19,9 +22,29 @@ enum class Format {
     Json,        // .json
     PaintNet,    // .txt
 };
+inline constexpr size_t kFormatCount = size_t(Format::PaintNet) + 1;
 
-inline constexpr Format kFormats[] = {Format::Gimp, Format::LibreOffice, Format::Adobe,
-                                      Format::Css,  Format::Json,        Format::PaintNet};
+// How surely a file's first bytes show a format: by a signature of its own ("GIMP Palette",
+// "ASEF"), or by a guess from what the text holds.
+enum class Likeness { None, Guess, Signature };
+
+// All there is to know of a format.
+struct FormatInfo
+{
+    Format format;
+    const char *suffix; // "gpl"
+    const char *filter; // "GIMP palette (*.gpl)", translated in the context "PaletteFile"
+    // The colors of a file's bytes; throws FileError naming path, the line or byte and the
+    // reason.
+    Palette::Colors (*read)(const QByteArray &bytes, const QString &path);
+    // The file's bytes; title names the palette where the format has a name for it.
+    QByteArray (*write)(const Palette::Colors &colors, const QString &title);
+    Likeness (*sniff)(const QByteArray &bytes);
+};
+
+// One row per format, in the order of Format and of the file dialogs' filters.
+std::span<const FormatInfo> formats();
+const FormatInfo &info(Format format);
 
 // The format's file dialog filter, e.g. "GIMP palette (*.gpl)", and its extension, "gpl".
 QString filter(Format format);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "lists/palette.h"
+#include "palettes/palette.h"
 
 // Adobe Swatch Exchange files (.ase): "ASEF", version 1.0, a count of blocks, then blocks of a
 // type, a length and their data, all big-endian. Color blocks hold a UTF-16 name, a color model

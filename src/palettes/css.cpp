@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lists/cssproperties.h"
+#include "palettes/css.h"
 
 #include "core/convert.h"
 #include "core/text.h"
@@ -270,7 +270,7 @@ QString identifier(const QString &name)
             if (dash && !id.isEmpty())
                 id += u'-';
             dash = false;
-            id += u >= u'A' && u <= u'Z' ? QChar(u + 32) : c;
+            id += c;
             if (pair)
                 id += name.at(++i);
         } else {
@@ -279,7 +279,8 @@ QString identifier(const QString &name)
     }
     if (id.isEmpty())
         return QStringLiteral("color");
-    return id;
+    // Every letter, not only ASCII: "Ünïcødé" and "ünïcødé" are one name to a reader.
+    return id.toLower();
 }
 
 QByteArray write(const Palette::Colors &colors)

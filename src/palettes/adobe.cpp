@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lists/swatchexchange.h"
+#include "palettes/adobe.h"
 
 #include <QCoreApplication>
 #include <QtEndian>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lists/gimppalette.h"
+#include "palettes/gimp.h"
 
 #include "core/text.h"
 #include "lists/listfile.h"

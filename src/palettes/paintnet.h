@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "lists/palette.h"
+#include "palettes/palette.h"
 
 // Paint.NET palettes (.txt): one color a line as eight hex digits AARRGGBB; lines beginning
 // with ";" are comments. The format has no names, and the program shows only the first 96

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "color/assessment.h"
+
+#include <QString>
+
+// The contrast checker's judgement as plain text, the checker's "Copy Report". The texts are
+// the checker's own and are translated with it (context "ContrastChecker"), so that the window
+// and its report say the same in every language.
+namespace Tintora::Contrast {
+
+// The three colors, every ratio and verdict, APCA and the color vision ratios, a line each,
+// ending in a line break.
+QString formatReport(const Assessment &assessment);
+
+// "Pass" or "Fail".
+QString verdictText(bool pass);
+// What a sample's column says when no text of its hue passes some rule.
+QString noTextFixText();
+// What Fix background says when no background of the hue gives both samples the minimum.
+QString noBackgroundFixText(double minimum);
+
+} // namespace Tintora::Contrast
