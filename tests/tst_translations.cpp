@@ -2,7 +2,7 @@
 // The program in German, French and English: the texts a user meets in each language, and the
 // behaviour, which must not depend on them. Each test runs once per language (the global data);
 // the translators are installed through the function that start-up uses.
-#include "app/controls.h"
+
 #include "app/translations.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"

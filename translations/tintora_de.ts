@@ -103,7 +103,7 @@
     </message>
 </context>
 <context>
-    <name>ContrastChecker</name>
+    <name>Tintora::ContrastChecker</name>
     <message>
         <source>No color of this hue passes</source>
         <translation>Keine Farbe dieses Farbtons besteht</translation>
@@ -283,7 +283,7 @@
     </message>
 </context>
 <context>
-    <name>FindBar</name>
+    <name>Tintora::FindBar</name>
     <message>
         <source>Find in List</source>
         <translation>In Liste suchen</translation>

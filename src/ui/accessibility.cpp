@@ -2,8 +2,9 @@
 #include "ui/accessibility.h"
 
 #include "app/application.h"
-#include "app/controls.h"
-#include "ui/contrastchecker.h"
+#include "app/label.h"
+#include "app/shape.h"
+#include "ui/contrastpreview.h"
 #include "ui/contraststrip.h"
 
 #include <QAccessibleWidget>
@@ -94,9 +95,9 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
             return new ClickableLabelAccessible(widget);
         return nullptr;
     }
-    if (className == QLatin1String("ContrastStrip"))
+    if (className == QLatin1String("Tintora::ContrastStrip"))
         return new StripAccessible(widget);
-    if (className == QLatin1String("ContrastPreview"))
+    if (className == QLatin1String("Tintora::ContrastPreview"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     return nullptr;
 }

@@ -2,12 +2,17 @@
 #include "ui/contrastchecker.h"
 
 #include "app/application.h"
-#include "app/controls.h"
 #include "app/desktop.h"
+#include "app/handler.h"
+#include "app/qtcolor.h"
+#include "app/windoweventfilter.h"
 #include "ui/accessibility.h"
+#include "ui/colorcommands.h"
+#include "ui/contrastframe.h"
+#include "ui/contrastpreview.h"
 #include "ui/contraststrip.h"
 #include "ui/lookandfeel.h"
-#include "ui/tform1.h"
+#include "ui/samples.h"
 #include "ui/toolfollower.h"
 
 #include <QApplication>
@@ -16,12 +21,12 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
-using namespace Tintora;
+namespace Tintora {
+
 using Contrast::ApcaUse;
 using Contrast::Level;
 using Contrast::Vision;
@@ -47,16 +52,6 @@ QString noTextFix()
 QString selectedMark()
 {
     return ContrastChecker::tr("  (selected)");
-}
-
-QColor toQColor(Color::ColorValue color)
-{
-    return QColor(Color::red(color), Color::green(color), Color::blue(color));
-}
-
-Color::ColorValue toColorValue(const QColor &color)
-{
-    return Color::pack(color.red(), color.green(), color.blue());
 }
 
 QString noBackgroundFix(double minimum)
@@ -147,71 +142,11 @@ QString levelTip(Level level)
 
 } // namespace
 
-// ---- ContrastPreview ----
-
-ContrastPreview::ContrastPreview(QWidget *parent) : QWidget(parent) { }
-
-void ContrastPreview::setColors(const QColor &background, const QList<QColor> &texts)
-{
-    if (background == m_background && texts == m_texts)
-        return;
-    m_background = background;
-    m_texts = texts;
-    update();
-}
-
-void ContrastPreview::setLines(const QStringList &lines)
-{
-    if (lines == m_lines)
-        return;
-    const bool newHeight = lines.size() != m_lines.size();
-    m_lines = lines;
-    if (newHeight)
-        updateGeometry();
-    update();
-}
-
-QSize ContrastPreview::sizeHint() const
-{
-    // The width follows the layout: a new text must never resize the window.
-    return {96, int(m_lines.size()) * QFontMetrics(font()).lineSpacing() + 10};
-}
-
-void ContrastPreview::paintEvent(QPaintEvent *)
-{
-    // Filled, never stroked, so that the border stays whole at any scale factor.
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::WindowText));
-    painter.fillRect(rect().adjusted(1, 1, -1, -1), m_background);
-    const QFontMetrics metrics(font());
-    const int top = (height() - int(m_lines.size()) * metrics.lineSpacing()) / 2;
-    for (qsizetype i = 0; i < m_lines.size() && i < m_texts.size(); ++i) {
-        painter.setPen(m_texts.at(i));
-        painter.drawText(8, top + int(i) * metrics.lineSpacing() + metrics.ascent(), m_lines.at(i));
-    }
-}
-
-// ---- ContrastFrame ----
-
-ContrastFrame::ContrastFrame(QWidget *parent) : QWidget(parent) { }
-
-void ContrastFrame::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    const QColor ink = palette().color(QPalette::Mid);
-    const QRect r = rect();
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), ink);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), ink);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), ink);
-    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), ink);
-}
-
-// ---- ContrastChecker ----
-
-ContrastChecker::ContrastChecker(TForm1 *form)
-    : QWidget(form,
+ContrastChecker::ContrastChecker(const Samples &samples, ColorCommands &commands)
+    : QWidget(commands.window(),
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_form(form)
+      m_samples(samples),
+      m_commands(commands)
 {
     setObjectName(QStringLiteral("ContrastChecker"));
     setWindowTitle(tr("Contrast Checker"));
@@ -254,7 +189,7 @@ ContrastChecker::ContrastChecker(TForm1 *form)
             tr("The background's hue from dark to light; the bands mark where both "
                "samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose."));
     m_backgroundStrip->onPick = [this](Color::ColorValue color) {
-        m_form->applyColor(Color::SampleTarget::Background, color);
+        m_commands.applyColor(Color::SampleTarget::Background, color);
     };
     layout->addWidget(m_backgroundStrip);
 
@@ -302,22 +237,19 @@ ContrastChecker::ContrastChecker(TForm1 *form)
         visions->addWidget(buildVision(vision));
     layout->addLayout(visions);
 
-    connect(form, &TForm1::colorsChanged, this,
+    connect(&m_samples, &Samples::changed, this,
             [this] { Application::runHandler(this, [this] { refresh(); }); });
     // A tool belongs to its window: it follows the main window's hiding and showing.
-    new ToolFollower(this, form, [this] { placeBesideForm(); });
+    new ToolFollower(this, m_commands.window(), [this] { placeBesideForm(); });
     // The main window's "Disable Hints" holds here too.
     m_eventFilter = std::make_unique<WindowEventFilter>(this, [this](QWidget *, QEvent *event) {
-        return event->type() == QEvent::ToolTip && !m_form->showHints();
+        return event->type() == QEvent::ToolTip && !m_commands.showHints();
     });
     Accessibility::describeContrastChecker(this);
     refresh();
 }
 
-ContrastChecker::~ContrastChecker()
-{
-    m_form->removeEventFilter(this);
-}
+ContrastChecker::~ContrastChecker() = default;
 
 // Both samples side by side in one table, the rules as its rows: the rules are named once, and
 // the window stays narrow enough for a small screen beside the main window.
@@ -375,7 +307,7 @@ QPushButton *ContrastChecker::makePickButton(const QString &name, Color::SampleT
     auto *button = new QPushButton(tr("Pick"), this);
     button->setObjectName(name);
     button->setToolTip(tr("Pick this color from anywhere on the screen"));
-    onClick(button, [this, target] { m_form->pickColorFor(target); });
+    onClick(button, [this, target] { m_commands.pickColorFor(target); });
     return button;
 }
 
@@ -415,7 +347,7 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     const auto target =
             sample == 1 ? Color::SampleTarget::TextSample1 : Color::SampleTarget::TextSample2;
     column.strip->onPick = [this, target](Color::ColorValue color) {
-        m_form->applyColor(target, color);
+        m_commands.applyColor(target, color);
     };
     grid->addWidget(column.strip, 2, firstColumn, 1, span);
 
@@ -534,14 +466,14 @@ void ContrastChecker::setVerdict(QLabel *label, bool pass) const
 
 Color::ColorValue ContrastChecker::sampleColor(int sample) const
 {
-    return sample == 1 ? m_form->sample1Color() : m_form->sample2Color();
+    return sample == 1 ? m_samples.sample1() : m_samples.sample2();
 }
 
 void ContrastChecker::refresh()
 {
-    const Color::ColorValue background = m_form->backgroundColor();
+    const Color::ColorValue background = m_samples.background();
     const std::vector<Color::ColorValue> samples {sampleColor(1), sampleColor(2)};
-    const bool backgroundActive = m_form->activeTarget() == Color::SampleTarget::Background;
+    const bool backgroundActive = m_samples.activeTarget() == Color::SampleTarget::Background;
     m_backgroundTitle->setText(tr("Background  %1%2")
                                        .arg(Color::buildHex(background),
                                             backgroundActive ? selectedMark() : QString()));
@@ -580,9 +512,9 @@ void ContrastChecker::refresh()
 void ContrastChecker::refreshColumn(int sample)
 {
     Column &column = m_columns[size_t(sample - 1)];
-    const Color::ColorValue background = m_form->backgroundColor();
+    const Color::ColorValue background = m_samples.background();
     const Color::ColorValue text = sampleColor(sample);
-    const bool isActive = m_form->activeTarget()
+    const bool isActive = m_samples.activeTarget()
             == (sample == 1 ? Color::SampleTarget::TextSample1 : Color::SampleTarget::TextSample2);
     column.title->setText(
             tr("Text Sample %1%2").arg(sample).arg(isActive ? selectedMark() : QString()));
@@ -641,35 +573,35 @@ void ContrastChecker::refreshColumn(int sample)
 
 void ContrastChecker::fixSample(int sample, Level level)
 {
-    const Color::ColorValue background = m_form->backgroundColor();
+    const Color::ColorValue background = m_samples.background();
     const std::optional<Color::ColorValue> fixed =
             Contrast::fixTextColor(sampleColor(sample), background, level);
     if (!fixed) {
         m_columns[size_t(sample - 1)].note->setText(noTextFix());
         return;
     }
-    m_form->applyColor(sample == 1 ? Color::SampleTarget::TextSample1
-                                   : Color::SampleTarget::TextSample2,
-                       *fixed);
+    m_commands.applyColor(sample == 1 ? Color::SampleTarget::TextSample1
+                                      : Color::SampleTarget::TextSample2,
+                          *fixed);
 }
 
 void ContrastChecker::fixBackground(Level level)
 {
     const std::array<Color::ColorValue, 2> samples {sampleColor(1), sampleColor(2)};
     const std::optional<Color::ColorValue> fixed =
-            Contrast::fixBackgroundColor(m_form->backgroundColor(), samples, level);
+            Contrast::fixBackgroundColor(m_samples.background(), samples, level);
     if (!fixed) {
         m_backgroundNote->setText(noBackgroundFix(Contrast::minimumRatio(level)));
         return;
     }
-    m_form->applyColor(Color::SampleTarget::Background, *fixed);
+    m_commands.applyColor(Color::SampleTarget::Background, *fixed);
 }
 
 QString ContrastChecker::report() const
 {
     QStringList lines;
     lines << windowTitle();
-    lines << tr("Background: %1").arg(Color::buildHex(m_form->backgroundColor()));
+    lines << tr("Background: %1").arg(Color::buildHex(m_samples.background()));
     for (int sample = 1; sample <= 2; ++sample)
         lines << tr("Text Sample %1: %2").arg(sample).arg(Color::buildHex(sampleColor(sample)));
     if (!m_backgroundNote->text().isEmpty())
@@ -729,13 +661,14 @@ void ContrastChecker::placeBesideForm()
     adjustSize();
     if (!Tintora::Desktop::canPlaceWindows())
         return; // the compositor puts the window where it sees fit
-    const QRect form = m_form->frameGeometry();
+    const QWidget *window = m_commands.window();
+    const QRect form = window->frameGeometry();
     // Before the first show the frame is not known yet; the main window's is the best guess.
-    const QSize formFrame = m_form->frameGeometry().size() - m_form->size();
+    const QSize formFrame = window->frameGeometry().size() - window->size();
     const QSize outer = frameGeometry().size().expandedTo(size() + formFrame);
     constexpr int gap = 6;
     QPoint at(form.right() + 1 + gap, form.top());
-    if (const QScreen *screen = m_form->screen()) {
+    if (const QScreen *screen = window->screen()) {
         const QRect available = screen->availableGeometry();
         const int rightmost = available.right() + 1 - outer.width();
         if (at.x() > rightmost) {
@@ -770,3 +703,5 @@ void ContrastChecker::changeEvent(QEvent *event)
     }
     QWidget::changeEvent(event);
 }
+
+} // namespace Tintora

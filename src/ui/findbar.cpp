@@ -2,9 +2,10 @@
 #include "ui/findbar.h"
 
 #include "app/application.h"
+#include "app/edit.h"
+#include "app/handler.h"
 #include "ui/accessibility.h"
 #include "ui/lookandfeel.h"
-#include "ui/tform1.h"
 #include "ui/toolfollower.h"
 
 #include <QHBoxLayout>
@@ -13,13 +14,14 @@
 #include <QPushButton>
 #include <QScreen>
 
-using namespace Tintora;
+namespace Tintora {
+
 using LookAndFeel::named;
 
-FindBar::FindBar(TForm1 *form)
-    : QWidget(form,
+FindBar::FindBar(QWidget *window)
+    : QWidget(window,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_form(form)
+      m_window(window)
 {
     setObjectName(QStringLiteral("FindBar"));
     setWindowTitle(tr("Find in List"));
@@ -54,7 +56,7 @@ FindBar::FindBar(TForm1 *form)
         if (onFindNext)
             onFindNext();
     });
-    new ToolFollower(this, form);
+    new ToolFollower(this, window);
     Accessibility::describeFindBar(this);
 }
 
@@ -71,7 +73,7 @@ void FindBar::setFound(bool found)
 void FindBar::open()
 {
     if (!isVisible()) {
-        placeBelowForm();
+        placeBelowWindow();
         show();
     }
     raise();
@@ -80,15 +82,15 @@ void FindBar::open()
     m_text->selectAll();
 }
 
-void FindBar::placeBelowForm()
+void FindBar::placeBelowWindow()
 {
     adjustSize();
-    const QRect form = m_form->frameGeometry();
+    const QRect form = m_window->frameGeometry();
     // Before the first show the frame is not known yet; the client size is close enough.
     const QSize outer = frameGeometry().size().expandedTo(size());
     constexpr int gap = 4;
     QPoint at(form.left(), form.bottom() + 1 + gap);
-    if (const QScreen *screen = m_form->screen()) {
+    if (const QScreen *screen = m_window->screen()) {
         const QRect available = screen->availableGeometry();
         // Above the main window when there is no room below it.
         if (at.y() + outer.height() > available.bottom() + 1)
@@ -103,8 +105,10 @@ void FindBar::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
         close();
-        m_form->activateWindow();
+        m_window->activateWindow();
         return;
     }
     QWidget::keyPressEvent(event);
 }
+
+} // namespace Tintora

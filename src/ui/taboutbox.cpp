@@ -2,8 +2,9 @@
 #include "ui/taboutbox.h"
 
 #include "app/application.h"
-#include "app/controls.h"
 #include "app/desktop.h"
+#include "app/handler.h"
+#include "app/label.h"
 #include "ui/accessibility.h"
 #include "ui/lookandfeel.h"
 
