@@ -8,6 +8,7 @@
 #include "ui/contraststrip.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 namespace Tintora::Accessibility {
 
@@ -111,6 +112,24 @@ void install()
         return;
     installed = true;
     QAccessible::installFactory(factory);
+}
+
+void describePickerOverlay(QWidget *overlay, const QString &hexUnderCrosshair)
+{
+    if (overlay->accessibleName().isEmpty())
+        overlay->setAccessibleName(
+                QCoreApplication::translate("Tintora::Accessibility", "Pick From Screen"));
+    const QString keys = QCoreApplication::translate(
+            "Tintora::Accessibility",
+            "Arrow keys move the crosshair, with Shift by ten pixels; + and - zoom; Enter picks "
+            "the color, Esc cancels");
+    const QString description = hexUnderCrosshair.isEmpty()
+            ? keys
+            : QCoreApplication::translate("Tintora::Accessibility", "Color %1. %2")
+                      .arg(hexUnderCrosshair, keys);
+    // Each new description is an event for the screen reader: only real changes make one.
+    if (overlay->accessibleDescription() != description)
+        overlay->setAccessibleDescription(description);
 }
 
 } // namespace Tintora::Accessibility

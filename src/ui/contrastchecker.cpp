@@ -6,7 +6,6 @@
 #include "app/handler.h"
 #include "app/qtcolor.h"
 #include "app/windoweventfilter.h"
-#include "ui/accessibility.h"
 #include "ui/colorcommands.h"
 #include "ui/contrastframe.h"
 #include "ui/contrastpreview.h"
@@ -17,6 +16,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -125,6 +125,21 @@ QString fontSizesText(double lc)
                                         Contrast::apcaFontSize(lc, 700));
 }
 
+// What the row judging an APCA use calls it, for screen readers.
+QString apcaUseName(ApcaUse use)
+{
+    switch (use) {
+    case ApcaUse::BodyText:
+        return QCoreApplication::translate("Tintora::Accessibility", "body text");
+    case ApcaUse::ContentText:
+        return QCoreApplication::translate("Tintora::Accessibility", "content text");
+    case ApcaUse::LargeText:
+        return QCoreApplication::translate("Tintora::Accessibility", "large text");
+    default:
+        return {};
+    }
+}
+
 QString levelTip(Level level)
 {
     switch (level) {
@@ -150,6 +165,10 @@ ContrastChecker::ContrastChecker(const Samples &samples, ColorCommands &commands
 {
     setObjectName(QStringLiteral("ContrastChecker"));
     setWindowTitle(tr("Contrast Checker"));
+    setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility",
+            "Judges both sample texts against the background by the contrast rules of WCAG "
+            "2.2 and, as advice, by APCA"));
     QFont base = QApplication::font();
     base.setPixelSize(12);
     setFont(base);
@@ -167,8 +186,13 @@ ContrastChecker::ContrastChecker(const Samples &samples, ColorCommands &commands
     m_backgroundSwatch = new ContrastPreview(this);
     m_backgroundSwatch->setObjectName(QStringLiteral("BackgroundSwatch"));
     m_backgroundSwatch->setFixedSize(16, 16);
+    m_backgroundSwatch->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "Background color"));
     m_backgroundHeader->addWidget(m_backgroundSwatch);
     m_backgroundTitle = makeLabel(QStringLiteral("BackgroundTitle"), this);
+    m_backgroundTitle->setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility",
+            "The background color; selected when it is the active sample"));
     QFont boldFont = m_backgroundTitle->font();
     boldFont.setBold(true);
     m_backgroundTitle->setFont(boldFont);
@@ -177,14 +201,21 @@ ContrastChecker::ContrastChecker(const Samples &samples, ColorCommands &commands
     m_backgroundTitle->setFont(font());
     m_backgroundHeader->addWidget(m_backgroundTitle);
     m_backgroundNote = makeLabel(QStringLiteral("BackgroundNote"), this);
+    m_backgroundNote->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility", "What Fix background found"));
     reserveWidth(m_backgroundNote, {noBackgroundFix(4.5)});
     m_backgroundHeader->addWidget(m_backgroundNote, 1, Qt::AlignRight);
-    m_backgroundHeader->addWidget(
-            makePickButton(QStringLiteral("BackgroundPick"), Color::SampleTarget::Background));
+    m_backgroundHeader->addWidget(makePickButton(
+            QStringLiteral("BackgroundPick"), Color::SampleTarget::Background,
+            QCoreApplication::translate("Tintora::Accessibility", "Pick background"),
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Pick the background color from anywhere on the screen")));
     layout->addLayout(m_backgroundHeader);
 
     m_backgroundStrip = new ContrastStrip(this);
     m_backgroundStrip->setObjectName(QStringLiteral("BackgroundStrip"));
+    m_backgroundStrip->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "Background lightness"));
     m_backgroundStrip->setToolTip(
             tr("The background's hue from dark to light; the bands mark where both "
                "samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose."));
@@ -205,10 +236,16 @@ ContrastChecker::ContrastChecker(const Samples &samples, ColorCommands &commands
                             "from the text around it by color alone needs 3:1"));
     pair->addWidget(pairName);
     m_textAgainstTextRatio = makeLabel(QStringLiteral("TextAgainstTextRatio"), this);
+    m_textAgainstTextRatio->setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility", "Contrast ratio of Text Sample 1 against Text Sample 2"));
     setBold(m_textAgainstTextRatio, true);
     reserveWidth(m_textAgainstTextRatio, ratioShapes(m_textAgainstTextRatio->font()));
     pair->addWidget(m_textAgainstTextRatio);
     m_textAgainstText = makeLabel(QStringLiteral("TextAgainstText"), this);
+    m_textAgainstText->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Text against text, at least %1:1")
+                    .arg(Contrast::formatMinimum(Contrast::textAgainstTextMinimum)));
     setBold(m_textAgainstText, true);
     reserveWidth(m_textAgainstText, {tr("Pass"), tr("Fail")});
     pair->addWidget(m_textAgainstText);
@@ -245,7 +282,6 @@ ContrastChecker::ContrastChecker(const Samples &samples, ColorCommands &commands
     m_eventFilter = std::make_unique<WindowEventFilter>(this, [this](QWidget *, QEvent *event) {
         return event->type() == QEvent::ToolTip && !m_commands.showHints();
     });
-    Accessibility::describeContrastChecker(this);
     refresh();
 }
 
@@ -257,6 +293,8 @@ QWidget *ContrastChecker::buildTable()
 {
     auto *frame = new ContrastFrame(this);
     frame->setObjectName(QStringLiteral("SampleTable"));
+    frame->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "Contrast of the samples"));
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setHorizontalSpacing(6);
@@ -302,10 +340,14 @@ QWidget *ContrastChecker::buildTable()
     return frame;
 }
 
-QPushButton *ContrastChecker::makePickButton(const QString &name, Color::SampleTarget target)
+QPushButton *ContrastChecker::makePickButton(const QString &name, Color::SampleTarget target,
+                                             const QString &spokenName,
+                                             const QString &spokenDescription)
 {
     auto *button = new QPushButton(tr("Pick"), this);
     button->setObjectName(name);
+    button->setAccessibleName(spokenName);
+    button->setAccessibleDescription(spokenDescription);
     button->setToolTip(tr("Pick this color from anywhere on the screen"));
     onClick(button, [this, target] { m_commands.pickColorFor(target); });
     return button;
@@ -314,6 +356,8 @@ QPushButton *ContrastChecker::makePickButton(const QString &name, Color::SampleT
 void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn)
 {
     const QString prefix = QStringLiteral("Sample%1").arg(sample);
+    const QString sampleName =
+            QCoreApplication::translate("Tintora::Accessibility", "Text Sample %1").arg(sample);
     Column &column = m_columns[size_t(sample - 1)];
     QWidget *frame = grid->parentWidget();
     constexpr int span = 3; // verdict, Fix text, Fix background
@@ -321,19 +365,32 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     column.header = new QHBoxLayout;
     column.header->setObjectName(prefix + QStringLiteral("Header"));
     column.title = makeLabel(prefix + QStringLiteral("Title"), frame);
+    column.title->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "%1 and its color; selected when it is the active sample")
+                    .arg(sampleName));
     QFont boldFont = column.title->font();
     boldFont.setBold(true);
     column.title->setFont(boldFont);
     reserveWidth(column.title, {tr("Text Sample %1%2").arg(sample).arg(selectedMark())});
     column.title->setFont(font());
     column.header->addWidget(column.title, 1);
-    column.header->addWidget(makePickButton(prefix + QStringLiteral("Pick"),
-                                            sample == 1 ? Color::SampleTarget::TextSample1
-                                                        : Color::SampleTarget::TextSample2));
+    column.header->addWidget(makePickButton(
+            prefix + QStringLiteral("Pick"),
+            sample == 1 ? Color::SampleTarget::TextSample1 : Color::SampleTarget::TextSample2,
+            QCoreApplication::translate("Tintora::Accessibility", "Pick %1").arg(sampleName),
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Pick the color of %1 from anywhere on the screen")
+                    .arg(sampleName)));
     grid->addLayout(column.header, 0, firstColumn, 1, span);
 
     column.preview = new ContrastPreview(frame);
     column.preview->setObjectName(prefix + QStringLiteral("Preview"));
+    column.preview->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "%1 preview").arg(sampleName));
+    column.preview->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility", "%1 written on the background")
+                    .arg(sampleName));
     column.preview->setFont(sampleFont(sample == 1 ? 15 : 19));
     column.preview->setLines({tr("Sample %1").arg(sample)});
     column.preview->setMinimumHeight(34);
@@ -341,6 +398,8 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
 
     column.strip = new ContrastStrip(frame);
     column.strip->setObjectName(prefix + QStringLiteral("Strip"));
+    column.strip->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "%1 lightness").arg(sampleName));
     column.strip->setToolTip(tr("Text Sample %1's hue from dark to light; the bands mark where it "
                                 "passes AA (4.5:1) and AAA (7:1). Click or drag to choose.")
                                      .arg(sample));
@@ -352,6 +411,10 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     grid->addWidget(column.strip, 2, firstColumn, 1, span);
 
     column.ratio = makeLabel(prefix + QStringLiteral("Ratio"), frame);
+    column.ratio->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Contrast ratio of %1 against the background")
+                    .arg(sampleName));
     QFont big = column.ratio->font();
     big.setPixelSize(13);
     big.setBold(true);
@@ -364,14 +427,35 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
         const Level level = Contrast::allLevels[i];
         const QString key = prefix + QLatin1String(Contrast::levelRule(level).key);
         LevelRow &levelRow = column.levels[i];
+        const QString levelName = Contrast::levelName(level);
         levelRow.verdict = makeLabel(key, frame);
+        levelRow.verdict->setAccessibleDescription(
+                QCoreApplication::translate("Tintora::Accessibility", "%1, %2, at least %3:1")
+                        .arg(sampleName, levelName,
+                             Contrast::formatMinimum(Contrast::minimumRatio(level))));
         setBold(levelRow.verdict, true);
         reserveWidth(levelRow.verdict, {tr("Pass"), tr("Fail")});
         grid->addWidget(levelRow.verdict, row, firstColumn);
         levelRow.fixText = new QPushButton(tr("Fix text"), frame);
         levelRow.fixText->setObjectName(key + QStringLiteral("FixText"));
+        levelRow.fixText->setAccessibleName(
+                QCoreApplication::translate("Tintora::Accessibility", "Fix text, %1, %2")
+                        .arg(sampleName, levelName));
+        levelRow.fixText->setAccessibleDescription(
+                QCoreApplication::translate(
+                        "Tintora::Accessibility",
+                        "Change %1 to the nearest color of its hue that passes %2")
+                        .arg(sampleName, levelName));
         levelRow.fixBackground = new QPushButton(tr("Fix background"), frame);
         levelRow.fixBackground->setObjectName(key + QStringLiteral("FixBackground"));
+        levelRow.fixBackground->setAccessibleName(
+                QCoreApplication::translate("Tintora::Accessibility", "Fix background, %1")
+                        .arg(levelName));
+        levelRow.fixBackground->setAccessibleDescription(
+                QCoreApplication::translate("Tintora::Accessibility",
+                                            "Change the background to the nearest color of its hue "
+                                            "with which both samples pass %1")
+                        .arg(levelName));
         for (QPushButton *button : {levelRow.fixText, levelRow.fixBackground}) {
             button->setFocusPolicy(Qt::TabFocus);
             button->setFixedSize(button->fontMetrics().horizontalAdvance(button->text()) + 14,
@@ -385,10 +469,18 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
 
     ++row; // the gap before APCA
     column.lc = makeLabel(prefix + QStringLiteral("Lc"), frame);
+    column.lc->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "APCA lightness contrast of %1, advisory")
+                    .arg(sampleName));
     setBold(column.lc, true);
     reserveWidth(column.lc, {QStringLiteral("Lc -888.8"), QStringLiteral("Lc -000.0")});
     grid->addWidget(column.lc, row++, firstColumn, 1, span);
     column.reading = makeLabel(prefix + QStringLiteral("Reading"), frame);
+    column.reading->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "What the APCA contrast of %1 is good for")
+                    .arg(sampleName));
     QFont italic = column.reading->font();
     italic.setItalic(true);
     column.reading->setFont(italic);
@@ -398,6 +490,10 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     reserveWidth(column.reading, readings);
     grid->addWidget(column.reading, row++, firstColumn, 1, span);
     column.fontSizes = makeLabel(prefix + QStringLiteral("FontSizes"), frame);
+    column.fontSizes->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Least font size for %1 by APCA, at weights 400 and 700")
+                    .arg(sampleName));
     QStringList sizes {fontSizesText(0), fontSizesText(20)};
     for (const Contrast::ApcaFontRow &fontRow : Contrast::apcaFontTable)
         sizes << fontSizesText(fontRow.lc);
@@ -406,8 +502,13 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     auto *uses = new QHBoxLayout;
     uses->setSpacing(6);
     for (size_t i = 0; i < kApcaUses.size(); ++i) {
-        column.apca[i] =
-                makeLabel(prefix + QLatin1String(Contrast::apcaUseRule(kApcaUses[i]).key), frame);
+        const Contrast::ApcaUseRule &rule = Contrast::apcaUseRule(kApcaUses[i]);
+        column.apca[i] = makeLabel(prefix + QLatin1String(rule.key), frame);
+        column.apca[i]->setAccessibleDescription(
+                QCoreApplication::translate("Tintora::Accessibility",
+                                            "%1, APCA %2, at least Lc %3, advisory")
+                        .arg(sampleName, apcaUseName(rule.use))
+                        .arg(int(rule.minimum)));
         setBold(column.apca[i], true);
         reserveWidth(column.apca[i], {tr("Pass"), tr("Fail")});
         uses->addWidget(column.apca[i]);
@@ -416,6 +517,9 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     grid->addLayout(uses, row++, firstColumn, 1, span);
 
     column.note = makeLabel(prefix + QStringLiteral("Note"), frame);
+    column.note->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility", "What Fix text found for %1")
+                    .arg(sampleName));
     reserveWidth(column.note, {noTextFix()});
     // Keeps its line when empty, so the window does not jump as the message comes and goes.
     column.note->setMinimumHeight(column.note->fontMetrics().lineSpacing());
@@ -435,11 +539,22 @@ QWidget *ContrastChecker::buildVision(Vision vision)
     layout->addWidget(makeLabel(box->objectName() + QStringLiteral("Name"), box, name));
     view.preview = new ContrastPreview(box);
     view.preview->setObjectName(box->objectName() + QStringLiteral("Preview"));
+    view.preview->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "%1 preview").arg(name));
+    view.preview->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Both samples on the background as seen with %1, simulated")
+                    .arg(name));
     view.preview->setFont(sampleFont(13));
     view.preview->setLines({tr("Sample %1").arg(1), tr("Sample %1").arg(2)});
     view.preview->setMinimumWidth(96);
     layout->addWidget(view.preview);
     view.ratios = makeLabel(box->objectName() + QStringLiteral("Ratios"), box);
+    view.ratios->setAccessibleDescription(
+            QCoreApplication::translate(
+                    "Tintora::Accessibility",
+                    "Contrast ratios of Text Sample 1 and Text Sample 2 as seen with %1")
+                    .arg(name));
     reserveWidth(view.ratios, {QStringLiteral("1: 88.88:1  2: 88.88:1")});
     layout->addWidget(view.ratios);
     return box;

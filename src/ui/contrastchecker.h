@@ -96,7 +96,8 @@ private:
 
     QWidget *buildTable();
     // A button that selects the target and picks its color from the screen.
-    QPushButton *makePickButton(const QString &name, Color::SampleTarget target);
+    QPushButton *makePickButton(const QString &name, Color::SampleTarget target,
+                                const QString &spokenName, const QString &spokenDescription);
     void buildColumn(QGridLayout *grid, int sample, int firstColumn);
     QWidget *buildVision(Contrast::Vision vision);
     void refresh();

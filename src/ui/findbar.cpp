@@ -4,10 +4,10 @@
 #include "app/application.h"
 #include "app/edit.h"
 #include "app/handler.h"
-#include "ui/accessibility.h"
 #include "ui/lookandfeel.h"
 #include "ui/toolfollower.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +25,9 @@ FindBar::FindBar(QWidget *window)
 {
     setObjectName(QStringLiteral("FindBar"));
     setWindowTitle(tr("Find in List"));
+    setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility",
+            "Finds a color of the list by its name or hex value; Esc closes it"));
     setFont(LookAndFeel::systemFont(13));
 
     auto *layout = new QHBoxLayout(this);
@@ -35,9 +38,19 @@ FindBar::FindBar(QWidget *window)
     m_text->setMinimumWidth(170);
     m_text->setToolTip(tr("Part of a name, or a hex value such as #87CEEB or #87C."));
     m_text->setClearButtonEnabled(true);
+    m_text->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "Find in list"));
+    m_text->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Part of a name, or a hex value such as #87CEEB or "
+                                        "#87C; Enter finds the next match"));
     m_next = named(new QPushButton(tr("Find &Next"), this), "FindNextBtn");
     m_next->setAutoDefault(false);
+    m_next->setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility", "Show the next entry that matches"));
     m_status = named(new QLabel(this), "FindStatus");
+    m_status->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility", "Says when no entry matches"));
     // Room for the longest word it says, so that the bar does not change size as you type.
     m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(tr("Not found")));
     layout->addWidget(m_text);
@@ -57,7 +70,6 @@ FindBar::FindBar(QWidget *window)
             onFindNext();
     });
     new ToolFollower(this, window);
-    Accessibility::describeFindBar(this);
 }
 
 QString FindBar::text() const
