@@ -208,10 +208,14 @@ void tst_Translations::aboutBoxContrastCheckerAndFindBar()
              text(QStringLiteral("Pass")));
     QCOMPARE(checker->findChild<QLabel *>(QStringLiteral("AaNormalName"))->text(),
              text(QStringLiteral("1.4.3 AA normal text")));
-    // The vision previews keep their design names; only what they show is translated.
+    // The vision previews keep their design names; only what they show is translated,
     auto *tritanopia = checker->findChild<QLabel *>(QStringLiteral("TritanopiaName"));
     QVERIFY(tritanopia);
     QCOMPARE(tritanopia->text(), text(QStringLiteral("Tritanopia")));
+    // and screen readers hear the preview by its name in every language.
+    auto *tritanopiaPreview = checker->findChild<QWidget *>(QStringLiteral("TritanopiaPreview"));
+    QVERIFY(tritanopiaPreview);
+    QVERIFY(tritanopiaPreview->accessibleName().contains(text(QStringLiteral("Tritanopia"))));
     // The report is the window's texts, one language throughout.
     QVERIFY(checker->report().startsWith(text(QStringLiteral("Contrast Checker"))
                                          + QLatin1Char('\n')));
