@@ -15,9 +15,8 @@
 #include "lists/colorlistmodel.h"
 #include "ui/contrastchecker.h"
 #include "ui/findbar.h"
-#include "ui/stringgrid.h"
-
 #include "ui/lookandfeel.h"
+#include "ui/stringgrid.h"
 
 #include <QAction>
 #include <QApplication>
