@@ -33,7 +33,7 @@ void BM_ScrollStepWithChecker(benchmark::State &state)
         Bench::Window::settle(); // the checker's repaint is part of the step
         flip = !flip;
     }
-    const auto *checker = window.form().findChild<ContrastChecker *>();
+    const auto *checker = window.form().findChild<Tintora::ContrastChecker *>();
     if (open != (checker && checker->isVisible()))
         qFatal("The checker was not as asked");
 }

@@ -6,13 +6,13 @@
 // that no value begins with.
 #include "benchsupport.h"
 
-#include "app/controls.h"
 #include "color/color.h"
 #include "lists/colorlistmodel.h"
 #include "lists/listfile.h"
 #include "lists/listfind.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
 namespace {
 

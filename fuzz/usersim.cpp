@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "usersim.h"
 
-#include "app/controls.h"
+#include "app/combobox.h"
+#include "app/edit.h"
+#include "app/scrollbar.h"
+#include "app/shape.h"
 #include "core/convert.h"
 #include "core/error.h"
 #include "lists/colorlistmodel.h"
 #include "lists/listfile.h"
+#include "ui/stringgrid.h"
 #include "ui/tform1.h"
 
 #include <QAction>
@@ -14,7 +18,10 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -177,7 +184,7 @@ void UserSimulator::startSession()
         m_form.reset();
     }
     m_form = std::make_unique<TForm1>(nullptr, m_choices.oneIn(3) ? 120 : 96);
-    connect(m_form.get(), &TForm1::colorsChanged, this, [this] { m_updated = true; });
+    connect(&m_form->samples(), &Samples::changed, this, [this] { m_updated = true; });
     m_form->show();
     activate();
     m_consistent = true;

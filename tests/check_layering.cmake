@@ -4,6 +4,9 @@
 # A folder may include headers of its own and of the folders to its left, never to its right;
 # app/main.cpp, the executable, may include anything. The folders of the core library (core,
 # color, lists, palettes) may include Qt Core's headers only, so no widget reaches the logic.
+# Only the main window's own files and app/main.cpp include the main window's header: tool
+# windows take the shared sample state (ui/samples.h) and the window's commands
+# (ui/colorcommands.h).
 #   cmake -DSOURCE_DIR=<src> -DQTCORE_INCLUDE_DIR=<QtCore headers> -P check_layering.cmake
 set(order core color lists palettes app ui)
 set(coreFolders core color lists palettes)
@@ -22,6 +25,10 @@ foreach(source IN LISTS sources)
     endif()
     file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include")
     foreach(line IN LISTS includes)
+        if(line MATCHES "#[ \t]*include[ \t]*\"ui/tform1\\.h\""
+           AND NOT source MATCHES "^ui/tform1[^/]*\\.(cpp|h)$")
+            string(APPEND problems "\n  ${source}: ${line} (a tool takes Samples and ColorCommands)")
+        endif()
         if(line MATCHES "#[ \t]*include[ \t]*\"([^/\"]+)/[^\"]*\"")
             set(target ${CMAKE_MATCH_1})
             list(FIND order ${target} targetRank)

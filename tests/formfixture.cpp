@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formfixture.h"
 
-#include "app/controls.h"
+#include "app/combobox.h"
+#include "app/edit.h"
+#include "app/scrollbar.h"
 #include "color/color.h"
 
 #include <QAction>
 #include <QPushButton>
+#include <QScrollBar>
 
 using namespace Tintora;
 

@@ -3,12 +3,16 @@
 // the state that matters (checked, enabled, value), and the samples tell a new color once, when
 // a drag has settled, not at each of its steps.
 #include "app/application.h"
-#include "app/controls.h"
-#include "app/helpservice.h"
+#include "app/combobox.h"
+#include "app/edit.h"
+#include "app/label.h"
+#include "app/radiobutton.h"
+#include "app/scrollbar.h"
 #include "atspisession.h"
 #include "formfixture.h"
 #include "ui/contrastchecker.h"
 #include "ui/findbar.h"
+#include "ui/helpwindow.h"
 #include "ui/pickeroverlay.h"
 #include "ui/taboutbox.h"
 

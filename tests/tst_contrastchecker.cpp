@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/controls.h"
+#include "app/combobox.h"
+#include "app/edit.h"
+#include "app/radiobutton.h"
+#include "app/scrollbar.h"
 #include "color/contrast.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
 #include "ui/contrastchecker.h"
+#include "ui/contrastpreview.h"
 #include "ui/contraststrip.h"
 #include "ui/pickeroverlay.h"
 #include "ui/screenpicker.h"
@@ -13,6 +17,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>

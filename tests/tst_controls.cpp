@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
-#include "app/controls.h"
+#include "app/combobox.h"
+#include "app/edit.h"
+#include "app/radiobutton.h"
+#include "app/scrollbar.h"
+#include "app/uniformtableview.h"
+#include "app/windoweventfilter.h"
 #include "core/error.h"
 #include "scripteddialogs.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 

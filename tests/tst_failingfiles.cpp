@@ -2,7 +2,7 @@
 // Saving and loading lists where the file system says no: a full disk, a device, a missing
 // folder, a folder, unreadable, binary and huge files. Each must end in an error box that names
 // the file and the reason, and leave the list, its unsaved state and the files on disk whole.
-#include "app/controls.h"
+#include "app/combobox.h"
 #include "core/error.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/controls.h"
+#include "app/combobox.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
 #include "testfiles.h"

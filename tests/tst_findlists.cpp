@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Finding entries with Edit > Find in List, and lists at the edge of what the program takes:
 // names as long as the name box holds, and longer ones, which a load refuses.
-#include "app/controls.h"
+#include "app/combobox.h"
+#include "app/edit.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
 #include "lists/listfile.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 using namespace Tintora;

@@ -2,13 +2,14 @@
 // Every command without a mouse: keys pressed on whatever has the focus, menus opened with
 // Alt and their underlined letters, and the tab order the window was designed with.
 #include "app/application.h"
-#include "app/controls.h"
-#include "app/helpservice.h"
+#include "app/combobox.h"
+#include "app/edit.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
 #include "lists/listfind.h"
 #include "ui/contrastchecker.h"
 #include "ui/findbar.h"
+#include "ui/helpwindow.h"
 #include "ui/pickeroverlay.h"
 #include "ui/screenpicker.h"
 #include "ui/taboutbox.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>

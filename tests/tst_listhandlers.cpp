@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/controls.h"
+#include "app/combobox.h"
+#include "app/scrollbar.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
 #include "testfiles.h"
+#include "ui/stringgrid.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 using namespace Tintora;

@@ -3,7 +3,7 @@
 // out of the hex field and the sample area or dropped on the samples, judged by what the user
 // sees: the clipboard, the fields, the bars, the hex field and the samples.
 #include "app/application.h"
-#include "app/controls.h"
+#include "app/shape.h"
 #include "color/notation.h"
 #include "formfixture.h"
 
@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // File > Import Palette... and Export Palette... in the main window: the questions before an
 // import, what the imported list is afterwards (changed, without a list file), failures that
 // change nothing, and exports in the chosen filter's format.
-#include "app/controls.h"
+#include "app/combobox.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
 #include "palettes/palettefile.h"

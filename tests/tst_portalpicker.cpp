@@ -4,7 +4,7 @@
 // portal on a second connection, recording each call and answering as it is told.
 #include "formfixture.h"
 
-#include "app/controls.h"
+#include "app/radiobutton.h"
 
 #include <QApplication>
 #include <QDBusArgument>
@@ -12,6 +12,7 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -292,7 +293,7 @@ void tst_PortalPicker::registersOnceAndUsesFreshTokens()
     pressCtrlP();
     QTRY_COMPARE(hex(), QStringLiteral("#8040FF"));
     m_portal->color = std::array<double, 3> {0.0, 1.0, 0.0};
-    f.form->pickColorFor(TForm1::SampleTarget::TextSample1);
+    f.form->commands().pickColorFor(TForm1::SampleTarget::TextSample1);
     QVERIFY(f.child<RadioButton>("RadioButton2")->isChecked());
     QTRY_COMPARE(hex(), QStringLiteral("#00FF00"));
     QCOMPARE(f.form->sample1Color(), Color::pack(0, 255, 0));

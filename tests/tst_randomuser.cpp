@@ -6,11 +6,13 @@
 // another seed or a longer walk.
 #include "usersim.h"
 
-#include "app/controls.h"
+#include "app/combobox.h"
+#include "app/edit.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
 #include "ui/tform1.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>

@@ -4,12 +4,13 @@
 // window. Run at several device pixel ratios (QT_SCALE_FACTOR, see tests/CMakeLists.txt).
 #include "formfixture.h"
 
-#include "app/controls.h"
+#include "app/radiobutton.h"
 #include "color/color.h"
 #include "ui/pickeroverlay.h"
 #include "ui/screenpicker.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -372,7 +373,7 @@ void tst_ScreenPicker::loupeMovesAwayFromTheEdges()
 void tst_ScreenPicker::picksIntoTheTargetItWasMadeFor()
 {
     QCursor::setPos(pointerAt(QPoint(30, 30)));
-    f.form->pickColorFor(TForm1::SampleTarget::TextSample2);
+    f.form->commands().pickColorFor(TForm1::SampleTarget::TextSample2);
     QVERIFY(f.child<RadioButton>("RadioButton3")->isChecked());
     QCOMPARE(f.form->activeTarget(), TForm1::SampleTarget::TextSample2);
     QCOMPARE(hex(), QStringLiteral("#000000")); // the sample's own color, as its button shows it

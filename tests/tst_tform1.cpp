@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/controls.h"
+#include "app/edit.h"
+#include "app/scrollbar.h"
 #include "formfixture.h"
+#include "ui/stringgrid.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableView>
 
 using namespace Tintora;
 

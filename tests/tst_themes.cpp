@@ -5,12 +5,12 @@
 // drawn in each palette, and each text's color and background are read from what was drawn
 // with: the widgets' palettes and the help document's formats.
 #include "app/application.h"
-#include "app/controls.h"
-#include "app/helpservice.h"
+
 #include "color/contrast.h"
 #include "formfixture.h"
 #include "ui/contrastchecker.h"
 #include "ui/findbar.h"
+#include "ui/helpwindow.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -116,7 +116,7 @@ QStringList unreadableTexts(QWidget *window)
                       button->palette().color(QPalette::Button)));
     }
     for (QWidget *strip : window->findChildren<QWidget *>()) {
-        if (QByteArray(strip->metaObject()->className()) != "ContrastStrip")
+        if (QByteArray(strip->metaObject()->className()) != "Tintora::ContrastStrip")
             continue;
         // Its band names ("AA", "AAA") are written in the window's ink.
         add(checkText(strip->objectName(), strip->palette().color(QPalette::WindowText),

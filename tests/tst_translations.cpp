@@ -2,7 +2,7 @@
 // The program in German, French and English: the texts a user meets in each language, and the
 // behaviour, which must not depend on them. Each test runs once per language (the global data);
 // the translators are installed through the function that start-up uses.
-#include "app/controls.h"
+
 #include "app/translations.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
@@ -208,10 +208,14 @@ void tst_Translations::aboutBoxContrastCheckerAndFindBar()
              text(QStringLiteral("Pass")));
     QCOMPARE(checker->findChild<QLabel *>(QStringLiteral("AaNormalName"))->text(),
              text(QStringLiteral("1.4.3 AA normal text")));
-    // The vision previews keep their design names; only what they show is translated.
+    // The vision previews keep their design names; only what they show is translated,
     auto *tritanopia = checker->findChild<QLabel *>(QStringLiteral("TritanopiaName"));
     QVERIFY(tritanopia);
     QCOMPARE(tritanopia->text(), text(QStringLiteral("Tritanopia")));
+    // and screen readers hear the preview by its name in every language.
+    auto *tritanopiaPreview = checker->findChild<QWidget *>(QStringLiteral("TritanopiaPreview"));
+    QVERIFY(tritanopiaPreview);
+    QVERIFY(tritanopiaPreview->accessibleName().contains(text(QStringLiteral("Tritanopia"))));
     // The report is the window's texts, one language throughout.
     QVERIFY(checker->report().startsWith(text(QStringLiteral("Contrast Checker"))
                                          + QLatin1Char('\n')));

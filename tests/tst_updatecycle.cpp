@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/controls.h"
+#include "app/edit.h"
+#include "app/scrollbar.h"
+#include "app/shape.h"
 #include "formfixture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 using namespace Tintora;
 using Color::pack;
@@ -189,7 +194,7 @@ void tst_UpdateCycle::colorDialogOpensOnCurrentAndApplies()
 void tst_UpdateCycle::cancelledColorDialogChangesNothing()
 {
     f.dialogs.colors.enqueue(std::nullopt);
-    f.form->SetClrBtnClick();
+    f.click("SetClrBtn");
     QCOMPARE(text("Edit1"), QStringLiteral("#FFFFFF"));
     QCOMPARE(f.dialogs.colorDialogInitial.size(), 1);
     QVERIFY(f.dialogs.unexpected.isEmpty());

@@ -6,10 +6,15 @@
 #include "testfiles.h"
 
 #include "app/application.h"
-#include "app/controls.h"
+#include "app/combobox.h"
 #include "app/desktop.h"
-#include "app/helpservice.h"
+#include "app/edit.h"
+#include "app/label.h"
+#include "app/radiobutton.h"
+#include "app/shape.h"
 #include "color/color.h"
+#include "ui/helpwindow.h"
+#include "ui/stringgrid.h"
 
 #include <QAction>
 #include <QApplication>

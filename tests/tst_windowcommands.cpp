@@ -2,9 +2,9 @@
 // The window commands as a user reaches them: menu items, the list button and the shortcuts,
 // each judged by what it does to the window.
 #include "app/application.h"
-#include "app/helpservice.h"
 #include "core/error.h"
 #include "formfixture.h"
+#include "ui/helpwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -376,7 +376,7 @@ void tst_WindowCommands::opensHelpAtContents()
     releaseClosed();
     QVERIFY(!help);
     QVERIFY(!Help::window());
-    f.form->Contents1Click();
+    f.action("Contents1")->trigger();
     QVERIFY(Help::window());
     QCOMPARE(Help::window()->source(), contents);
 

@@ -103,50 +103,18 @@
     </message>
 </context>
 <context>
-    <name>ContrastChecker</name>
+    <name>ContrastReport</name>
     <message>
         <source>No color of this hue passes</source>
         <translation>Keine Farbe dieses Farbtons besteht</translation>
-    </message>
-    <message>
-        <source>  (selected)</source>
-        <translation>  (ausgewählt)</translation>
     </message>
     <message>
         <source>No background of this hue gives both samples %1:1</source>
         <translation>Kein Hintergrund dieses Farbtons gibt beiden Proben %1:1</translation>
     </message>
     <message>
-        <source>Text below large size</source>
-        <translation>Text unterhalb der großen Schriftgröße</translation>
-    </message>
-    <message>
-        <source>Text of at least 18 pt, or 14 pt bold</source>
-        <translation>Text ab 18 pt oder ab 14 pt fett</translation>
-    </message>
-    <message>
-        <source>Icons, borders and controls in this color</source>
-        <translation>Symbole, Rahmen und Bedienelemente in dieser Farbe</translation>
-    </message>
-    <message>
         <source>Contrast Checker</source>
         <translation>Kontrastprüfung</translation>
-    </message>
-    <message>
-        <source>Background  %1%2</source>
-        <translation>Hintergrund  %1%2</translation>
-    </message>
-    <message>
-        <source>The background&apos;s hue from dark to light; the bands mark where both samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
-        <translation>Der Farbton des Hintergrunds von dunkel nach hell; die Bänder zeigen, wo beide Proben AA (4.5:1) und AAA (7:1) bestehen. Zum Wählen klicken oder ziehen.</translation>
-    </message>
-    <message>
-        <source>Text against text (a link among body text), %1:1</source>
-        <translation>Text gegen Text (ein Link im Fließtext), %1:1</translation>
-    </message>
-    <message>
-        <source>Text Sample 1 against Text Sample 2: a link told apart from the text around it by color alone needs 3:1</source>
-        <translation>Textprobe 1 gegen Textprobe 2: Ein Link, der sich nur durch die Farbe vom umgebenden Text abhebt, braucht 3:1</translation>
     </message>
     <message>
         <source>Pass</source>
@@ -161,88 +129,20 @@
         <translation>Großer Text: ab 18 pt oder ab 14 pt fett</translation>
     </message>
     <message>
-        <source>Copy Report</source>
-        <translation>Bericht kopieren</translation>
-    </message>
-    <message>
-        <source>Copy everything the checker shows to the clipboard as plain text</source>
-        <translation>Alles, was die Prüfung zeigt, als reinen Text in die Zwischenablage kopieren</translation>
-    </message>
-    <message>
         <source>As seen with a color vision deficiency (simulated):</source>
         <translation>So gesehen mit einer Farbsehschwäche (simuliert):</translation>
-    </message>
-    <message>
-        <source>Contrast ratio</source>
-        <translation>Kontrastverhältnis</translation>
     </message>
     <message>
         <source>APCA, advisory</source>
         <translation>APCA, als Empfehlung</translation>
     </message>
     <message>
-        <source>A draft method, not part of WCAG 2: advice beside the verdicts</source>
-        <translation>Ein Verfahren im Entwurfsstadium, nicht Teil von WCAG 2: ein Rat neben den Urteilen</translation>
-    </message>
-    <message>
         <source>Least size, weight 400, 700</source>
         <translation>Mindestgröße, Stärke 400, 700</translation>
     </message>
     <message>
-        <source>From APCA&apos;s font lookup table, in CSS pixels</source>
-        <translation>Aus der Schrifttabelle von APCA, in CSS-Pixeln</translation>
-    </message>
-    <message>
         <source>Body Lc %1, content %2, large %3</source>
         <translation>Fließtext Lc %1, Inhalt %2, groß %3</translation>
-    </message>
-    <message>
-        <source>Pick</source>
-        <translation>Aufnehmen</translation>
-    </message>
-    <message>
-        <source>Pick this color from anywhere on the screen</source>
-        <translation>Diese Farbe an beliebiger Stelle vom Bildschirm aufnehmen</translation>
-    </message>
-    <message>
-        <source>Text Sample %1%2</source>
-        <translation>Textprobe %1%2</translation>
-    </message>
-    <message>
-        <source>Sample %1</source>
-        <translation>Probe %1</translation>
-    </message>
-    <message>
-        <source>Text Sample %1&apos;s hue from dark to light; the bands mark where it passes AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
-        <translation>Der Farbton von Textprobe %1 von dunkel nach hell; die Bänder zeigen, wo sie AA (4.5:1) und AAA (7:1) besteht. Zum Wählen klicken oder ziehen.</translation>
-    </message>
-    <message>
-        <source>Fix text</source>
-        <translation>Text anpassen</translation>
-    </message>
-    <message>
-        <source>Fix background</source>
-        <translation>Hintergrund anpassen</translation>
-    </message>
-    <message>
-        <source>Sample %1  %2</source>
-        <translation>Probe %1  %2</translation>
-    </message>
-    <message>
-        <source>Passes already</source>
-        <translation>Besteht bereits</translation>
-    </message>
-    <message>
-        <source>Change Text Sample %1 to the nearest color of its hue that passes %2</source>
-        <translation>Textprobe %1 in die nächstgelegene Farbe ihres Farbtons ändern, die %2 besteht</translation>
-    </message>
-    <message>
-        <source>Both samples pass already</source>
-        <translation>Beide Proben bestehen bereits</translation>
-    </message>
-    <message>
-        <source>Change the background to the nearest color of its hue with which both samples pass %1</source>
-        <translation>Den Hintergrund in die nächstgelegene Farbe seines Farbtons ändern, mit der beide Proben %1 bestehen</translation>
     </message>
     <message>
         <source>Background: %1</source>
@@ -259,6 +159,10 @@
     <message>
         <source>Contrast ratio: %1</source>
         <translation>Kontrastverhältnis: %1</translation>
+    </message>
+    <message>
+        <source>Text against text (a link among body text), %1:1</source>
+        <translation>Text gegen Text (ein Link im Fließtext), %1:1</translation>
     </message>
 </context>
 <context>
@@ -280,25 +184,6 @@
     <message>
         <source>Not available on Wayland: there the desktop alone decides which window stays above the others.</source>
         <translation>Unter Wayland nicht verfügbar: Dort entscheidet allein der Desktop, welches Fenster über den anderen bleibt.</translation>
-    </message>
-</context>
-<context>
-    <name>FindBar</name>
-    <message>
-        <source>Find in List</source>
-        <translation>In Liste suchen</translation>
-    </message>
-    <message>
-        <source>Part of a name, or a hex value such as #87CEEB or #87C.</source>
-        <translation>Teil eines Namens oder ein Hexwert wie #87CEEB oder #87C.</translation>
-    </message>
-    <message>
-        <source>Find &amp;Next</source>
-        <translation>&amp;Weitersuchen</translation>
-    </message>
-    <message>
-        <source>Not found</source>
-        <translation>Nicht gefunden</translation>
     </message>
 </context>
 <context>
@@ -1213,6 +1098,160 @@
     <message>
         <source>The maker&apos;s postal address; click or press Alt+A to hide it</source>
         <translation>Die Postanschrift des Herstellers; zum Verbergen klicken oder Alt+A drücken</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::ContrastChecker</name>
+    <message>
+        <source>  (selected)</source>
+        <translation>  (ausgewählt)</translation>
+    </message>
+    <message>
+        <source>Text below large size</source>
+        <translation>Text unterhalb der großen Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Text of at least 18 pt, or 14 pt bold</source>
+        <translation>Text ab 18 pt oder ab 14 pt fett</translation>
+    </message>
+    <message>
+        <source>Icons, borders and controls in this color</source>
+        <translation>Symbole, Rahmen und Bedienelemente in dieser Farbe</translation>
+    </message>
+    <message>
+        <source>Contrast Checker</source>
+        <translation>Kontrastprüfung</translation>
+    </message>
+    <message>
+        <source>Background  %1%2</source>
+        <translation>Hintergrund  %1%2</translation>
+    </message>
+    <message>
+        <source>The background&apos;s hue from dark to light; the bands mark where both samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
+        <translation>Der Farbton des Hintergrunds von dunkel nach hell; die Bänder zeigen, wo beide Proben AA (4.5:1) und AAA (7:1) bestehen. Zum Wählen klicken oder ziehen.</translation>
+    </message>
+    <message>
+        <source>Text against text (a link among body text), %1:1</source>
+        <translation>Text gegen Text (ein Link im Fließtext), %1:1</translation>
+    </message>
+    <message>
+        <source>Text Sample 1 against Text Sample 2: a link told apart from the text around it by color alone needs 3:1</source>
+        <translation>Textprobe 1 gegen Textprobe 2: Ein Link, der sich nur durch die Farbe vom umgebenden Text abhebt, braucht 3:1</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Nicht bestanden</translation>
+    </message>
+    <message>
+        <source>Large text: at least 18 pt, or 14 pt bold</source>
+        <translation>Großer Text: ab 18 pt oder ab 14 pt fett</translation>
+    </message>
+    <message>
+        <source>Copy Report</source>
+        <translation>Bericht kopieren</translation>
+    </message>
+    <message>
+        <source>Copy everything the checker shows to the clipboard as plain text</source>
+        <translation>Alles, was die Prüfung zeigt, als reinen Text in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>As seen with a color vision deficiency (simulated):</source>
+        <translation>So gesehen mit einer Farbsehschwäche (simuliert):</translation>
+    </message>
+    <message>
+        <source>Contrast ratio</source>
+        <translation>Kontrastverhältnis</translation>
+    </message>
+    <message>
+        <source>APCA, advisory</source>
+        <translation>APCA, als Empfehlung</translation>
+    </message>
+    <message>
+        <source>A draft method, not part of WCAG 2: advice beside the verdicts</source>
+        <translation>Ein Verfahren im Entwurfsstadium, nicht Teil von WCAG 2: ein Rat neben den Urteilen</translation>
+    </message>
+    <message>
+        <source>Least size, weight 400, 700</source>
+        <translation>Mindestgröße, Stärke 400, 700</translation>
+    </message>
+    <message>
+        <source>From APCA&apos;s font lookup table, in CSS pixels</source>
+        <translation>Aus der Schrifttabelle von APCA, in CSS-Pixeln</translation>
+    </message>
+    <message>
+        <source>Body Lc %1, content %2, large %3</source>
+        <translation>Fließtext Lc %1, Inhalt %2, groß %3</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Pick this color from anywhere on the screen</source>
+        <translation>Diese Farbe an beliebiger Stelle vom Bildschirm aufnehmen</translation>
+    </message>
+    <message>
+        <source>Text Sample %1%2</source>
+        <translation>Textprobe %1%2</translation>
+    </message>
+    <message>
+        <source>Sample %1</source>
+        <translation>Probe %1</translation>
+    </message>
+    <message>
+        <source>Text Sample %1&apos;s hue from dark to light; the bands mark where it passes AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
+        <translation>Der Farbton von Textprobe %1 von dunkel nach hell; die Bänder zeigen, wo sie AA (4.5:1) und AAA (7:1) besteht. Zum Wählen klicken oder ziehen.</translation>
+    </message>
+    <message>
+        <source>Fix text</source>
+        <translation>Text anpassen</translation>
+    </message>
+    <message>
+        <source>Fix background</source>
+        <translation>Hintergrund anpassen</translation>
+    </message>
+    <message>
+        <source>Sample %1  %2</source>
+        <translation>Probe %1  %2</translation>
+    </message>
+    <message>
+        <source>Passes already</source>
+        <translation>Besteht bereits</translation>
+    </message>
+    <message>
+        <source>Change Text Sample %1 to the nearest color of its hue that passes %2</source>
+        <translation>Textprobe %1 in die nächstgelegene Farbe ihres Farbtons ändern, die %2 besteht</translation>
+    </message>
+    <message>
+        <source>Both samples pass already</source>
+        <translation>Beide Proben bestehen bereits</translation>
+    </message>
+    <message>
+        <source>Change the background to the nearest color of its hue with which both samples pass %1</source>
+        <translation>Den Hintergrund in die nächstgelegene Farbe seines Farbtons ändern, mit der beide Proben %1 bestehen</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::FindBar</name>
+    <message>
+        <source>Find in List</source>
+        <translation>In Liste suchen</translation>
+    </message>
+    <message>
+        <source>Part of a name, or a hex value such as #87CEEB or #87C.</source>
+        <translation>Teil eines Namens oder ein Hexwert wie #87CEEB oder #87C.</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
     </message>
 </context>
 <context>

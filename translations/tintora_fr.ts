@@ -103,50 +103,18 @@
     </message>
 </context>
 <context>
-    <name>ContrastChecker</name>
+    <name>ContrastReport</name>
     <message>
         <source>No color of this hue passes</source>
         <translation>Aucune couleur de cette teinte ne réussit</translation>
-    </message>
-    <message>
-        <source>  (selected)</source>
-        <translation>  (sélectionné)</translation>
     </message>
     <message>
         <source>No background of this hue gives both samples %1:1</source>
         <translation>Aucun arrière-plan de cette teinte ne donne %1:1 aux deux exemples</translation>
     </message>
     <message>
-        <source>Text below large size</source>
-        <translation>Texte sous la grande taille</translation>
-    </message>
-    <message>
-        <source>Text of at least 18 pt, or 14 pt bold</source>
-        <translation>Texte d&apos;au moins 18 pt, ou 14 pt en gras</translation>
-    </message>
-    <message>
-        <source>Icons, borders and controls in this color</source>
-        <translation>Icônes, bordures et contrôles dans cette couleur</translation>
-    </message>
-    <message>
         <source>Contrast Checker</source>
         <translation>Vérificateur de contraste</translation>
-    </message>
-    <message>
-        <source>Background  %1%2</source>
-        <translation>Arrière-plan  %1%2</translation>
-    </message>
-    <message>
-        <source>The background&apos;s hue from dark to light; the bands mark where both samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
-        <translation>La teinte de l&apos;arrière-plan, du sombre au clair&#xa0;; les bandes indiquent où les deux exemples réussissent AA (4.5:1) et AAA (7:1). Cliquez ou faites glisser pour choisir.</translation>
-    </message>
-    <message>
-        <source>Text against text (a link among body text), %1:1</source>
-        <translation>Texte contre texte (un lien dans le corps de texte), %1:1</translation>
-    </message>
-    <message>
-        <source>Text Sample 1 against Text Sample 2: a link told apart from the text around it by color alone needs 3:1</source>
-        <translation>Texte exemple 1 contre texte exemple 2&#xa0;: un lien distingué du texte qui l&apos;entoure par la seule couleur demande 3:1</translation>
     </message>
     <message>
         <source>Pass</source>
@@ -161,88 +129,20 @@
         <translation>Grand texte&#xa0;: au moins 18 pt, ou 14 pt en gras</translation>
     </message>
     <message>
-        <source>Copy Report</source>
-        <translation>Copier le rapport</translation>
-    </message>
-    <message>
-        <source>Copy everything the checker shows to the clipboard as plain text</source>
-        <translation>Copier tout ce qu&apos;affiche le vérificateur dans le presse-papiers, en texte brut</translation>
-    </message>
-    <message>
         <source>As seen with a color vision deficiency (simulated):</source>
         <translation>Vu avec un trouble de la vision des couleurs (simulé)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Contrast ratio</source>
-        <translation>Rapport de contraste</translation>
     </message>
     <message>
         <source>APCA, advisory</source>
         <translation>APCA, à titre indicatif</translation>
     </message>
     <message>
-        <source>A draft method, not part of WCAG 2: advice beside the verdicts</source>
-        <translation>Une méthode à l&apos;état de projet, hors WCAG 2&#xa0;: un conseil à côté des verdicts</translation>
-    </message>
-    <message>
         <source>Least size, weight 400, 700</source>
         <translation>Taille minimale, graisse 400, 700</translation>
     </message>
     <message>
-        <source>From APCA&apos;s font lookup table, in CSS pixels</source>
-        <translation>D&apos;après la table des polices de l&apos;APCA, en pixels CSS</translation>
-    </message>
-    <message>
         <source>Body Lc %1, content %2, large %3</source>
         <translation>Corps Lc %1, contenu %2, grand %3</translation>
-    </message>
-    <message>
-        <source>Pick</source>
-        <translation>Prélever</translation>
-    </message>
-    <message>
-        <source>Pick this color from anywhere on the screen</source>
-        <translation>Prélever cette couleur n&apos;importe où à l&apos;écran</translation>
-    </message>
-    <message>
-        <source>Text Sample %1%2</source>
-        <translation>Texte exemple %1%2</translation>
-    </message>
-    <message>
-        <source>Sample %1</source>
-        <translation>Exemple %1</translation>
-    </message>
-    <message>
-        <source>Text Sample %1&apos;s hue from dark to light; the bands mark where it passes AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
-        <translation>La teinte du texte exemple %1, du sombre au clair&#xa0;; les bandes indiquent où il réussit AA (4.5:1) et AAA (7:1). Cliquez ou faites glisser pour choisir.</translation>
-    </message>
-    <message>
-        <source>Fix text</source>
-        <translation>Corriger le texte</translation>
-    </message>
-    <message>
-        <source>Fix background</source>
-        <translation>Corriger l&apos;arrière-plan</translation>
-    </message>
-    <message>
-        <source>Sample %1  %2</source>
-        <translation>Exemple %1  %2</translation>
-    </message>
-    <message>
-        <source>Passes already</source>
-        <translation>Réussit déjà</translation>
-    </message>
-    <message>
-        <source>Change Text Sample %1 to the nearest color of its hue that passes %2</source>
-        <translation>Remplacer le texte exemple %1 par la couleur la plus proche de sa teinte qui réussit %2</translation>
-    </message>
-    <message>
-        <source>Both samples pass already</source>
-        <translation>Les deux exemples réussissent déjà</translation>
-    </message>
-    <message>
-        <source>Change the background to the nearest color of its hue with which both samples pass %1</source>
-        <translation>Remplacer l&apos;arrière-plan par la couleur la plus proche de sa teinte avec laquelle les deux exemples réussissent %1</translation>
     </message>
     <message>
         <source>Background: %1</source>
@@ -259,6 +159,10 @@
     <message>
         <source>Contrast ratio: %1</source>
         <translation>Rapport de contraste&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Text against text (a link among body text), %1:1</source>
+        <translation>Texte contre texte (un lien dans le corps de texte), %1:1</translation>
     </message>
 </context>
 <context>
@@ -280,25 +184,6 @@
     <message>
         <source>Not available on Wayland: there the desktop alone decides which window stays above the others.</source>
         <translation>Indisponible sous Wayland&#xa0;: seul le bureau y décide quelle fenêtre reste au-dessus des autres.</translation>
-    </message>
-</context>
-<context>
-    <name>FindBar</name>
-    <message>
-        <source>Find in List</source>
-        <translation>Rechercher dans la liste</translation>
-    </message>
-    <message>
-        <source>Part of a name, or a hex value such as #87CEEB or #87C.</source>
-        <translation>Une partie d&apos;un nom, ou une valeur hexadécimale comme #87CEEB ou #87C.</translation>
-    </message>
-    <message>
-        <source>Find &amp;Next</source>
-        <translation>&amp;Suivant</translation>
-    </message>
-    <message>
-        <source>Not found</source>
-        <translation>Introuvable</translation>
     </message>
 </context>
 <context>
@@ -1213,6 +1098,160 @@
     <message>
         <source>The maker&apos;s postal address; click or press Alt+A to hide it</source>
         <translation>L’adresse postale de l’auteur&#xa0;; cliquez ou appuyez sur Alt+A pour la masquer</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::ContrastChecker</name>
+    <message>
+        <source>  (selected)</source>
+        <translation>  (sélectionné)</translation>
+    </message>
+    <message>
+        <source>Text below large size</source>
+        <translation>Texte sous la grande taille</translation>
+    </message>
+    <message>
+        <source>Text of at least 18 pt, or 14 pt bold</source>
+        <translation>Texte d&apos;au moins 18 pt, ou 14 pt en gras</translation>
+    </message>
+    <message>
+        <source>Icons, borders and controls in this color</source>
+        <translation>Icônes, bordures et contrôles dans cette couleur</translation>
+    </message>
+    <message>
+        <source>Contrast Checker</source>
+        <translation>Vérificateur de contraste</translation>
+    </message>
+    <message>
+        <source>Background  %1%2</source>
+        <translation>Arrière-plan  %1%2</translation>
+    </message>
+    <message>
+        <source>The background&apos;s hue from dark to light; the bands mark where both samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
+        <translation>La teinte de l&apos;arrière-plan, du sombre au clair&#xa0;; les bandes indiquent où les deux exemples réussissent AA (4.5:1) et AAA (7:1). Cliquez ou faites glisser pour choisir.</translation>
+    </message>
+    <message>
+        <source>Text against text (a link among body text), %1:1</source>
+        <translation>Texte contre texte (un lien dans le corps de texte), %1:1</translation>
+    </message>
+    <message>
+        <source>Text Sample 1 against Text Sample 2: a link told apart from the text around it by color alone needs 3:1</source>
+        <translation>Texte exemple 1 contre texte exemple 2&#xa0;: un lien distingué du texte qui l&apos;entoure par la seule couleur demande 3:1</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Large text: at least 18 pt, or 14 pt bold</source>
+        <translation>Grand texte&#xa0;: au moins 18 pt, ou 14 pt en gras</translation>
+    </message>
+    <message>
+        <source>Copy Report</source>
+        <translation>Copier le rapport</translation>
+    </message>
+    <message>
+        <source>Copy everything the checker shows to the clipboard as plain text</source>
+        <translation>Copier tout ce qu&apos;affiche le vérificateur dans le presse-papiers, en texte brut</translation>
+    </message>
+    <message>
+        <source>As seen with a color vision deficiency (simulated):</source>
+        <translation>Vu avec un trouble de la vision des couleurs (simulé)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Contrast ratio</source>
+        <translation>Rapport de contraste</translation>
+    </message>
+    <message>
+        <source>APCA, advisory</source>
+        <translation>APCA, à titre indicatif</translation>
+    </message>
+    <message>
+        <source>A draft method, not part of WCAG 2: advice beside the verdicts</source>
+        <translation>Une méthode à l&apos;état de projet, hors WCAG 2&#xa0;: un conseil à côté des verdicts</translation>
+    </message>
+    <message>
+        <source>Least size, weight 400, 700</source>
+        <translation>Taille minimale, graisse 400, 700</translation>
+    </message>
+    <message>
+        <source>From APCA&apos;s font lookup table, in CSS pixels</source>
+        <translation>D&apos;après la table des polices de l&apos;APCA, en pixels CSS</translation>
+    </message>
+    <message>
+        <source>Body Lc %1, content %2, large %3</source>
+        <translation>Corps Lc %1, contenu %2, grand %3</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Prélever</translation>
+    </message>
+    <message>
+        <source>Pick this color from anywhere on the screen</source>
+        <translation>Prélever cette couleur n&apos;importe où à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Text Sample %1%2</source>
+        <translation>Texte exemple %1%2</translation>
+    </message>
+    <message>
+        <source>Sample %1</source>
+        <translation>Exemple %1</translation>
+    </message>
+    <message>
+        <source>Text Sample %1&apos;s hue from dark to light; the bands mark where it passes AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
+        <translation>La teinte du texte exemple %1, du sombre au clair&#xa0;; les bandes indiquent où il réussit AA (4.5:1) et AAA (7:1). Cliquez ou faites glisser pour choisir.</translation>
+    </message>
+    <message>
+        <source>Fix text</source>
+        <translation>Corriger le texte</translation>
+    </message>
+    <message>
+        <source>Fix background</source>
+        <translation>Corriger l&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Sample %1  %2</source>
+        <translation>Exemple %1  %2</translation>
+    </message>
+    <message>
+        <source>Passes already</source>
+        <translation>Réussit déjà</translation>
+    </message>
+    <message>
+        <source>Change Text Sample %1 to the nearest color of its hue that passes %2</source>
+        <translation>Remplacer le texte exemple %1 par la couleur la plus proche de sa teinte qui réussit %2</translation>
+    </message>
+    <message>
+        <source>Both samples pass already</source>
+        <translation>Les deux exemples réussissent déjà</translation>
+    </message>
+    <message>
+        <source>Change the background to the nearest color of its hue with which both samples pass %1</source>
+        <translation>Remplacer l&apos;arrière-plan par la couleur la plus proche de sa teinte avec laquelle les deux exemples réussissent %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::FindBar</name>
+    <message>
+        <source>Find in List</source>
+        <translation>Rechercher dans la liste</translation>
+    </message>
+    <message>
+        <source>Part of a name, or a hex value such as #87CEEB or #87C.</source>
+        <translation>Une partie d&apos;un nom, ou une valeur hexadécimale comme #87CEEB ou #87C.</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
     </message>
 </context>
 <context>

@@ -8,18 +8,18 @@ namespace Tintora::Contrast {
 
 QString verdictText(bool pass)
 {
-    return pass ? QCoreApplication::translate("ContrastChecker", "Pass")
-                : QCoreApplication::translate("ContrastChecker", "Fail");
+    return pass ? QCoreApplication::translate("ContrastReport", "Pass")
+                : QCoreApplication::translate("ContrastReport", "Fail");
 }
 
 QString noTextFixText()
 {
-    return QCoreApplication::translate("ContrastChecker", "No color of this hue passes");
+    return QCoreApplication::translate("ContrastReport", "No color of this hue passes");
 }
 
 QString noBackgroundFixText(double minimum)
 {
-    return QCoreApplication::translate("ContrastChecker",
+    return QCoreApplication::translate("ContrastReport",
                                        "No background of this hue gives both samples %1:1")
             .arg(formatMinimum(minimum));
 }
@@ -27,11 +27,11 @@ QString noBackgroundFixText(double minimum)
 QString formatReport(const Assessment &assessment)
 {
     QStringList lines;
-    lines << QCoreApplication::translate("ContrastChecker", "Contrast Checker");
-    lines << QCoreApplication::translate("ContrastChecker", "Background: %1")
+    lines << QCoreApplication::translate("ContrastReport", "Contrast Checker");
+    lines << QCoreApplication::translate("ContrastReport", "Background: %1")
                      .arg(Color::buildHex(assessment.background));
     for (int number = 1; number <= 2; ++number)
-        lines << QCoreApplication::translate("ContrastChecker", "Text Sample %1: %2")
+        lines << QCoreApplication::translate("ContrastReport", "Text Sample %1: %2")
                          .arg(number)
                          .arg(Color::buildHex(assessment.sample(number).text));
     if (assessment.backgroundOutOfReach)
@@ -40,26 +40,26 @@ QString formatReport(const Assessment &assessment)
     const auto least = [](ApcaUse use) { return int(apcaMinimum(use)); };
     static_assert(judgedApcaUses.size() == 3, "the row names its three uses in one sentence");
     const QString apcaUsesName =
-            QCoreApplication::translate("ContrastChecker", "Body Lc %1, content %2, large %3")
+            QCoreApplication::translate("ContrastReport", "Body Lc %1, content %2, large %3")
                     .arg(least(judgedApcaUses[0]))
                     .arg(least(judgedApcaUses[1]))
                     .arg(least(judgedApcaUses[2]));
     for (int number = 1; number <= 2; ++number) {
         const SampleAssessment &sample = assessment.sample(number);
         lines << QString();
-        lines << QCoreApplication::translate("ContrastChecker", "Text Sample %1 on the background")
+        lines << QCoreApplication::translate("ContrastReport", "Text Sample %1 on the background")
                          .arg(number);
-        lines << QCoreApplication::translate("ContrastChecker", "Contrast ratio: %1")
+        lines << QCoreApplication::translate("ContrastReport", "Contrast ratio: %1")
                          .arg(sample.ratioText);
         for (const RuleAssessment &rule : sample.rules)
             lines << QStringLiteral("%1, %2:1: %3")
                              .arg(levelName(rule.level), formatMinimum(rule.minimum),
                                   verdictText(rule.pass));
         lines << QStringLiteral("%1: %2, %3")
-                         .arg(QCoreApplication::translate("ContrastChecker", "APCA, advisory"),
+                         .arg(QCoreApplication::translate("ContrastReport", "APCA, advisory"),
                               sample.lcText, sample.apcaReading);
         lines << QStringLiteral("%1: %2").arg(
-                QCoreApplication::translate("ContrastChecker", "Least size, weight 400, 700"),
+                QCoreApplication::translate("ContrastReport", "Least size, weight 400, 700"),
                 sample.fontSizes);
         QStringList verdicts;
         for (const bool pass : sample.apcaPasses)
@@ -73,14 +73,14 @@ QString formatReport(const Assessment &assessment)
     lines << QString();
     lines << QStringLiteral("%1: %2, %3")
                      .arg(QCoreApplication::translate(
-                                  "ContrastChecker",
+                                  "ContrastReport",
                                   "Text against text (a link among body text), %1:1")
                                   .arg(formatMinimum(textAgainstTextMinimum)),
                           pair.ratioText, verdictText(pair.pass));
-    lines << QCoreApplication::translate("ContrastChecker",
+    lines << QCoreApplication::translate("ContrastReport",
                                          "Large text: at least 18 pt, or 14 pt bold");
     lines << QString();
-    lines << QCoreApplication::translate("ContrastChecker",
+    lines << QCoreApplication::translate("ContrastReport",
                                          "As seen with a color vision deficiency (simulated):");
     for (const VisionAssessment &seen : assessment.visions)
         lines << QStringLiteral("%1: %2").arg(visionName(seen.vision), seen.ratiosText);

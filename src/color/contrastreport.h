@@ -5,9 +5,9 @@
 
 #include <QString>
 
-// The contrast checker's judgement as plain text, the checker's "Copy Report". The texts are
-// the checker's own and are translated with it (context "ContrastChecker"), so that the window
-// and its report say the same in every language.
+// The contrast checker's judgement as plain text, the checker's "Copy Report". The verdicts and
+// notes are written here for the window too (context "ContrastReport"), so that the window and
+// its report say the same in every language.
 namespace Tintora::Contrast {
 
 // The three colors, every ratio and verdict, APCA and the color vision ratios, a line each,

@@ -2,11 +2,13 @@
 #include "ui/accessibility.h"
 
 #include "app/application.h"
-#include "app/controls.h"
-#include "ui/contrastchecker.h"
+#include "app/label.h"
+#include "app/shape.h"
+#include "ui/contrastpreview.h"
 #include "ui/contraststrip.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 namespace Tintora::Accessibility {
 
@@ -94,9 +96,9 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
             return new ClickableLabelAccessible(widget);
         return nullptr;
     }
-    if (className == QLatin1String("ContrastStrip"))
+    if (className == QLatin1String("Tintora::ContrastStrip"))
         return new StripAccessible(widget);
-    if (className == QLatin1String("ContrastPreview"))
+    if (className == QLatin1String("Tintora::ContrastPreview"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     return nullptr;
 }
@@ -110,6 +112,24 @@ void install()
         return;
     installed = true;
     QAccessible::installFactory(factory);
+}
+
+void describePickerOverlay(QWidget *overlay, const QString &hexUnderCrosshair)
+{
+    if (overlay->accessibleName().isEmpty())
+        overlay->setAccessibleName(
+                QCoreApplication::translate("Tintora::Accessibility", "Pick From Screen"));
+    const QString keys = QCoreApplication::translate(
+            "Tintora::Accessibility",
+            "Arrow keys move the crosshair, with Shift by ten pixels; + and - zoom; Enter picks "
+            "the color, Esc cancels");
+    const QString description = hexUnderCrosshair.isEmpty()
+            ? keys
+            : QCoreApplication::translate("Tintora::Accessibility", "Color %1. %2")
+                      .arg(hexUnderCrosshair, keys);
+    // Each new description is an event for the screen reader: only real changes make one.
+    if (overlay->accessibleDescription() != description)
+        overlay->setAccessibleDescription(description);
 }
 
 } // namespace Tintora::Accessibility

@@ -8,19 +8,13 @@ class QWidget;
 // button that selects the Background target, a text that acts on a click (a sample sentence,
 // the About box's maker line) can be pressed, the contrast checker's previews are pictures and
 // its strips are sliders along a hue's lightness. Qt's own controls need nothing more than
-// their accessible names, which the describe functions give the controls of each window (found
-// by their object names, so that the windows need only call them once they are built).
+// their accessible names and descriptions, which each window sets where it makes the control
+// (translated in the context "Tintora::Accessibility").
 namespace Tintora::Accessibility {
 
 // Installs the program's accessible interfaces; the second and later calls do nothing.
 void install();
 
-// The contrast checker: what each ratio, verdict, strip, preview and button stands for.
-void describeContrastChecker(QWidget *checker);
-// The find bar: its field, its button and what it says of the search.
-void describeFindBar(QWidget *findBar);
-// The About box: the icon, and what clicking the maker's line does.
-void describeAboutBox(QWidget *aboutBox);
 // The screen picker's overlay: the keys it takes and the color under the crosshair, told anew
 // whenever the crosshair moves.
 void describePickerOverlay(QWidget *overlay, const QString &hexUnderCrosshair);

@@ -2,27 +2,33 @@
 #include "ui/contrastchecker.h"
 
 #include "app/application.h"
-#include "app/controls.h"
 #include "app/desktop.h"
+#include "app/handler.h"
+#include "app/qtcolor.h"
+#include "app/windoweventfilter.h"
 #include "color/contrastreport.h"
 #include "ui/accessibility.h"
+#include "ui/colorcommands.h"
+#include "ui/contrastframe.h"
+#include "ui/contrastpreview.h"
 #include "ui/contraststrip.h"
 #include "ui/lookandfeel.h"
-#include "ui/tform1.h"
+#include "ui/samples.h"
 #include "ui/toolfollower.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
-using namespace Tintora;
+namespace Tintora {
+
 using Contrast::ApcaUse;
 using Contrast::Level;
 using Contrast::Vision;
@@ -47,16 +53,6 @@ QString noTextFix()
 QString selectedMark()
 {
     return ContrastChecker::tr("  (selected)");
-}
-
-QColor toQColor(Color::ColorValue color)
-{
-    return QColor(Color::red(color), Color::green(color), Color::blue(color));
-}
-
-Color::ColorValue toColorValue(const QColor &color)
-{
-    return Color::pack(color.red(), color.green(), color.blue());
 }
 
 QString noBackgroundFix(double minimum)
@@ -122,6 +118,21 @@ QStringList ratioShapes(const QFont &font)
 
 using Contrast::fontSizesText;
 
+// What the row judging an APCA use calls it, for screen readers.
+QString apcaUseName(ApcaUse use)
+{
+    switch (use) {
+    case ApcaUse::BodyText:
+        return QCoreApplication::translate("Tintora::Accessibility", "body text");
+    case ApcaUse::ContentText:
+        return QCoreApplication::translate("Tintora::Accessibility", "content text");
+    case ApcaUse::LargeText:
+        return QCoreApplication::translate("Tintora::Accessibility", "large text");
+    default:
+        return {};
+    }
+}
+
 QString levelTip(Level level)
 {
     switch (level) {
@@ -139,74 +150,18 @@ QString levelTip(Level level)
 
 } // namespace
 
-// ---- ContrastPreview ----
-
-ContrastPreview::ContrastPreview(QWidget *parent) : QWidget(parent) { }
-
-void ContrastPreview::setColors(const QColor &background, const QList<QColor> &texts)
-{
-    if (background == m_background && texts == m_texts)
-        return;
-    m_background = background;
-    m_texts = texts;
-    update();
-}
-
-void ContrastPreview::setLines(const QStringList &lines)
-{
-    if (lines == m_lines)
-        return;
-    const bool newHeight = lines.size() != m_lines.size();
-    m_lines = lines;
-    if (newHeight)
-        updateGeometry();
-    update();
-}
-
-QSize ContrastPreview::sizeHint() const
-{
-    // The width follows the layout: a new text must never resize the window.
-    return {96, int(m_lines.size()) * QFontMetrics(font()).lineSpacing() + 10};
-}
-
-void ContrastPreview::paintEvent(QPaintEvent *)
-{
-    // Filled, never stroked, so that the border stays whole at any scale factor.
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::WindowText));
-    painter.fillRect(rect().adjusted(1, 1, -1, -1), m_background);
-    const QFontMetrics metrics(font());
-    const int top = (height() - int(m_lines.size()) * metrics.lineSpacing()) / 2;
-    for (qsizetype i = 0; i < m_lines.size() && i < m_texts.size(); ++i) {
-        painter.setPen(m_texts.at(i));
-        painter.drawText(8, top + int(i) * metrics.lineSpacing() + metrics.ascent(), m_lines.at(i));
-    }
-}
-
-// ---- ContrastFrame ----
-
-ContrastFrame::ContrastFrame(QWidget *parent) : QWidget(parent) { }
-
-void ContrastFrame::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    const QColor ink = palette().color(QPalette::Mid);
-    const QRect r = rect();
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), ink);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), ink);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), ink);
-    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), ink);
-}
-
-// ---- ContrastChecker ----
-
-ContrastChecker::ContrastChecker(TForm1 *form)
-    : QWidget(form,
+ContrastChecker::ContrastChecker(const Samples &samples, ColorCommands &commands)
+    : QWidget(commands.window(),
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_form(form)
+      m_samples(samples),
+      m_commands(commands)
 {
     setObjectName(QStringLiteral("ContrastChecker"));
     setWindowTitle(tr("Contrast Checker"));
+    setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility",
+            "Judges both sample texts against the background by the contrast rules of WCAG "
+            "2.2 and, as advice, by APCA"));
     QFont base = QApplication::font();
     base.setPixelSize(12);
     setFont(base);
@@ -224,8 +179,13 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     m_backgroundSwatch = new ContrastPreview(this);
     m_backgroundSwatch->setObjectName(QStringLiteral("BackgroundSwatch"));
     m_backgroundSwatch->setFixedSize(16, 16);
+    m_backgroundSwatch->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "Background color"));
     m_backgroundHeader->addWidget(m_backgroundSwatch);
     m_backgroundTitle = makeLabel(QStringLiteral("BackgroundTitle"), this);
+    m_backgroundTitle->setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility",
+            "The background color; selected when it is the active sample"));
     QFont boldFont = m_backgroundTitle->font();
     boldFont.setBold(true);
     m_backgroundTitle->setFont(boldFont);
@@ -234,19 +194,26 @@ ContrastChecker::ContrastChecker(TForm1 *form)
     m_backgroundTitle->setFont(font());
     m_backgroundHeader->addWidget(m_backgroundTitle);
     m_backgroundNote = makeLabel(QStringLiteral("BackgroundNote"), this);
+    m_backgroundNote->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility", "What Fix background found"));
     reserveWidth(m_backgroundNote, {noBackgroundFix(4.5)});
     m_backgroundHeader->addWidget(m_backgroundNote, 1, Qt::AlignRight);
-    m_backgroundHeader->addWidget(
-            makePickButton(QStringLiteral("BackgroundPick"), Color::SampleTarget::Background));
+    m_backgroundHeader->addWidget(makePickButton(
+            QStringLiteral("BackgroundPick"), Color::SampleTarget::Background,
+            QCoreApplication::translate("Tintora::Accessibility", "Pick background"),
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Pick the background color from anywhere on the screen")));
     layout->addLayout(m_backgroundHeader);
 
     m_backgroundStrip = new ContrastStrip(this);
     m_backgroundStrip->setObjectName(QStringLiteral("BackgroundStrip"));
+    m_backgroundStrip->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "Background lightness"));
     m_backgroundStrip->setToolTip(
             tr("The background's hue from dark to light; the bands mark where both "
                "samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose."));
     m_backgroundStrip->onPick = [this](Color::ColorValue color) {
-        m_form->applyColor(Color::SampleTarget::Background, color);
+        m_commands.applyColor(Color::SampleTarget::Background, color);
     };
     layout->addWidget(m_backgroundStrip);
 
@@ -262,10 +229,16 @@ ContrastChecker::ContrastChecker(TForm1 *form)
                             "from the text around it by color alone needs 3:1"));
     pair->addWidget(pairName);
     m_textAgainstTextRatio = makeLabel(QStringLiteral("TextAgainstTextRatio"), this);
+    m_textAgainstTextRatio->setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility", "Contrast ratio of Text Sample 1 against Text Sample 2"));
     setBold(m_textAgainstTextRatio, true);
     reserveWidth(m_textAgainstTextRatio, ratioShapes(m_textAgainstTextRatio->font()));
     pair->addWidget(m_textAgainstTextRatio);
     m_textAgainstText = makeLabel(QStringLiteral("TextAgainstText"), this);
+    m_textAgainstText->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Text against text, at least %1:1")
+                    .arg(Contrast::formatMinimum(Contrast::textAgainstTextMinimum)));
     setBold(m_textAgainstText, true);
     reserveWidth(m_textAgainstText, {tr("Pass"), tr("Fail")});
     pair->addWidget(m_textAgainstText);
@@ -294,22 +267,18 @@ ContrastChecker::ContrastChecker(TForm1 *form)
         visions->addWidget(buildVision(vision));
     layout->addLayout(visions);
 
-    connect(form, &TForm1::colorsChanged, this,
+    connect(&m_samples, &Samples::changed, this,
             [this] { Application::runHandler(this, [this] { refresh(); }); });
     // A tool belongs to its window: it follows the main window's hiding and showing.
-    new ToolFollower(this, form, [this] { placeBesideForm(); });
+    new ToolFollower(this, m_commands.window(), [this] { placeBesideForm(); });
     // The main window's "Disable Hints" holds here too.
     m_eventFilter = std::make_unique<WindowEventFilter>(this, [this](QWidget *, QEvent *event) {
-        return event->type() == QEvent::ToolTip && !m_form->showHints();
+        return event->type() == QEvent::ToolTip && !m_commands.showHints();
     });
-    Accessibility::describeContrastChecker(this);
     refresh();
 }
 
-ContrastChecker::~ContrastChecker()
-{
-    m_form->removeEventFilter(this);
-}
+ContrastChecker::~ContrastChecker() = default;
 
 // Both samples side by side in one table, the rules as its rows: the rules are named once, and
 // the window stays narrow enough for a small screen beside the main window.
@@ -317,6 +286,8 @@ QWidget *ContrastChecker::buildTable()
 {
     auto *frame = new ContrastFrame(this);
     frame->setObjectName(QStringLiteral("SampleTable"));
+    frame->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "Contrast of the samples"));
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setHorizontalSpacing(6);
@@ -362,18 +333,24 @@ QWidget *ContrastChecker::buildTable()
     return frame;
 }
 
-QPushButton *ContrastChecker::makePickButton(const QString &name, Color::SampleTarget target)
+QPushButton *ContrastChecker::makePickButton(const QString &name, Color::SampleTarget target,
+                                             const QString &spokenName,
+                                             const QString &spokenDescription)
 {
     auto *button = new QPushButton(tr("Pick"), this);
     button->setObjectName(name);
+    button->setAccessibleName(spokenName);
+    button->setAccessibleDescription(spokenDescription);
     button->setToolTip(tr("Pick this color from anywhere on the screen"));
-    onClick(button, [this, target] { m_form->pickColorFor(target); });
+    onClick(button, [this, target] { m_commands.pickColorFor(target); });
     return button;
 }
 
 void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn)
 {
     const QString prefix = QStringLiteral("Sample%1").arg(sample);
+    const QString sampleName =
+            QCoreApplication::translate("Tintora::Accessibility", "Text Sample %1").arg(sample);
     Column &column = m_columns[size_t(sample - 1)];
     QWidget *frame = grid->parentWidget();
     constexpr int span = 3; // verdict, Fix text, Fix background
@@ -381,19 +358,32 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     column.header = new QHBoxLayout;
     column.header->setObjectName(prefix + QStringLiteral("Header"));
     column.title = makeLabel(prefix + QStringLiteral("Title"), frame);
+    column.title->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "%1 and its color; selected when it is the active sample")
+                    .arg(sampleName));
     QFont boldFont = column.title->font();
     boldFont.setBold(true);
     column.title->setFont(boldFont);
     reserveWidth(column.title, {tr("Text Sample %1%2").arg(sample).arg(selectedMark())});
     column.title->setFont(font());
     column.header->addWidget(column.title, 1);
-    column.header->addWidget(makePickButton(prefix + QStringLiteral("Pick"),
-                                            sample == 1 ? Color::SampleTarget::TextSample1
-                                                        : Color::SampleTarget::TextSample2));
+    column.header->addWidget(makePickButton(
+            prefix + QStringLiteral("Pick"),
+            sample == 1 ? Color::SampleTarget::TextSample1 : Color::SampleTarget::TextSample2,
+            QCoreApplication::translate("Tintora::Accessibility", "Pick %1").arg(sampleName),
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Pick the color of %1 from anywhere on the screen")
+                    .arg(sampleName)));
     grid->addLayout(column.header, 0, firstColumn, 1, span);
 
     column.preview = new ContrastPreview(frame);
     column.preview->setObjectName(prefix + QStringLiteral("Preview"));
+    column.preview->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "%1 preview").arg(sampleName));
+    column.preview->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility", "%1 written on the background")
+                    .arg(sampleName));
     column.preview->setFont(sampleFont(sample == 1 ? 15 : 19));
     column.preview->setLines({tr("Sample %1").arg(sample)});
     column.preview->setMinimumHeight(34);
@@ -401,17 +391,23 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
 
     column.strip = new ContrastStrip(frame);
     column.strip->setObjectName(prefix + QStringLiteral("Strip"));
+    column.strip->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "%1 lightness").arg(sampleName));
     column.strip->setToolTip(tr("Text Sample %1's hue from dark to light; the bands mark where it "
                                 "passes AA (4.5:1) and AAA (7:1). Click or drag to choose.")
                                      .arg(sample));
     const auto target =
             sample == 1 ? Color::SampleTarget::TextSample1 : Color::SampleTarget::TextSample2;
     column.strip->onPick = [this, target](Color::ColorValue color) {
-        m_form->applyColor(target, color);
+        m_commands.applyColor(target, color);
     };
     grid->addWidget(column.strip, 2, firstColumn, 1, span);
 
     column.ratio = makeLabel(prefix + QStringLiteral("Ratio"), frame);
+    column.ratio->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Contrast ratio of %1 against the background")
+                    .arg(sampleName));
     QFont big = column.ratio->font();
     big.setPixelSize(13);
     big.setBold(true);
@@ -424,14 +420,35 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
         const Level level = Contrast::allLevels[i];
         const QString key = prefix + QLatin1String(Contrast::levelRule(level).key);
         LevelRow &levelRow = column.levels[i];
+        const QString levelName = Contrast::levelName(level);
         levelRow.verdict = makeLabel(key, frame);
+        levelRow.verdict->setAccessibleDescription(
+                QCoreApplication::translate("Tintora::Accessibility", "%1, %2, at least %3:1")
+                        .arg(sampleName, levelName,
+                             Contrast::formatMinimum(Contrast::minimumRatio(level))));
         setBold(levelRow.verdict, true);
         reserveWidth(levelRow.verdict, {tr("Pass"), tr("Fail")});
         grid->addWidget(levelRow.verdict, row, firstColumn);
         levelRow.fixText = new QPushButton(tr("Fix text"), frame);
         levelRow.fixText->setObjectName(key + QStringLiteral("FixText"));
+        levelRow.fixText->setAccessibleName(
+                QCoreApplication::translate("Tintora::Accessibility", "Fix text, %1, %2")
+                        .arg(sampleName, levelName));
+        levelRow.fixText->setAccessibleDescription(
+                QCoreApplication::translate(
+                        "Tintora::Accessibility",
+                        "Change %1 to the nearest color of its hue that passes %2")
+                        .arg(sampleName, levelName));
         levelRow.fixBackground = new QPushButton(tr("Fix background"), frame);
         levelRow.fixBackground->setObjectName(key + QStringLiteral("FixBackground"));
+        levelRow.fixBackground->setAccessibleName(
+                QCoreApplication::translate("Tintora::Accessibility", "Fix background, %1")
+                        .arg(levelName));
+        levelRow.fixBackground->setAccessibleDescription(
+                QCoreApplication::translate("Tintora::Accessibility",
+                                            "Change the background to the nearest color of its hue "
+                                            "with which both samples pass %1")
+                        .arg(levelName));
         for (QPushButton *button : {levelRow.fixText, levelRow.fixBackground}) {
             button->setFocusPolicy(Qt::TabFocus);
             button->setFixedSize(button->fontMetrics().horizontalAdvance(button->text()) + 14,
@@ -445,10 +462,18 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
 
     ++row; // the gap before APCA
     column.lc = makeLabel(prefix + QStringLiteral("Lc"), frame);
+    column.lc->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "APCA lightness contrast of %1, advisory")
+                    .arg(sampleName));
     setBold(column.lc, true);
     reserveWidth(column.lc, {QStringLiteral("Lc -888.8"), QStringLiteral("Lc -000.0")});
     grid->addWidget(column.lc, row++, firstColumn, 1, span);
     column.reading = makeLabel(prefix + QStringLiteral("Reading"), frame);
+    column.reading->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "What the APCA contrast of %1 is good for")
+                    .arg(sampleName));
     QFont italic = column.reading->font();
     italic.setItalic(true);
     column.reading->setFont(italic);
@@ -458,6 +483,10 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     reserveWidth(column.reading, readings);
     grid->addWidget(column.reading, row++, firstColumn, 1, span);
     column.fontSizes = makeLabel(prefix + QStringLiteral("FontSizes"), frame);
+    column.fontSizes->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Least font size for %1 by APCA, at weights 400 and 700")
+                    .arg(sampleName));
     QStringList sizes {fontSizesText(0), fontSizesText(20)};
     for (const Contrast::ApcaFontRow &fontRow : Contrast::apcaFontTable)
         sizes << fontSizesText(fontRow.lc);
@@ -466,8 +495,13 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     auto *uses = new QHBoxLayout;
     uses->setSpacing(6);
     for (size_t i = 0; i < kApcaUses.size(); ++i) {
-        column.apca[i] =
-                makeLabel(prefix + QLatin1String(Contrast::apcaUseRule(kApcaUses[i]).key), frame);
+        const Contrast::ApcaUseRule &rule = Contrast::apcaUseRule(kApcaUses[i]);
+        column.apca[i] = makeLabel(prefix + QLatin1String(rule.key), frame);
+        column.apca[i]->setAccessibleDescription(
+                QCoreApplication::translate("Tintora::Accessibility",
+                                            "%1, APCA %2, at least Lc %3, advisory")
+                        .arg(sampleName, apcaUseName(rule.use))
+                        .arg(int(rule.minimum)));
         setBold(column.apca[i], true);
         reserveWidth(column.apca[i], {tr("Pass"), tr("Fail")});
         uses->addWidget(column.apca[i]);
@@ -476,6 +510,9 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     grid->addLayout(uses, row++, firstColumn, 1, span);
 
     column.note = makeLabel(prefix + QStringLiteral("Note"), frame);
+    column.note->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility", "What Fix text found for %1")
+                    .arg(sampleName));
     reserveWidth(column.note, {noTextFix()});
     // Keeps its line when empty, so the window does not jump as the message comes and goes.
     column.note->setMinimumHeight(column.note->fontMetrics().lineSpacing());
@@ -495,11 +532,22 @@ QWidget *ContrastChecker::buildVision(Vision vision)
     layout->addWidget(makeLabel(box->objectName() + QStringLiteral("Name"), box, name));
     view.preview = new ContrastPreview(box);
     view.preview->setObjectName(box->objectName() + QStringLiteral("Preview"));
+    view.preview->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "%1 preview").arg(name));
+    view.preview->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Both samples on the background as seen with %1, simulated")
+                    .arg(name));
     view.preview->setFont(sampleFont(13));
     view.preview->setLines({tr("Sample %1").arg(1), tr("Sample %1").arg(2)});
     view.preview->setMinimumWidth(96);
     layout->addWidget(view.preview);
     view.ratios = makeLabel(box->objectName() + QStringLiteral("Ratios"), box);
+    view.ratios->setAccessibleDescription(
+            QCoreApplication::translate(
+                    "Tintora::Accessibility",
+                    "Contrast ratios of Text Sample 1 and Text Sample 2 as seen with %1")
+                    .arg(name));
     reserveWidth(view.ratios, {QStringLiteral("1: 88.88:1  2: 88.88:1")});
     layout->addWidget(view.ratios);
     return box;
@@ -526,14 +574,14 @@ void ContrastChecker::setVerdict(QLabel *label, bool pass) const
 
 Color::ColorValue ContrastChecker::sampleColor(int sample) const
 {
-    return sample == 1 ? m_form->sample1Color() : m_form->sample2Color();
+    return sample == 1 ? m_samples.sample1() : m_samples.sample2();
 }
 
 void ContrastChecker::refresh()
 {
-    const Color::ColorValue background = m_form->backgroundColor();
+    const Color::ColorValue background = m_samples.background();
     m_assessment = Contrast::assess(background, sampleColor(1), sampleColor(2));
-    const bool backgroundActive = m_form->activeTarget() == Color::SampleTarget::Background;
+    const bool backgroundActive = m_samples.activeTarget() == Color::SampleTarget::Background;
     m_backgroundTitle->setText(tr("Background  %1%2")
                                        .arg(Color::buildHex(background),
                                             backgroundActive ? selectedMark() : QString()));
@@ -569,7 +617,7 @@ void ContrastChecker::refreshColumn(int sample)
     Column &column = m_columns[size_t(sample - 1)];
     const Contrast::SampleAssessment &judged = m_assessment.sample(sample);
     const Color::ColorValue background = m_assessment.background;
-    const bool isActive = m_form->activeTarget()
+    const bool isActive = m_samples.activeTarget()
             == (sample == 1 ? Color::SampleTarget::TextSample1 : Color::SampleTarget::TextSample2);
     column.title->setText(
             tr("Text Sample %1%2").arg(sample).arg(isActive ? selectedMark() : QString()));
@@ -623,7 +671,7 @@ void ContrastChecker::refreshColumn(int sample)
 
 void ContrastChecker::fixSample(int sample, Level level)
 {
-    const Color::ColorValue background = m_form->backgroundColor();
+    const Color::ColorValue background = m_samples.background();
     const std::optional<Color::ColorValue> fixed =
             Contrast::fixTextColor(sampleColor(sample), background, level);
     if (!fixed) {
@@ -631,22 +679,22 @@ void ContrastChecker::fixSample(int sample, Level level)
         m_columns[size_t(sample - 1)].note->setText(noTextFix());
         return;
     }
-    m_form->applyColor(sample == 1 ? Color::SampleTarget::TextSample1
-                                   : Color::SampleTarget::TextSample2,
-                       *fixed);
+    m_commands.applyColor(sample == 1 ? Color::SampleTarget::TextSample1
+                                      : Color::SampleTarget::TextSample2,
+                          *fixed);
 }
 
 void ContrastChecker::fixBackground(Level level)
 {
     const std::array<Color::ColorValue, 2> samples {sampleColor(1), sampleColor(2)};
     const std::optional<Color::ColorValue> fixed =
-            Contrast::fixBackgroundColor(m_form->backgroundColor(), samples, level);
+            Contrast::fixBackgroundColor(m_samples.background(), samples, level);
     if (!fixed) {
         m_assessment.backgroundOutOfReach = Contrast::minimumRatio(level);
         m_backgroundNote->setText(noBackgroundFix(*m_assessment.backgroundOutOfReach));
         return;
     }
-    m_form->applyColor(Color::SampleTarget::Background, *fixed);
+    m_commands.applyColor(Color::SampleTarget::Background, *fixed);
 }
 
 QString ContrastChecker::report() const
@@ -675,13 +723,14 @@ void ContrastChecker::placeBesideForm()
     adjustSize();
     if (!Tintora::Desktop::canPlaceWindows())
         return; // the compositor puts the window where it sees fit
-    const QRect form = m_form->frameGeometry();
+    const QWidget *window = m_commands.window();
+    const QRect form = window->frameGeometry();
     // Before the first show the frame is not known yet; the main window's is the best guess.
-    const QSize formFrame = m_form->frameGeometry().size() - m_form->size();
+    const QSize formFrame = window->frameGeometry().size() - window->size();
     const QSize outer = frameGeometry().size().expandedTo(size() + formFrame);
     constexpr int gap = 6;
     QPoint at(form.right() + 1 + gap, form.top());
-    if (const QScreen *screen = m_form->screen()) {
+    if (const QScreen *screen = window->screen()) {
         const QRect available = screen->availableGeometry();
         const int rightmost = available.right() + 1 - outer.width();
         if (at.x() > rightmost) {
@@ -716,3 +765,5 @@ void ContrastChecker::changeEvent(QEvent *event)
     }
     QWidget::changeEvent(event);
 }
+
+} // namespace Tintora

@@ -14,48 +14,14 @@ class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
-class ContrastStrip;
-class TForm1;
+
 namespace Tintora {
+
+class ColorCommands;
+class ContrastPreview;
+class ContrastStrip;
+class Samples;
 class WindowEventFilter;
-}
-
-// A painted sample: the background filled, the sample sentences' names written on it in their
-// text colors, in a frame of the window's ink.
-class ContrastPreview : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit ContrastPreview(QWidget *parent = nullptr);
-
-    void setColors(const QColor &background, const QList<QColor> &texts);
-    void setLines(const QStringList &lines);
-    QColor background() const { return m_background; }
-    QList<QColor> textColors() const { return m_texts; }
-    QStringList lines() const { return m_lines; }
-
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QColor m_background = Qt::white;
-    QList<QColor> m_texts;
-    QStringList m_lines;
-};
-
-// A panel with a one-pixel border in the palette's mid tone that stays whole at any scale
-// factor.
-class ContrastFrame : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit ContrastFrame(QWidget *parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};
 
 // The contrast checker: a tool window beside the main window that judges both sample sentences
 // against the background by every contrast rule of WCAG 2.2 and, as advice, by APCA; shows for
@@ -67,16 +33,17 @@ class ContrastChecker : public QWidget
 {
     Q_OBJECT
 public:
-    explicit ContrastChecker(TForm1 *form);
+    // The window stands beside the commands' window and belongs to it.
+    ContrastChecker(const Samples &samples, ColorCommands &commands);
     ~ContrastChecker() override;
 
     // Shows the window beside the main window, or brings it forward when it is open already.
     void open();
 
     // Applies the nearest color of the sample's hue that passes the level. sample is 1 or 2.
-    void fixSample(int sample, Tintora::Contrast::Level level);
+    void fixSample(int sample, Contrast::Level level);
     // Applies the nearest background of its hue with which both samples pass the level.
-    void fixBackground(Tintora::Contrast::Level level);
+    void fixBackground(Contrast::Level level);
 
     // What the window shows, as plain text: the three colors, every ratio and verdict, APCA.
     QString report() const;
@@ -105,7 +72,7 @@ private:
         ContrastPreview *preview = nullptr;
         ContrastStrip *strip = nullptr;
         QLabel *ratio = nullptr;
-        std::array<LevelRow, Tintora::Contrast::allLevels.size()> levels;
+        std::array<LevelRow, Contrast::allLevels.size()> levels;
         QLabel *lc = nullptr;
         QLabel *reading = nullptr;
         QLabel *fontSizes = nullptr;     // at weights 400 and 700
@@ -120,8 +87,8 @@ private:
     // The names of the table's rows, shared by both samples.
     struct RowNames
     {
-        std::array<QLabel *, Tintora::Contrast::allLevels.size()> levels {};
-        std::array<QLabel *, Tintora::Contrast::allLevels.size()> minimums {};
+        std::array<QLabel *, Contrast::allLevels.size()> levels {};
+        std::array<QLabel *, Contrast::allLevels.size()> minimums {};
         QLabel *apca = nullptr;
         QLabel *fontSizes = nullptr;
         QLabel *apcaUses = nullptr;
@@ -129,17 +96,19 @@ private:
 
     QWidget *buildTable();
     // A button that selects the target and picks its color from the screen.
-    QPushButton *makePickButton(const QString &name, Tintora::Color::SampleTarget target);
+    QPushButton *makePickButton(const QString &name, Color::SampleTarget target,
+                                const QString &spokenName, const QString &spokenDescription);
     void buildColumn(QGridLayout *grid, int sample, int firstColumn);
-    QWidget *buildVision(Tintora::Contrast::Vision vision);
+    QWidget *buildVision(Contrast::Vision vision);
     void refresh();
     void refreshColumn(int sample);
     void choosePalette();
     void setVerdict(QLabel *label, bool pass) const;
     void placeBesideForm();
-    Tintora::Color::ColorValue sampleColor(int sample) const;
+    Color::ColorValue sampleColor(int sample) const;
 
-    TForm1 *m_form;
+    const Samples &m_samples;
+    ColorCommands &m_commands;
     QHBoxLayout *m_backgroundHeader = nullptr;
     ContrastPreview *m_backgroundSwatch = nullptr;
     QLabel *m_backgroundTitle = nullptr;
@@ -153,8 +122,10 @@ private:
     // What the window shows, judged at the last refresh.
     Tintora::Contrast::Assessment m_assessment;
     std::array<VisionView, 4> m_visions;
-    std::unique_ptr<Tintora::WindowEventFilter> m_eventFilter;
+    std::unique_ptr<WindowEventFilter> m_eventFilter;
     QPushButton *m_copyReport = nullptr;
     QColor m_passColor;
     QColor m_failColor;
 };
+
+} // namespace Tintora

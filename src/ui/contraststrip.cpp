@@ -2,6 +2,7 @@
 #include "ui/contraststrip.h"
 
 #include "app/application.h"
+#include "app/qtcolor.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,18 +12,13 @@
 #include <algorithm>
 #include <cmath>
 
-using namespace Tintora;
+namespace Tintora {
 
 namespace {
 
 constexpr int kMarkHeight = 5;  // the mark above the cells
 constexpr int kCellHeight = 14; // inside the frame
 constexpr int kBarThickness = 5;
-
-QColor toQColor(Color::ColorValue color)
-{
-    return QColor(Color::red(color), Color::green(color), Color::blue(color));
-}
 
 // Frames are filled, never stroked: a filled logical pixel covers at least one device pixel at
 // any scale factor, while a stroked line at the edge can fall between two and vanish.
@@ -228,3 +224,5 @@ void ContrastStrip::mouseReleaseEvent(QMouseEvent *event)
         m_dragging = false;
     QWidget::mouseReleaseEvent(event);
 }
+
+} // namespace Tintora

@@ -11,6 +11,8 @@
 #include <functional>
 #include <vector>
 
+namespace Tintora {
+
 // The passing range, visible: a strip of one hue from black to white (one cell a pixel), under
 // it a band for AA and one for AAA filled where the strip's colors pass against the given
 // colors, and a mark where the current color stands. A click or a drag picks the color under
@@ -19,12 +21,12 @@ class ContrastStrip : public QWidget
 {
     Q_OBJECT
 public:
-    using ColorValue = Tintora::Color::ColorValue;
-    using Range = Tintora::Contrast::LightnessStrip::Range;
+    using ColorValue = Color::ColorValue;
+    using Range = Contrast::LightnessStrip::Range;
 
     // The levels the bands show, top to bottom.
-    static constexpr std::array<Tintora::Contrast::Level, 2> kBands {
-            Tintora::Contrast::Level::AaNormal, Tintora::Contrast::Level::AaaNormal};
+    static constexpr std::array<Contrast::Level, 2> kBands {Contrast::Level::AaNormal,
+                                                            Contrast::Level::AaaNormal};
 
     explicit ContrastStrip(QWidget *parent = nullptr);
 
@@ -33,7 +35,7 @@ public:
     // drift under the mouse, most of all near black.
     void setColors(ColorValue color, const std::vector<ColorValue> &against);
 
-    const Tintora::Contrast::LightnessStrip &strip() const { return m_strip; }
+    const Contrast::LightnessStrip &strip() const { return m_strip; }
     ColorValue color() const { return m_color; }
     const std::vector<Range> &ranges(size_t band) const { return m_ranges.at(band); }
     // Where the cells are drawn: cell i is the column left() + i, in the widget's pixels.
@@ -66,7 +68,7 @@ private:
     void pickAt(int x);
     int labelWidth() const;
 
-    Tintora::Contrast::LightnessStrip m_strip;
+    Contrast::LightnessStrip m_strip;
     ColorValue m_color = 0;
     ColorValue m_picked = 0;
     int m_pickedCell = 0;
@@ -77,3 +79,5 @@ private:
     std::array<std::vector<Range>, kBands.size()> m_ranges;
     QImage m_cells;
 };
+
+} // namespace Tintora

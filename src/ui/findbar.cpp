@@ -2,27 +2,32 @@
 #include "ui/findbar.h"
 
 #include "app/application.h"
-#include "ui/accessibility.h"
+#include "app/edit.h"
+#include "app/handler.h"
 #include "ui/lookandfeel.h"
-#include "ui/tform1.h"
 #include "ui/toolfollower.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
-using namespace Tintora;
+namespace Tintora {
+
 using LookAndFeel::named;
 
-FindBar::FindBar(TForm1 *form)
-    : QWidget(form,
+FindBar::FindBar(QWidget *window)
+    : QWidget(window,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_form(form)
+      m_window(window)
 {
     setObjectName(QStringLiteral("FindBar"));
     setWindowTitle(tr("Find in List"));
+    setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility",
+            "Finds a color of the list by its name or hex value; Esc closes it"));
     setFont(LookAndFeel::systemFont(13));
 
     auto *layout = new QHBoxLayout(this);
@@ -33,9 +38,19 @@ FindBar::FindBar(TForm1 *form)
     m_text->setMinimumWidth(170);
     m_text->setToolTip(tr("Part of a name, or a hex value such as #87CEEB or #87C."));
     m_text->setClearButtonEnabled(true);
+    m_text->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "Find in list"));
+    m_text->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility",
+                                        "Part of a name, or a hex value such as #87CEEB or "
+                                        "#87C; Enter finds the next match"));
     m_next = named(new QPushButton(tr("Find &Next"), this), "FindNextBtn");
     m_next->setAutoDefault(false);
+    m_next->setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility", "Show the next entry that matches"));
     m_status = named(new QLabel(this), "FindStatus");
+    m_status->setAccessibleDescription(
+            QCoreApplication::translate("Tintora::Accessibility", "Says when no entry matches"));
     // Room for the longest word it says, so that the bar does not change size as you type.
     m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(tr("Not found")));
     layout->addWidget(m_text);
@@ -54,8 +69,7 @@ FindBar::FindBar(TForm1 *form)
         if (onFindNext)
             onFindNext();
     });
-    new ToolFollower(this, form);
-    Accessibility::describeFindBar(this);
+    new ToolFollower(this, window);
 }
 
 QString FindBar::text() const
@@ -71,7 +85,7 @@ void FindBar::setFound(bool found)
 void FindBar::open()
 {
     if (!isVisible()) {
-        placeBelowForm();
+        placeBelowWindow();
         show();
     }
     raise();
@@ -80,15 +94,15 @@ void FindBar::open()
     m_text->selectAll();
 }
 
-void FindBar::placeBelowForm()
+void FindBar::placeBelowWindow()
 {
     adjustSize();
-    const QRect form = m_form->frameGeometry();
+    const QRect form = m_window->frameGeometry();
     // Before the first show the frame is not known yet; the client size is close enough.
     const QSize outer = frameGeometry().size().expandedTo(size());
     constexpr int gap = 4;
     QPoint at(form.left(), form.bottom() + 1 + gap);
-    if (const QScreen *screen = m_form->screen()) {
+    if (const QScreen *screen = m_window->screen()) {
         const QRect available = screen->availableGeometry();
         // Above the main window when there is no room below it.
         if (at.y() + outer.height() > available.bottom() + 1)
@@ -103,8 +117,10 @@ void FindBar::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
         close();
-        m_form->activateWindow();
+        m_window->activateWindow();
         return;
     }
     QWidget::keyPressEvent(event);
 }
+
+} // namespace Tintora

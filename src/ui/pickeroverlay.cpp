@@ -2,6 +2,7 @@
 #include "ui/pickeroverlay.h"
 
 #include "app/application.h"
+#include "app/qtcolor.h"
 #include "ui/accessibility.h"
 
 #include <QFontDatabase>
@@ -122,7 +123,7 @@ void PickerOverlay::setCrosshair(std::optional<QPoint> pixel, int zoom)
     Loupe::magnify(pixels(), *pixel, m_layout, m_loupe.bits(), m_loupe.bytesPerLine(), kOutside);
     shadeGrid(m_loupe, m_layout);
     const Color::ColorValue color = Loupe::colorAt(pixels(), *pixel);
-    m_color = QColor(Color::red(color), Color::green(color), Color::blue(color));
+    m_color = toQColor(color);
     m_hexText = Color::buildHex(color);
     Accessibility::describePickerOverlay(this, m_hexText);
     update(dirtyRect());

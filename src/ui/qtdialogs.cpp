@@ -2,6 +2,7 @@
 #include "ui/qtdialogs.h"
 
 #include "app/application.h"
+#include "app/qtcolor.h"
 #include "ui/taboutbox.h"
 
 #include <QColorDialog>
@@ -106,7 +107,7 @@ std::optional<Color::ColorValue> QtDialogs::chooseColor(QWidget *parent,
     if (m_colorDialog->exec() != QDialog::Accepted)
         return std::nullopt;
     const QColor chosen = m_colorDialog->selectedColor();
-    return Color::pack(chosen.red(), chosen.green(), chosen.blue());
+    return toColorValue(chosen);
 }
 
 std::optional<FileChoice> QtDialogs::chooseFile(QWidget *parent, const FileRequest &request)

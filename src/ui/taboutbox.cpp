@@ -2,11 +2,12 @@
 #include "ui/taboutbox.h"
 
 #include "app/application.h"
-#include "app/controls.h"
 #include "app/desktop.h"
-#include "ui/accessibility.h"
+#include "app/handler.h"
+#include "app/label.h"
 #include "ui/lookandfeel.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QIcon>
 #include <QPainter>
@@ -67,6 +68,9 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(tr("About"));
+    setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility",
+            "The program's name, release and maker; OK or Esc closes it"));
     // A dialog border with a title but no buttons on it: OK (or Esc) closes the box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
@@ -109,6 +113,8 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
     ProgramIcon = named(new QLabel(Panel1), "ProgramIcon");
     place(ProgramIcon, 16, 16, 32, 32);
     ProgramIcon->setScaledContents(true);
+    ProgramIcon->setAccessibleName(
+            QCoreApplication::translate("Tintora::Accessibility", "Tintora icon"));
     ProgramIcon->setPixmap(Desktop::icon().pixmap(ProgramIcon->size()));
 
     ProductName = named(new QLabel(QStringLiteral("Tintora"), Panel1), "ProductName");
@@ -125,6 +131,11 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
     Copyright->setWordWrap(true);
     Copyright->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Copyright->setCursor(Qt::PointingHandCursor);
+    // The handler comes first: a screen reader's view of a label, pressable or not, is made
+    // when it is first asked for, as setting its description does.
+    Copyright->onClick = [this] { CopyrightClick(); };
+    Copyright->setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility", "Click or press Alt+A to show the maker's postal address"));
     place(Copyright, 8, 76, 265, 32);
 
     Comments = named(new QLabel(tr("Questions and ideas are welcome at "
@@ -149,6 +160,10 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
     Label1->setAutoFillBackground(true);
     Label1->setPalette(silver);
     Label1->setCursor(Qt::PointingHandCursor);
+    Label1->onClick = [this] { Label1Click(); };
+    Label1->setAccessibleDescription(QCoreApplication::translate(
+            "Tintora::Accessibility",
+            "The maker's postal address; click or press Alt+A to hide it"));
     place(Label1, 8, 70, 265, 84);
     Label1->hide();
 
@@ -164,8 +179,6 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
     for (QLabel *label : {ProductName, Version, static_cast<QLabel *>(Copyright), Comments})
         setTextColor(label, Qt::black);
 
-    Copyright->onClick = [this] { CopyrightClick(); };
-    Label1->onClick = [this] { Label1Click(); };
     // The labels take no focus, so the keyboard has a key of its own for the address.
     auto *showAddress = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), this);
     showAddress->setObjectName(QStringLiteral("ShowAddress1"));
@@ -182,7 +195,6 @@ TAboutBox::TAboutBox(QWidget *parent, int pixelsPerInch) : QDialog(parent)
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     OKButton->setFocus();
-    Accessibility::describeAboutBox(this);
 }
 
 void TAboutBox::CopyrightClick()

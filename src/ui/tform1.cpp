@@ -2,13 +2,21 @@
 #include "ui/tform1.h"
 
 #include "app/application.h"
-#include "app/controls.h"
+#include "app/combobox.h"
 #include "app/desktop.h"
 #include "app/dialogs.h"
+#include "app/edit.h"
+#include "app/handler.h"
+#include "app/label.h"
+#include "app/radiobutton.h"
+#include "app/scrollbar.h"
+#include "app/shape.h"
+#include "app/windoweventfilter.h"
 #include "lists/colorlistmodel.h"
 #include "ui/contrastchecker.h"
 #include "ui/findbar.h"
 #include "ui/lookandfeel.h"
+#include "ui/stringgrid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,8 +42,27 @@ const QColor kGridColor(0, 64, 128);
 
 } // namespace
 
+// What tools may ask of the window, and nothing more: they hold this and the shared Samples.
+class TForm1::Commands : public ColorCommands
+{
+public:
+    explicit Commands(TForm1 *form) : m_form(form) { }
+    void applyColor(SampleTarget target, ColorValue color) override
+    {
+        m_form->applyColor(target, color);
+    }
+    void pickColorFor(SampleTarget target) override { m_form->pickColorFor(target); }
+    bool showHints() const override { return m_form->showHints(); }
+    QWidget *window() override { return m_form; }
+
+private:
+    TForm1 *m_form;
+};
+
 TForm1::TForm1(QWidget *parent, int pixelsPerInch)
-    : QMainWindow(parent), m_list(new ColorListModel(this))
+    : QMainWindow(parent),
+      m_commands(std::make_unique<Commands>(this)),
+      m_list(new ColorListModel(this))
 {
     setObjectName(QStringLiteral("Form1"));
     m_pixelsPerInch = pixelsPerInch > 0 ? pixelsPerInch : logicalDpiY();
@@ -68,6 +95,11 @@ TForm1::~TForm1()
 {
     // The tools go first, while the window they follow is still whole.
     delete m_contrastChecker;
+}
+
+ColorCommands &TForm1::commands()
+{
+    return *m_commands;
 }
 
 void TForm1::buildLayout()

@@ -3,6 +3,8 @@
 
 #include "color/color.h"
 #include "color/notation.h"
+#include "ui/colorcommands.h"
+#include "ui/samples.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -33,10 +35,9 @@ class ScrollBar;
 class ScreenPicker;
 class Shape;
 class StringGrid;
-} // namespace Tintora
-
 class ContrastChecker;
 class FindBar;
+} // namespace Tintora
 
 // The main window. Its controls and handlers carry the names of the program's design. The
 // handlers live beside the window, one file for each concern:
@@ -63,81 +64,35 @@ public:
     using ColorValue = Tintora::Color::ColorValue;
     using SampleTarget = Tintora::Color::SampleTarget;
 
-    // Colors and the update cycle.
-    void FormCreate();
-    void Update();
-    void RvalChange();
-    void GvalChange();
-    void BvalChange();
-    void RScrollBar1Change();
-    void gScrollBar1Change();
-    void bScrollBar1Change();
-    void RadioButton1Click();
-    void RadioButton2Click();
-    void RadioButton3Click();
-    void Shape1MouseDown();
-    void Label2Click();
-    void Label3Click();
-    void SetClrBtnClick();
-    QString buildHexStr(ColorValue color);
-    int hexToInt(const QString &digits);
-    ColorValue getActiveSampleColor() const;
-    // Sets a target's color as the user would: selects the target, writes the hex field and
-    // runs Update (tools such as the contrast checker's Fix).
-    void applyColor(SampleTarget target, ColorValue color);
+    // The colors of the samples and the active target, as the update cycle leaves them; tools
+    // follow its changed() signal.
+    Tintora::Samples &samples() { return m_samples; }
+    const Tintora::Samples &samples() const { return m_samples; }
+    // What tool windows may ask of this window.
+    Tintora::ColorCommands &commands();
 
-    // The color list.
+    // The design's routine that brings every view into line with the hex field.
+    void Update();
+
+    // Handlers that tests and benchmarks run directly, as the event loop runs them for a click
+    // but without its error box, so that an error reaches the caller. Everything else only the
+    // window's own controls call; tests reach it by clicking those.
     void EnableLists1Click();
     void AddToLstBtnClick();
     void DelFrLstBtnClick();
     void ComboBox1Click();
-    void StringGrid1DblClick();
-
-    // The list files.
+    void ViewLstBtnClick();
     void Save1Click();
     void Open1Click();
-    // Asked before the window closes; clears canClose to keep it open.
-    void FormCloseQuery(bool &canClose);
-
-    // Other programs' palettes.
-    void Import1Click();
-    void Export1Click();
-
-    // Window commands.
-    void ViewLstBtnClick();
-    // The full list from the menu, for the keyboard: the table takes the focus when it opens.
-    void ViewFullList1Click();
-    void RollUp1Click();
+    // Called directly it flips the check mark itself (the menu item's trigger has flipped it
+    // already and flips it back first).
     void StayonTop1Click();
-    void DisableHints1Click();
-    void Copy1Click();
-    void Contents1Click();
-    void About1Click();
-    void Exit1Click();
+    // The design's close button handler; no control of the window calls it.
     void CloseBtnClick();
-
-    // Contrast checker.
     void ContrastChecker1Click();
-
-    // Colors as text. Copy As puts the current color on the clipboard in one notation; Paste
-    // Color and a drop on a sample set a target's color from any color text (or a color drag).
-    void CopyAs1Popup();
-    void CopyAsClick(Tintora::Notation::Form form);
-    void PasteColor1Click();
-    // Returns whether the color was taken; a text that is not a color gives the error box once
-    // the drop is over.
-    bool dropColor(SampleTarget target, const QMimeData *data);
-    // The color that clipboard or drag data carries; throws Tintora::Error naming the text when
-    // it is not a color.
-    static ColorValue colorFromMimeData(const QMimeData *data);
-    // Picking from the screen: into the active target, or into a given one, which is selected
-    // first as its radio button selects it. The color arrives later, through applyColor.
     void PickScreen1Click();
-    void pickColorFor(SampleTarget target);
-    // Find in the list.
     void Find1Click();
     void FindTextChange();
-    void FindNextClick();
 
     // The captions that show a state. Each is set in one place, together with the flag it
     // stands for; no decision is taken by reading a caption back.
@@ -158,13 +113,14 @@ public:
             QT_TRANSLATE_NOOP("TForm1", "Disable &Hints");
     static constexpr const char *kEnableHintsCaption = QT_TRANSLATE_NOOP("TForm1", "Enable Hints");
 
-    // State, read by tests and tools.
+    // State, read by tests. The samples' colors and the active target are the shared state's.
     double scaleFactor() const { return m_scale; }
-    SampleTarget activeTarget() const { return m_activeTarget; }
+    SampleTarget activeTarget() const { return m_samples.activeTarget(); }
     ColorValue currentColor() const { return m_currentColor; }
-    ColorValue backgroundColor() const { return m_backgroundColor; }
-    ColorValue sample1Color() const { return m_sample1Color; }
-    ColorValue sample2Color() const { return m_sample2Color; }
+    ColorValue backgroundColor() const { return m_samples.background(); }
+    ColorValue sample1Color() const { return m_samples.sample1(); }
+    ColorValue sample2Color() const { return m_samples.sample2(); }
+    ColorValue getActiveSampleColor() const { return m_samples.activeColor(); }
     bool listsEnabled() const { return m_listsEnabled; }
     bool fullListOpen() const { return m_fullListOpen; }
     bool listModified() const { return m_listModified; }
@@ -182,19 +138,74 @@ public:
 
     // The window's outer size (frame included), as the window commands set and read it.
     QSize outerSize() const;
-    void setOuterSize(int width, int height);
     // round(value * scale factor), halves to even.
     int scaled(int value) const;
-
-signals:
-    // Update has brought every view into line with a new color or target.
-    void colorsChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    class Commands;
+
+    // Colors and the update cycle.
+    void FormCreate();
+    void RvalChange();
+    void GvalChange();
+    void BvalChange();
+    void RScrollBar1Change();
+    void gScrollBar1Change();
+    void bScrollBar1Change();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void Shape1MouseDown();
+    void Label2Click();
+    void Label3Click();
+    void SetClrBtnClick();
+    QString buildHexStr(ColorValue color);
+    int hexToInt(const QString &digits);
+    // Sets a target's color as the user would: selects the target, writes the hex field and
+    // runs Update (tools such as the contrast checker's Fix).
+    void applyColor(SampleTarget target, ColorValue color);
+
+    // The color list and its files.
+    void StringGrid1DblClick();
+    // Asked before the window closes; clears canClose to keep it open.
+    void FormCloseQuery(bool &canClose);
+
+    // Other programs' palettes.
+    void Import1Click();
+    void Export1Click();
+
+    // Window commands.
+    // The full list from the menu, for the keyboard: the table takes the focus when it opens.
+    void ViewFullList1Click();
+    void RollUp1Click();
+    void DisableHints1Click();
+    void Copy1Click();
+    void Contents1Click();
+    void About1Click();
+    void Exit1Click();
+
+    // Colors as text. Copy As puts the current color on the clipboard in one notation; Paste
+    // Color and a drop on a sample set a target's color from any color text (or a color drag).
+    void CopyAs1Popup();
+    void CopyAsClick(Tintora::Notation::Form form);
+    void PasteColor1Click();
+    // Returns whether the color was taken; a text that is not a color gives the error box once
+    // the drop is over.
+    bool dropColor(SampleTarget target, const QMimeData *data);
+    // The color that clipboard or drag data carries; throws Tintora::Error naming the text when
+    // it is not a color.
+    static ColorValue colorFromMimeData(const QMimeData *data);
+    // Picking from the screen into a given target, which is selected first as its radio button
+    // selects it. The color arrives later, through applyColor.
+    void pickColorFor(SampleTarget target);
+    void FindNextClick();
+
+    void setOuterSize(int width, int height);
+
     // The window's rules for the events of its widgets: no tool tips while hints are off, and
     // the menu's shortcuts before any text field's own.
     bool filterEvent(QEvent *event);
@@ -272,7 +283,7 @@ private:
     std::vector<std::pair<QAction *, Tintora::Notation::Form>> m_copyAsItems;
     QAction *PickScreen1 = nullptr;
 
-    QPointer<ContrastChecker> m_contrastChecker;
+    QPointer<Tintora::ContrastChecker> m_contrastChecker;
     std::unique_ptr<Tintora::WindowEventFilter> m_eventFilter;
 
     // Made at the first pick: start-up pays for no screen grab, overlay or D-Bus call.
@@ -281,16 +292,14 @@ private:
     SampleTarget m_pickTarget = SampleTarget::Background;
     QAction *Find1 = nullptr;
 
-    QPointer<FindBar> m_findBar;
+    QPointer<Tintora::FindBar> m_findBar;
     qsizetype m_findRow = -1; // the entry the find bar showed last
 
-    // Colors.
+    // Colors. The current color is the color chooser's: it opens on it.
     int m_pixelsPerInch = 0;
     double m_scale = 1.0;
-    SampleTarget m_activeTarget = SampleTarget::Background;
-    ColorValue m_backgroundColor = 0;
-    ColorValue m_sample1Color = 0;
-    ColorValue m_sample2Color = 0;
+    Tintora::Samples m_samples;
+    std::unique_ptr<Commands> m_commands;
     ColorValue m_currentColor = 0;
 
     // The color list and its file.

@@ -4,8 +4,13 @@
 #include "ui/tform1.h"
 
 #include "app/application.h"
-#include "app/controls.h"
+#include "app/combobox.h"
+#include "app/edit.h"
+#include "app/label.h"
+#include "app/scrollbar.h"
+#include "app/shape.h"
 #include "ui/accessibility.h"
+#include "ui/stringgrid.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -118,11 +123,11 @@ void TForm1::announceColors()
     Application::runHandler(this, [this] { CopyAs1Popup(); });
     setDescription(Shape1,
                    QCoreApplication::translate("Tintora::Accessibility", "Background color %1")
-                           .arg(Color::buildHex(m_backgroundColor)));
+                           .arg(Color::buildHex(m_samples.background())));
     setDescription(Label2,
                    QCoreApplication::translate("Tintora::Accessibility", "Text Sample 1 color %1")
-                           .arg(Color::buildHex(m_sample1Color)));
+                           .arg(Color::buildHex(m_samples.sample1())));
     setDescription(Label3,
                    QCoreApplication::translate("Tintora::Accessibility", "Text Sample 2 color %1")
-                           .arg(Color::buildHex(m_sample2Color)));
+                           .arg(Color::buildHex(m_samples.sample2())));
 }

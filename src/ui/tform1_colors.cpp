@@ -3,22 +3,24 @@
 // routine that brings every view into line with the hex field.
 #include "ui/tform1.h"
 
-#include "app/controls.h"
+#include "app/combobox.h"
 #include "app/dialogs.h"
+#include "app/edit.h"
+#include "app/label.h"
+#include "app/qtcolor.h"
+#include "app/radiobutton.h"
+#include "app/scrollbar.h"
+#include "app/shape.h"
 #include "core/convert.h"
 #include "lists/colorlistmodel.h"
 
 #include <QColorDialog>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 using namespace Tintora;
 
 namespace {
-
-QColor toQColor(Color::ColorValue color)
-{
-    return QColor(Color::red(color), Color::green(color), Color::blue(color));
-}
 
 void setTextColor(QLabel *label, Color::ColorValue color)
 {
@@ -45,10 +47,8 @@ void TForm1::FormCreate()
     Label2->setFont(sample1);
     Label3->setFont(sample2);
 
-    m_activeTarget = SampleTarget::Background;
-    m_backgroundColor = Color::pack(255, 255, 255);
-    m_sample1Color = Color::pack(0, 0, 0);
-    m_sample2Color = Color::pack(0, 0, 0);
+    m_samples.set(SampleTarget::Background, Color::pack(255, 255, 255), Color::pack(0, 0, 0),
+                  Color::pack(0, 0, 0));
 
     m_listModified = false;
     m_hasFile = false;
@@ -72,19 +72,6 @@ int TForm1::hexToInt(const QString &digits)
     return Color::hexToInt(digits);
 }
 
-TForm1::ColorValue TForm1::getActiveSampleColor() const
-{
-    switch (m_activeTarget) {
-    case SampleTarget::Background:
-        return m_backgroundColor;
-    case SampleTarget::TextSample1:
-        return m_sample1Color;
-    case SampleTarget::TextSample2:
-        return m_sample2Color;
-    }
-    Q_UNREACHABLE();
-}
-
 void TForm1::Update()
 {
     const Color::Components c = Color::parseHex(Edit1->text());
@@ -95,18 +82,24 @@ void TForm1::Update()
 
     m_currentColor = Color::pack(c.red, c.green, c.blue);
 
-    switch (m_activeTarget) {
+    // The active target's remembered color becomes the current color; the shared state takes
+    // it once every view shows it.
+    const SampleTarget active = m_samples.activeTarget();
+    ColorValue background = m_samples.background();
+    ColorValue sample1 = m_samples.sample1();
+    ColorValue sample2 = m_samples.sample2();
+    switch (active) {
     case SampleTarget::Background:
         Shape1->setBrushColor(toQColor(m_currentColor));
-        m_backgroundColor = m_currentColor;
+        background = m_currentColor;
         break;
     case SampleTarget::TextSample1:
         setTextColor(Label2, m_currentColor);
-        m_sample1Color = m_currentColor;
+        sample1 = m_currentColor;
         break;
     case SampleTarget::TextSample2:
         setTextColor(Label3, m_currentColor);
-        m_sample2Color = m_currentColor;
+        sample2 = m_currentColor;
         break;
     }
 
@@ -118,7 +111,7 @@ void TForm1::Update()
         matchListEntry();
 
     m_announceTimer.start();
-    emit colorsChanged();
+    m_samples.set(active, background, sample1, sample2);
 }
 
 void TForm1::matchListEntry()
@@ -182,7 +175,11 @@ void TForm1::bScrollBar1Change()
 
 void TForm1::selectTarget(SampleTarget target)
 {
-    m_activeTarget = target;
+    {
+        // Only the target changes here; what follows from it is told once Update has run.
+        const QSignalBlocker quiet(m_samples);
+        m_samples.set(target, m_samples.background(), m_samples.sample1(), m_samples.sample2());
+    }
     m_currentColor = getActiveSampleColor();
     Edit1->assign(buildHexStr(m_currentColor));
     Update();
@@ -228,9 +225,7 @@ void TForm1::SetClrBtnClick()
         m_currentColor = *chosen;
         Edit1->assign(buildHexStr(m_currentColor));
         Update();
-        if (before
-            != Color::pack(Shape1->brushColor().red(), Shape1->brushColor().green(),
-                           Shape1->brushColor().blue()))
+        if (before != toColorValue(Shape1->brushColor()))
             ComboBox1->setText(QString());
     }
     if (m_listsEnabled)

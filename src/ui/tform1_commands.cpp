@@ -5,11 +5,13 @@
 #include "ui/tform1.h"
 
 #include "app/application.h"
-#include "app/controls.h"
+#include "app/combobox.h"
 #include "app/dialogs.h"
-#include "app/helpservice.h"
+#include "app/edit.h"
 #include "lists/colorlistmodel.h"
 #include "ui/contrastchecker.h"
+#include "ui/helpwindow.h"
+#include "ui/stringgrid.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -99,6 +101,6 @@ void TForm1::CloseBtnClick()
 void TForm1::ContrastChecker1Click()
 {
     if (!m_contrastChecker)
-        m_contrastChecker = new ContrastChecker(this);
+        m_contrastChecker = new ContrastChecker(m_samples, commands());
     m_contrastChecker->open();
 }

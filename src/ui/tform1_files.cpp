@@ -3,7 +3,7 @@
 // unsaved changes before another list is loaded and before the window closes.
 #include "ui/tform1.h"
 
-#include "app/controls.h"
+#include "app/combobox.h"
 #include "app/dialogs.h"
 #include "app/waitcursor.h"
 #include "core/convert.h"

@@ -4,7 +4,7 @@
 // the name box would. The search itself is the list's own (ColorList::findNext).
 #include "ui/tform1.h"
 
-#include "app/controls.h"
+#include "app/combobox.h"
 #include "app/waitcursor.h"
 #include "lists/colorlistmodel.h"
 #include "lists/listfind.h"

@@ -3,10 +3,12 @@
 // entries. The table and the name box show one ColorListModel, so they cannot drift apart.
 #include "ui/tform1.h"
 
-#include "app/controls.h"
+#include "app/combobox.h"
 #include "app/dialogs.h"
+#include "app/edit.h"
 #include "lists/colorlistmodel.h"
 #include "lists/listrules.h"
+#include "ui/stringgrid.h"
 
 #include <QAction>
 #include <QPushButton>

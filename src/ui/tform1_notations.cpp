@@ -5,7 +5,11 @@
 #include "ui/tform1.h"
 
 #include "app/application.h"
-#include "app/controls.h"
+#include "app/edit.h"
+#include "app/handler.h"
+#include "app/label.h"
+#include "app/qtcolor.h"
+#include "app/shape.h"
 #include "core/error.h"
 #include "core/text.h"
 
@@ -67,11 +71,6 @@ static_assert(
             return true;
         }(),
         "Copy As needs one item for every notation");
-
-QColor toQColor(Color::ColorValue color)
-{
-    return QColor(Color::red(color), Color::green(color), Color::blue(color));
-}
 
 // A color as other programs take it: #RRGGBB as text and as a Qt color.
 QMimeData *colorMimeData(Color::ColorValue color)
@@ -218,7 +217,7 @@ void TForm1::wireNotations()
     auto *dragAndDrop = new ColorDragAndDrop(
             this,
             [this](QWidget *source) {
-                return source == Shape1 ? m_backgroundColor : m_currentColor;
+                return source == Shape1 ? m_samples.background() : m_currentColor;
             },
             [this](QWidget *target, const QMimeData *data) {
                 const SampleTarget sample = target == Label2 ? SampleTarget::TextSample1
@@ -251,7 +250,7 @@ TForm1::ColorValue TForm1::colorFromMimeData(const QMimeData *data)
     if (data && data->hasColor()) {
         const QColor color = qvariant_cast<QColor>(data->colorData()).toRgb();
         if (color.isValid())
-            return Color::pack(color.red(), color.green(), color.blue());
+            return toColorValue(color);
     }
     const QString text = data ? data->text() : QString();
     if (const auto color = Notation::parseColor(text))
@@ -265,7 +264,7 @@ void TForm1::PasteColor1Click()
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (!data || (!data->hasColor() && data->text().trimmed().isEmpty()))
         throw Error(tr("There is no color on the clipboard to paste"));
-    applyColor(m_activeTarget, colorFromMimeData(data));
+    applyColor(m_samples.activeTarget(), colorFromMimeData(data));
 }
 
 bool TForm1::dropColor(SampleTarget target, const QMimeData *data)

@@ -4,7 +4,7 @@
 // are in lists/palettefile.h.
 #include "ui/tform1.h"
 
-#include "app/controls.h"
+#include "app/combobox.h"
 #include "app/dialogs.h"
 #include "core/memory.h"
 #include "lists/colorlistmodel.h"

@@ -9,7 +9,7 @@ using namespace Tintora;
 
 void TForm1::PickScreen1Click()
 {
-    startScreenPick(m_activeTarget);
+    startScreenPick(m_samples.activeTarget());
 }
 
 void TForm1::pickColorFor(SampleTarget target)

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/helpservice.h"
+#include "ui/helpwindow.h"
 
-#include "app/controls.h"
 #include "app/desktop.h"
+#include "app/qtcolor.h"
+#include "app/windoweventfilter.h"
 #include "color/color.h"
 #include "color/contrast.h"
 #include "core/error.h"
@@ -38,7 +39,7 @@ QString topicPage(int context)
 QString headingColor(const QPalette &palette)
 {
     const QColor base = palette.color(QPalette::Base);
-    const Color::ColorValue background = Color::pack(base.red(), base.green(), base.blue());
+    const Color::ColorValue background = toColorValue(base);
     for (const Color::ColorValue heading :
          {Color::pack(0x00, 0x40, 0x80), Color::pack(0x9C, 0xC8, 0xFF)}) {
         if (Contrast::contrastRatio(heading, background) >= 4.5)
@@ -51,11 +52,8 @@ QString headingColor(const QPalette &palette)
 // does (a dark theme's blue is often too dark for its own page).
 QString linkColor(const QPalette &palette)
 {
-    const auto value = [](const QColor &color) {
-        return Color::pack(color.red(), color.green(), color.blue());
-    };
-    const Color::ColorValue background = value(palette.color(QPalette::Base));
-    const Color::ColorValue link = value(palette.color(QPalette::Link));
+    const Color::ColorValue background = toColorValue(palette.color(QPalette::Base));
+    const Color::ColorValue link = toColorValue(palette.color(QPalette::Link));
     if (Contrast::contrastRatio(link, background) >= 4.5)
         return Color::buildHex(link);
     if (const std::optional<Color::ColorValue> fixed =
