@@ -1,12 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that includes between the source folders run one way:
-#   core <- color <- lists <- app <- ui
+#   core <- color <- lists <- cli <- app <- ui
 # A folder may include headers of its own and of the folders to its left, never to its right;
 # app/main.cpp, the executable, may include anything. The folders of the core library (core,
-# color, lists) may include Qt Core's headers only, so no widget reaches the logic.
+# color, lists, cli) may include Qt Core's headers only, so no widget reaches the logic.
 #   cmake -DSOURCE_DIR=<src> -DQTCORE_INCLUDE_DIR=<QtCore headers> -P check_layering.cmake
-set(order core color lists app ui)
-set(coreFolders core color lists)
+set(order core color lists cli app ui)
+set(coreFolders core color lists cli)
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
 set(problems "")

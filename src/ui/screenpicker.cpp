@@ -73,6 +73,10 @@ void ScreenPicker::startPortal()
             if (onPicked)
                 onPicked(color);
         };
+        m_portal->onCancelled = [this] {
+            if (onCancelled)
+                onCancelled();
+        };
     }
     // The portal puts its picker in front of the window it names.
     QString parentWindow;
@@ -273,6 +277,8 @@ void ScreenPicker::finish(std::optional<Color::ColorValue> color)
     activateWindow();
     if (color && onPicked)
         onPicked(*color);
+    else if (!color && onCancelled)
+        onCancelled();
 }
 
 void ScreenPicker::activateWindow()

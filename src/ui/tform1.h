@@ -103,6 +103,11 @@ public:
     void Import1Click();
     void Export1Click();
 
+    // The files named on the command line, in turn: a color list (.clr, or its .hex) as Load
+    // List loads the file chosen, anything else as Import Palette imports it. A file that
+    // cannot be read gives the error box that the command gives, and the next one is opened.
+    void openFiles(const QStringList &paths);
+
     // Window commands.
     void ViewLstBtnClick();
     // The full list from the menu, for the keyboard: the table takes the focus when it opens.
@@ -209,6 +214,10 @@ private:
     void decimalFieldChange(Tintora::Edit *field);
     void matchListEntry();
     void saveToCurrentFile();
+    // What Load List and Import Palette do with the file once it is chosen; filter is the
+    // import dialog's (the first, every palette, lets the name or contents tell the format).
+    void loadList(const QString &path);
+    void importPalette(const QString &path, int filter);
     // The question that offers to save unsaved changes before another list replaces this one.
     void offerToSaveBeforeLoading();
     void applyOuterSize();

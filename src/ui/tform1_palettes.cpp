@@ -45,10 +45,13 @@ void TForm1::Import1Click()
     const auto choice = Dialogs::instance().chooseFile(this, ImportDialog1());
     if (!choice)
         return;
+    importPalette(choice->path, choice->filter);
+}
 
+void TForm1::importPalette(const QString &path, int filter)
+{
     // The file is read in full before anything changes: a failed import changes nothing.
-    Palette::Colors colors =
-            PaletteFile::read(choice->path, PaletteFile::importFormat(choice->filter));
+    Palette::Colors colors = PaletteFile::read(path, PaletteFile::importFormat(filter));
 
     Save1->setEnabled(true);
     setListsEnabled(true);
