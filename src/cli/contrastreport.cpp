@@ -29,14 +29,10 @@ constexpr std::array<ApcaVerdict, 3> kApcaVerdicts {{
         {ApcaUse::LargeText, "largeText"},
 }};
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ContrastReport", text);
-}
-
 QString verdict(bool pass)
 {
-    return pass ? tr("Pass") : tr("Fail");
+    return pass ? QCoreApplication::translate("ContrastReport", "Pass")
+                : QCoreApplication::translate("ContrastReport", "Fail");
 }
 
 QString ratioWithMinimum(double minimum)
@@ -64,28 +60,35 @@ double shownRatio(double ratio)
 QString text(Color::ColorValue background, std::span<const Color::ColorValue> texts)
 {
     QStringList lines;
-    lines << tr("Background: %1").arg(Color::buildHex(background));
+    lines << QCoreApplication::translate("ContrastReport", "Background: %1")
+                     .arg(Color::buildHex(background));
     for (size_t i = 0; i < texts.size(); ++i)
-        lines << tr("Text %1: %2").arg(i + 1).arg(Color::buildHex(texts[i]));
+        lines << QCoreApplication::translate("ContrastReport", "Text %1: %2")
+                         .arg(i + 1)
+                         .arg(Color::buildHex(texts[i]));
     for (size_t i = 0; i < texts.size(); ++i) {
         const double ratio = Contrast::contrastRatio(texts[i], background);
         lines << QString();
-        lines << tr("Text %1 on the background").arg(i + 1);
-        lines << tr("Contrast ratio: %1").arg(Contrast::describeRatio(ratio));
+        lines << QCoreApplication::translate("ContrastReport", "Text %1 on the background")
+                         .arg(i + 1);
+        lines << QCoreApplication::translate("ContrastReport", "Contrast ratio: %1")
+                         .arg(Contrast::describeRatio(ratio));
         for (const Contrast::LevelRule &rule : Contrast::levelRules) {
             lines << QStringLiteral("%1, %2: %3")
                              .arg(Contrast::levelName(rule.level), ratioWithMinimum(rule.minimum),
                                   verdict(Contrast::passes(ratio, rule.level)));
         }
         const double lc = Contrast::apcaContrast(texts[i], background);
-        lines << tr("APCA, advisory: %1, %2")
+        lines << QCoreApplication::translate("ContrastReport", "APCA, advisory: %1, %2")
                          .arg(Contrast::formatLc(lc), Contrast::apcaReading(lc));
-        lines << tr("Least size, weight 400, 700: %1").arg(fontSizes(lc));
+        lines << QCoreApplication::translate("ContrastReport", "Least size, weight 400, 700: %1")
+                         .arg(fontSizes(lc));
         QStringList apcaVerdicts;
         for (const ApcaVerdict &apca : kApcaVerdicts)
             apcaVerdicts << verdict(Contrast::apcaUse(lc) >= apca.use);
         static_assert(kApcaVerdicts.size() == 3, "the line names its three uses");
-        lines << tr("Body Lc %1, content %2, large %3: %4")
+        lines << QCoreApplication::translate("ContrastReport",
+                                             "Body Lc %1, content %2, large %3: %4")
                          .arg(int(Contrast::apcaMinimum(kApcaVerdicts[0].use)))
                          .arg(int(Contrast::apcaMinimum(kApcaVerdicts[1].use)))
                          .arg(int(Contrast::apcaMinimum(kApcaVerdicts[2].use)))
@@ -94,13 +97,15 @@ QString text(Color::ColorValue background, std::span<const Color::ColorValue> te
     if (texts.size() == 2) {
         const double pair = Contrast::contrastRatio(texts[0], texts[1]);
         lines << QString();
-        lines << tr("Text against text (a link among body text), %1: %2, %3")
+        lines << QCoreApplication::translate(
+                         "ContrastReport", "Text against text (a link among body text), %1: %2, %3")
                          .arg(ratioWithMinimum(Contrast::textAgainstTextMinimum),
                               Contrast::describeRatio(pair),
                               verdict(Contrast::passes(pair, Contrast::textAgainstTextMinimum)));
     }
     lines << QString();
-    lines << tr("Large text: at least 18 pt, or 14 pt bold");
+    lines << QCoreApplication::translate("ContrastReport",
+                                         "Large text: at least 18 pt, or 14 pt bold");
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
