@@ -93,6 +93,8 @@ void tst_Cli::textCommands_data()
                                          << "--contrast needs a background";
     QTest::newRow("unknown option") << QStringList {"--frobnicate"} << 2 << ""
                                     << "Unknown option 'frobnicate'";
+    QTest::newRow("pick without a display") << QStringList {"--pick", "--copy"} << 2 << ""
+                                            << "--pick needs a display";
     QTest::newRow("version") << QStringList {"--version"} << 0 << "tintora 1.0\n"
                              << "";
     QTest::newRow("help") << QStringList {"--help"} << 0 << "^Usage: "

@@ -135,6 +135,10 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
         <source>Exit status: 0 done, 1 pick cancelled, 2 text that is not a color, a usage error or a failure.</source>
         <translation>Rückgabewert: 0 erledigt, 1 Aufnahme abgebrochen, 2 Text, der keine Farbe ist, falscher Aufruf oder ein Fehler.</translation>
     </message>
+    <message>
+        <source>%1 needs a display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>%1 braucht eine Anzeige: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
+    </message>
 </context>
 <context>
     <name>Contrast</name>

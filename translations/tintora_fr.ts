@@ -55,15 +55,15 @@
     </message>
     <message>
         <source>With --pick: puts the color on the clipboard too, and keeps it there in the background until another program takes the clipboard.</source>
-        <translation>Avec --pick : met aussi la couleur dans le presse-papiers et l’y garde en arrière-plan jusqu’à ce qu’un autre programme prenne le presse-papiers.</translation>
+        <translation>Avec --pick&#xa0;: met aussi la couleur dans le presse-papiers et l’y garde en arrière-plan jusqu’à ce qu’un autre programme prenne le presse-papiers.</translation>
     </message>
     <message>
         <source>Prints the color given as the arguments (any color Paste Color reads) in the notation of --format.</source>
-        <translation>Affiche la couleur donnée en arguments (toute couleur que « Coller la couleur » lit) dans la notation de --format.</translation>
+        <translation>Affiche la couleur donnée en arguments (toute couleur que «&#xa0;Coller la couleur&#xa0;» lit) dans la notation de --format.</translation>
     </message>
     <message>
         <source>Prints the contrast of one or two text colors on a background, given as the arguments BACKGROUND TEXT [TEXT]: the ratio, every WCAG 2.2 verdict, text against text, and APCA as advice.</source>
-        <translation>Affiche le contraste d’une ou deux couleurs de texte sur un arrière-plan, données en arguments FOND TEXTE [TEXTE] : le rapport, chaque verdict WCAG 2.2, texte contre texte, et APCA à titre indicatif.</translation>
+        <translation>Affiche le contraste d’une ou deux couleurs de texte sur un arrière-plan, données en arguments FOND TEXTE [TEXTE]&#xa0;: le rapport, chaque verdict WCAG 2.2, texte contre texte, et APCA à titre indicatif.</translation>
     </message>
     <message>
         <source>name</source>
@@ -71,11 +71,11 @@
     </message>
     <message>
         <source>The notation --pick and --convert print: hex (the default) or one of the others listed below.</source>
-        <translation>La notation qu’affichent --pick et --convert : hex (par défaut) ou l’une des autres ci-dessous.</translation>
+        <translation>La notation qu’affichent --pick et --convert&#xa0;: hex (par défaut) ou l’une des autres ci-dessous.</translation>
     </message>
     <message>
         <source>With --contrast: prints JSON, for programs.</source>
-        <translation>Avec --contrast : affiche du JSON, pour les programmes.</translation>
+        <translation>Avec --contrast&#xa0;: affiche du JSON, pour les programmes.</translation>
     </message>
     <message>
         <source>%1 goes only with %2</source>
@@ -87,11 +87,11 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not a notation; use one of %2</source>
-        <translation>« %1 » n’est pas une notation ; possibles : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une notation&#xa0;; possibles&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 takes no arguments: &apos;%2&apos;</source>
-        <translation>%1 ne prend pas d’arguments : « %2 »</translation>
+        <translation>%1 ne prend pas d’arguments&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 needs a color</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>%1 needs a background and one or two text colors, and %2 were given; quote a color that has spaces</source>
-        <translation>%1 demande un arrière-plan et une ou deux couleurs de texte, et %2 ont été données ; mettez entre guillemets une couleur qui contient des espaces</translation>
+        <translation>%1 demande un arrière-plan et une ou deux couleurs de texte, et %2 ont été données&#xa0;; mettez entre guillemets une couleur qui contient des espaces</translation>
     </message>
     <message>
         <source>Tintora picks #RRGGBB colors and tries text colors on a background.
@@ -107,9 +107,9 @@ Without options it opens its window and loads the files named: color lists
 (.clr with its .hex) as Load List does, palettes (.gpl, .soc, .ase, .css,
 .json and Paint.NET .txt) as Import Palette does.</source>
         <translation>Tintora choisit des couleurs #RRGGBB et essaie des couleurs de texte sur un fond.
-Sans option, il ouvre sa fenêtre et charge les fichiers nommés : listes de
-couleurs (.clr avec son .hex) comme « Charger une liste », palettes (.gpl,
-.soc, .ase, .css, .json et .txt de Paint.NET) comme « Importer une palette ».</translation>
+Sans option, il ouvre sa fenêtre et charge les fichiers nommés&#xa0;: listes de
+couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes (.gpl,
+.soc, .ase, .css, .json et .txt de Paint.NET) comme «&#xa0;Importer une palette&#xa0;».</translation>
     </message>
     <message>
         <source>files</source>
@@ -125,15 +125,19 @@ couleurs (.clr avec son .hex) comme « Charger une liste », palettes (.gpl,
     </message>
     <message>
         <source>Notations:</source>
-        <translation>Notations :</translation>
+        <translation>Notations&#xa0;:</translation>
     </message>
     <message>
         <source>Examples:</source>
-        <translation>Exemples :</translation>
+        <translation>Exemples&#xa0;:</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 pick cancelled, 2 text that is not a color, a usage error or a failure.</source>
-        <translation>Code de sortie : 0 fait, 1 prélèvement annulé, 2 texte qui n’est pas une couleur, erreur d’usage ou échec.</translation>
+        <translation>Code de sortie&#xa0;: 0 fait, 1 prélèvement annulé, 2 texte qui n’est pas une couleur, erreur d’usage ou échec.</translation>
+    </message>
+    <message>
+        <source>%1 needs a display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>%1 demande un affichage : ni DISPLAY ni WAYLAND_DISPLAY n’est défini</translation>
     </message>
 </context>
 <context>
@@ -370,11 +374,11 @@ couleurs (.clr avec son .hex) comme « Charger une liste », palettes (.gpl,
     </message>
     <message>
         <source>Background: %1</source>
-        <translation>Arrière-plan : %1</translation>
+        <translation>Arrière-plan&#xa0;: %1</translation>
     </message>
     <message>
         <source>Text %1: %2</source>
-        <translation>Texte %1 : %2</translation>
+        <translation>Texte %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Text %1 on the background</source>
@@ -382,27 +386,27 @@ couleurs (.clr avec son .hex) comme « Charger une liste », palettes (.gpl,
     </message>
     <message>
         <source>Contrast ratio: %1</source>
-        <translation>Rapport de contraste : %1</translation>
+        <translation>Rapport de contraste&#xa0;: %1</translation>
     </message>
     <message>
         <source>APCA, advisory: %1, %2</source>
-        <translation>APCA, à titre indicatif : %1, %2</translation>
+        <translation>APCA, à titre indicatif&#xa0;: %1, %2</translation>
     </message>
     <message>
         <source>Least size, weight 400, 700: %1</source>
-        <translation>Taille minimale, graisse 400, 700 : %1</translation>
+        <translation>Taille minimale, graisse 400, 700&#xa0;: %1</translation>
     </message>
     <message>
         <source>Body Lc %1, content %2, large %3: %4</source>
-        <translation>Corps Lc %1, contenu %2, grand %3 : %4</translation>
+        <translation>Corps Lc %1, contenu %2, grand %3&#xa0;: %4</translation>
     </message>
     <message>
         <source>Text against text (a link among body text), %1: %2, %3</source>
-        <translation>Texte contre texte (un lien dans le corps de texte), %1 : %2, %3</translation>
+        <translation>Texte contre texte (un lien dans le corps de texte), %1&#xa0;: %2, %3</translation>
     </message>
     <message>
         <source>Large text: at least 18 pt, or 14 pt bold</source>
-        <translation>Grand texte : au moins 18 pt, ou 14 pt en gras</translation>
+        <translation>Grand texte&#xa0;: au moins 18 pt, ou 14 pt en gras</translation>
     </message>
 </context>
 <context>
@@ -753,7 +757,7 @@ couleurs (.clr avec son .hex) comme « Charger une liste », palettes (.gpl,
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translation>Utilisation : %1</translation>
+        <translation>Utilisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>[options]</source>
@@ -761,23 +765,23 @@ couleurs (.clr avec son .hex) comme « Charger une liste », palettes (.gpl,
     </message>
     <message>
         <source>Options:</source>
-        <translation>Options :</translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <source>Arguments:</source>
-        <translation>Arguments :</translation>
+        <translation>Arguments&#xa0;:</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Option inconnue « %1 ».</translation>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation>Options inconnues : %1.</translation>
+        <translation>Options inconnues&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Valeur manquante après « %1 ».</translation>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -1147,11 +1151,11 @@ couleurs (.clr avec son .hex) comme « Charger une liste », palettes (.gpl,
     <name>TextCommands</name>
     <message>
         <source>&apos;%1&apos; is not a color</source>
-        <translation>« %1 » n’est pas une couleur</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une couleur</translation>
     </message>
     <message>
         <source>Try &apos;tintora --help&apos; for more.</source>
-        <translation>Voir « tintora --help » pour en savoir plus.</translation>
+        <translation>Voir «&#xa0;tintora --help&#xa0;» pour en savoir plus.</translation>
     </message>
 </context>
 <context>

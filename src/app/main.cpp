@@ -57,10 +57,21 @@ int main(int argc, char **argv)
     const CommandLine::Request request = CommandLine::parse(argumentsOf(argc, argv));
     if (!CommandLine::needsWindowSystem(request.mode))
         return runText(argc, argv, request);
-    // Split before the window system is reached: the process that stays must have a
-    // connection of its own.
-    if (request.mode == CommandLine::Mode::Pick && request.copy)
-        Background::split();
+    if (request.mode == CommandLine::Mode::Pick) {
+        const QString missing = CommandLine::missingWindowSystem(
+                qEnvironmentVariable("QT_QPA_PLATFORM"), qEnvironmentVariable("DISPLAY"),
+                qEnvironmentVariable("WAYLAND_DISPLAY"));
+        if (!missing.isEmpty()) {
+            CommandLine::Request failure;
+            failure.mode = CommandLine::Mode::UsageError;
+            failure.error = missing;
+            return runText(argc, argv, failure);
+        }
+        // Split before the window system is reached: the process that stays must have a
+        // connection of its own.
+        if (request.copy)
+            Background::split();
+    }
 
     QApplication app(argc, argv);
     // Before the first window, whose texts are translated as it is built.

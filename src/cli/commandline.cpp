@@ -243,6 +243,17 @@ bool needsWindowSystem(Mode mode)
     return mode == Mode::Window || mode == Mode::Pick;
 }
 
+QString missingWindowSystem(const QString &platform, const QString &display,
+                            const QString &waylandDisplay)
+{
+    if (!platform.isEmpty() || !display.isEmpty() || !waylandDisplay.isEmpty())
+        return {};
+    return QCoreApplication::translate("CommandLine",
+                                       "%1 needs a display: neither DISPLAY nor WAYLAND_DISPLAY "
+                                       "is set")
+            .arg(dashed(Key::Pick));
+}
+
 QString helpText()
 {
     QCommandLineParser parser;

@@ -40,6 +40,12 @@ Request parse(const QStringList &arguments);
 // Whether the mode needs a window system (a QApplication); the others run on QCoreApplication.
 bool needsWindowSystem(Mode mode);
 
+// Why no window system can be reached, for standard error; empty when one may be. Qt ends the
+// process without a word of ours when its platform finds no display, so --pick asks first.
+// platform: QT_QPA_PLATFORM; display, waylandDisplay: DISPLAY and WAYLAND_DISPLAY.
+QString missingWindowSystem(const QString &platform, const QString &display,
+                            const QString &waylandDisplay);
+
 // The text of --help, in the language of the translators installed. Needs the application
 // object, whose first argument names the program in the usage line.
 QString helpText();
