@@ -68,6 +68,8 @@ void ScreenPicker::startPortal()
 {
     if (!m_portal) {
         m_portal = new PortalColorPicker(m_window, QDBusConnection::sessionBus());
+        if (!m_window)
+            m_portal->setParent(this); // no window to own it: it goes with the picker
         m_portal->onFinished = [this] { activateWindow(); };
         m_portal->onPicked = [this](Color::ColorValue color) {
             if (onPicked)
