@@ -8,9 +8,9 @@
 #include "app/background.h"
 #include "app/desktop.h"
 #include "app/dialogs.h"
+#include "app/textrun.h"
 #include "app/translations.h"
 #include "cli/commandline.h"
-#include "cli/textcommands.h"
 #include "ui/pickcommand.h"
 #include "ui/qtdialogs.h"
 #include "ui/tform1.h"
@@ -18,8 +18,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
-
-#include <cstdio>
 
 using namespace Tintora;
 
@@ -33,45 +31,18 @@ QStringList argumentsOf(int argc, char **argv)
     return arguments;
 }
 
-void print(std::FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
-int runText(int argc, char **argv, const CommandLine::Request &request)
-{
-    QCoreApplication app(argc, argv);
-    Translations::install();
-    const TextCommands::Outcome outcome = TextCommands::run(request);
-    print(stdout, outcome.out);
-    print(stderr, outcome.err);
-    Translations::uninstall();
-    return std::fflush(stdout) == 0 ? outcome.exitCode : CommandLine::kFailure;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const CommandLine::Request request = CommandLine::parse(argumentsOf(argc, argv));
+    const CommandLine::Request request =
+            TextRun::checked(CommandLine::parse(argumentsOf(argc, argv)));
     if (!CommandLine::needsWindowSystem(request.mode))
-        return runText(argc, argv, request);
-    if (request.mode == CommandLine::Mode::Pick) {
-        const QString missing = CommandLine::missingWindowSystem(
-                qEnvironmentVariable("QT_QPA_PLATFORM"), qEnvironmentVariable("DISPLAY"),
-                qEnvironmentVariable("WAYLAND_DISPLAY"));
-        if (!missing.isEmpty()) {
-            CommandLine::Request failure;
-            failure.mode = CommandLine::Mode::UsageError;
-            failure.error = missing;
-            return runText(argc, argv, failure);
-        }
-        // Split before the window system is reached: the process that stays must have a
-        // connection of its own.
-        if (request.copy)
-            Background::split();
-    }
+        return TextRun::run(argc, argv, request);
+    // Split before the window system is reached: the process that stays needs a connection of
+    // its own.
+    if (request.mode == CommandLine::Mode::Pick && request.copy)
+        Background::split();
 
     QApplication app(argc, argv);
     // Before the first window, whose texts are translated as it is built.
