@@ -19,5 +19,7 @@ echo "== Library benchmarks"
 "$bench" --benchmark_filter=-BM_ListMemory "$@"
 echo "== Picking from the screen, on a 3840 x 2160 Xvfb screen"
 tests/session/run-x11.sh --screen 3840x2160x24 -- build/bench/bench/picker_bench
+echo "== The command line, start to exit, with no window system (target 30 ms)"
+build/bench/bench/cli_bench
 echo "== Start-up"
 bench/startup.sh

@@ -1,15 +1,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that includes between the source folders run one way:
-#   core <- color <- lists <- palettes <- app <- ui
+#   core <- color <- lists <- palettes <- cli <- app <- ui
 # A folder may include headers of its own and of the folders to its left, never to its right;
 # app/main.cpp, the executable, may include anything. The folders of the core library (core,
-# color, lists, palettes) may include Qt Core's headers only, so no widget reaches the logic.
+# color, lists, palettes, cli) may include Qt Core's headers only, so no widget reaches the
+# logic.
 # Only the main window's own files and app/main.cpp include the main window's header: tool
 # windows take the shared sample state (ui/samples.h) and the window's commands
 # (ui/colorcommands.h).
 #   cmake -DSOURCE_DIR=<src> -DQTCORE_INCLUDE_DIR=<QtCore headers> -P check_layering.cmake
-set(order core color lists palettes app ui)
-set(coreFolders core color lists palettes)
+set(order core color lists palettes cli app ui)
+set(coreFolders core color lists palettes cli)
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
 set(problems "")

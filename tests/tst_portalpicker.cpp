@@ -2,7 +2,9 @@
 // Picking through the desktop portal, as under Wayland, over a real D-Bus: the suite starts a
 // bus of its own (nothing can be started on it, so a missing portal stays missing) and plays the
 // portal on a second connection, recording each call and answering as it is told.
+#include "fakeportal.h"
 #include "formfixture.h"
+#include "privatebus.h"
 
 #include "app/radiobutton.h"
 
@@ -22,172 +24,13 @@
 #include <optional>
 
 using namespace Tintora;
+using FakePortalNames::kPath;
+using FakePortalNames::kService;
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kPrefix = QStringLiteral("Picking a color from the screen is not available on this "
                                        "desktop: ");
-
-// A session bus of the suite's own, with no services to start.
-class PrivateBus
-{
-public:
-    bool start()
-    {
-        const QString config = m_folder.filePath(QStringLiteral("bus.conf"));
-        QFile file(config);
-        if (!m_folder.isValid() || !file.open(QIODevice::WriteOnly))
-            return false;
-        file.write(QStringLiteral(
-                           "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus "
-                           "Configuration 1.0//EN\" "
-                           "\"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                           "<busconfig><type>session</type><listen>unix:dir=%1</listen>"
-                           "<auth>EXTERNAL</auth><policy context=\"default\">"
-                           "<allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                           "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n")
-                           .arg(m_folder.path())
-                           .toUtf8());
-        file.close();
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
-                        QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1")});
-        if (!m_daemon.waitForStarted() || !m_daemon.waitForReadyRead(10000))
-            return false;
-        m_address = m_daemon.readLine().trimmed();
-        return !m_address.isEmpty();
-    }
-    ~PrivateBus()
-    {
-        m_daemon.terminate();
-        m_daemon.waitForFinished();
-    }
-    QByteArray address() const { return m_address; }
-
-private:
-    QTemporaryDir m_folder;
-    QProcess m_daemon;
-    QByteArray m_address;
-};
-
-// The handle_token among PickColor's arguments.
-QString tokenOf(const QVariantList &arguments)
-{
-    return qdbus_cast<QVariantMap>(arguments.value(1))
-            .value(QStringLiteral("handle_token"))
-            .toString();
-}
-
-// The portal's side: org.freedesktop.portal.Screenshot, the host Registry where it is asked to
-// have one, and the Requests below them.
-class FakePortal : public QDBusVirtualObject
-{
-public:
-    struct Call
-    {
-        QString interface;
-        QString member;
-        QString path;
-        QVariantList arguments;
-    };
-
-    explicit FakePortal(const QDBusConnection &bus) : m_bus(bus) { }
-
-    // How the next PickColor is answered.
-    bool hasRegistry = true;
-    bool hasScreenshot = true;
-    uint response = 0;
-    std::optional<std::array<double, 3>> color = std::array<double, 3> {0.5, 0.25, 1.0};
-    int replyDelay = 0;       // ms before the method returns the Request's path
-    int responseDelay = 0;    // ms after that before the Response
-    bool answer = true;       // false: the Response is left to the test
-    bool answerFirst = false; // the Response before the method's reply, as a quick portal may
-
-    QList<Call> calls;
-    QString lastRequest; // the path of the last Request
-    QString lastCaller;
-    bool responded = false;
-
-    QList<Call> callsTo(const QString &member) const
-    {
-        QList<Call> found;
-        for (const Call &call : calls)
-            if (call.member == member)
-                found.append(call);
-        return found;
-    }
-
-    static void sendResponse(const QDBusConnection &bus, const QString &caller, const QString &path,
-                             uint code, const std::optional<std::array<double, 3>> &color)
-    {
-        QVariantMap results;
-        if (color) {
-            QDBusArgument rgb;
-            rgb.beginStructure();
-            rgb << (*color)[0] << (*color)[1] << (*color)[2];
-            rgb.endStructure();
-            results.insert(QStringLiteral("color"), QVariant::fromValue(rgb));
-        }
-        QDBusMessage signal = QDBusMessage::createTargetedSignal(
-                caller, path, QStringLiteral("org.freedesktop.portal.Request"),
-                QStringLiteral("Response"));
-        signal << code << results;
-        bus.send(signal);
-    }
-
-    QString introspect(const QString &) const override { return {}; }
-
-    bool handleMessage(const QDBusMessage &message, const QDBusConnection &) override
-    {
-        calls.append({message.interface(), message.member(), message.path(), message.arguments()});
-        const QString interface = message.interface();
-        if (interface == u"org.freedesktop.host.portal.Registry" && hasRegistry) {
-            m_bus.send(message.createReply());
-        } else if (interface == u"org.freedesktop.portal.Screenshot" && hasScreenshot
-                   && message.member() == u"PickColor") {
-            pickColor(message);
-        } else if (interface == u"org.freedesktop.portal.Request") {
-            m_bus.send(message.createReply()); // Close
-        } else {
-            m_bus.send(message.createErrorReply(QDBusError::UnknownMethod,
-                                                QStringLiteral("No such method.")));
-        }
-        return true;
-    }
-
-private:
-    void pickColor(const QDBusMessage &message)
-    {
-        // The path the portal documents for a caller's token.
-        QString caller = message.service().mid(1);
-        caller.replace(u'.', u'_');
-        const QString token = tokenOf(message.arguments());
-        const QString path = kPath + QStringLiteral("/request/") + caller + u'/' + token;
-        lastRequest = path;
-        lastCaller = message.service();
-        responded = false;
-        const QDBusMessage reply = message.createReply(QVariant::fromValue(QDBusObjectPath(path)));
-        if (answerFirst) {
-            sendResponse(m_bus, message.service(), path, response, color);
-            responded = true;
-            m_bus.send(reply);
-            return;
-        }
-        QTimer::singleShot(replyDelay, [this, reply, path, caller = message.service()] {
-            m_bus.send(reply);
-            if (!answer)
-                return;
-            QTimer::singleShot(responseDelay, [this, path, caller] {
-                sendResponse(m_bus, caller, path, response, color);
-                responded = true;
-            });
-        });
-    }
-
-    QDBusConnection m_bus;
-};
 
 } // namespace
 

@@ -40,6 +40,107 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>Picks one color from the screen, without the main window, and prints it. Exits with 1 when the pick is cancelled.</source>
+        <translation>Nimmt eine Farbe vom Bildschirm auf, ohne das Hauptfenster, und gibt sie aus. Endet mit 1, wenn die Aufnahme abgebrochen wird.</translation>
+    </message>
+    <message>
+        <source>With --pick: puts the color on the clipboard too, and keeps it there in the background until another program takes the clipboard.</source>
+        <translation>Mit --pick: legt die Farbe auch in die Zwischenablage und hält sie dort im Hintergrund, bis ein anderes Programm die Zwischenablage übernimmt.</translation>
+    </message>
+    <message>
+        <source>Prints the color given as the arguments (any color Paste Color reads) in the notation of --format.</source>
+        <translation>Gibt die als Argumente angegebene Farbe (jede Farbe, die „Farbe einfügen“ liest) in der Schreibweise von --format aus.</translation>
+    </message>
+    <message>
+        <source>Prints the contrast of one or two text colors on a background, given as the arguments BACKGROUND TEXT [TEXT]: the ratio, every WCAG 2.2 verdict, text against text, and APCA as advice.</source>
+        <translation>Gibt den Kontrast von einer oder zwei Textfarben auf einem Hintergrund aus, angegeben als die Argumente HINTERGRUND TEXT [TEXT]: das Verhältnis, jedes Urteil nach WCAG 2.2, Text gegen Text und APCA als Empfehlung.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>The notation --pick and --convert print: hex (the default) or one of the others listed below.</source>
+        <translation>Die Schreibweise, in der --pick und --convert ausgeben: hex (die Vorgabe) oder eine der anderen unten.</translation>
+    </message>
+    <message>
+        <source>With --contrast: prints JSON, for programs.</source>
+        <translation>Mit --contrast: gibt JSON aus, für Programme.</translation>
+    </message>
+    <message>
+        <source>%1 goes only with %2</source>
+        <translation>%1 geht nur mit %2</translation>
+    </message>
+    <message>
+        <source>Choose one of %1, %2 and %3</source>
+        <translation>Nur eines von %1, %2 und %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a notation; use one of %2</source>
+        <translation>„%1“ ist keine Schreibweise; möglich sind %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: &apos;%2&apos;</source>
+        <translation>%1 nimmt keine Argumente: „%2“</translation>
+    </message>
+    <message>
+        <source>%1 needs a color</source>
+        <translation>%1 braucht eine Farbe</translation>
+    </message>
+    <message>
+        <source>%1 needs a background and one or two text colors, and %2 were given; quote a color that has spaces</source>
+        <translation>%1 braucht einen Hintergrund und eine oder zwei Textfarben, angegeben wurden %2; setzen Sie eine Farbe mit Leerzeichen in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>Tintora picks #RRGGBB colors and tries text colors on a background.
+Without options it opens its window and loads the files named: color lists
+(.clr with its .hex) as Load List does, palettes (.gpl, .soc, .ase, .css,
+.json and Paint.NET .txt) as Import Palette does.</source>
+        <translation>Tintora wählt #RRGGBB-Farben und probiert Textfarben auf einem Hintergrund aus.
+Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farblisten
+(.clr mit ihrer .hex) wie „Liste laden“, Paletten (.gpl, .soc, .ase, .css,
+.json und Paint.NET-.txt) wie „Palette importieren“.</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>dateien</translation>
+    </message>
+    <message>
+        <source>Color lists and palettes to open.</source>
+        <translation>Zu öffnende Farblisten und Paletten.</translation>
+    </message>
+    <message>
+        <source>[files...]</source>
+        <translation>[dateien...]</translation>
+    </message>
+    <message>
+        <source>Notations:</source>
+        <translation>Schreibweisen:</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Beispiele:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 pick cancelled, 2 text that is not a color, a usage error or a failure.</source>
+        <translation>Rückgabewert: 0 erledigt, 1 Aufnahme abgebrochen, 2 Text, der keine Farbe ist, falscher Aufruf oder ein Fehler.</translation>
+    </message>
+    <message>
+        <source>%1 needs a display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>%1 braucht eine Anzeige: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
+    </message>
+</context>
+<context>
     <name>Contrast</name>
     <message>
         <source>%1, just below %2:1</source>
@@ -163,6 +264,30 @@
     <message>
         <source>Text against text (a link among body text), %1:1</source>
         <translation>Text gegen Text (ein Link im Fließtext), %1:1</translation>
+    </message>
+    <message>
+        <source>Text %1: %2</source>
+        <translation>Text %1: %2</translation>
+    </message>
+    <message>
+        <source>Text %1 on the background</source>
+        <translation>Text %1 auf dem Hintergrund</translation>
+    </message>
+    <message>
+        <source>APCA, advisory: %1, %2</source>
+        <translation>APCA, als Empfehlung: %1, %2</translation>
+    </message>
+    <message>
+        <source>Least size, weight 400, 700: %1</source>
+        <translation>Mindestgröße, Stärke 400, 700: %1</translation>
+    </message>
+    <message>
+        <source>Body Lc %1, content %2, large %3: %4</source>
+        <translation>Fließtext Lc %1, Inhalt %2, groß %3: %4</translation>
+    </message>
+    <message>
+        <source>Text against text (a link among body text), %1: %2, %3</source>
+        <translation>Text gegen Text (ein Link im Fließtext), %1: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -468,6 +593,37 @@
     <message>
         <source>Color %1 (&quot;%2&quot;) has the value &quot;%3&quot;, which is not a #RRGGBB color</source>
         <translation>Farbe %1 („%2“) hat den Wert „%3“, der keine #RRGGBB-Farbe ist</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Fehlender Wert nach „%1“.</translation>
     </message>
 </context>
 <context>
@@ -831,6 +987,17 @@
     <message>
         <source>&quot;%1&quot; already exists. Replace it?</source>
         <translation>„%1“ ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>TextCommands</name>
+    <message>
+        <source>&apos;%1&apos; is not a color</source>
+        <translation>„%1“ ist keine Farbe</translation>
+    </message>
+    <message>
+        <source>Try &apos;tintora --help&apos; for more.</source>
+        <translation>Mehr mit „tintora --help“.</translation>
     </message>
 </context>
 <context>
@@ -1252,6 +1419,13 @@
     <message>
         <source>Not found</source>
         <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::PickCommand</name>
+    <message>
+        <source>The color could not be put on the clipboard.</source>
+        <translation>Die Farbe konnte nicht in die Zwischenablage gelegt werden.</translation>
     </message>
 </context>
 <context>

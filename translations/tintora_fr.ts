@@ -40,6 +40,107 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+    <message>
+        <source>Picks one color from the screen, without the main window, and prints it. Exits with 1 when the pick is cancelled.</source>
+        <translation>Prélève une couleur à l’écran, sans la fenêtre principale, et l’affiche. Se termine avec 1 quand le prélèvement est annulé.</translation>
+    </message>
+    <message>
+        <source>With --pick: puts the color on the clipboard too, and keeps it there in the background until another program takes the clipboard.</source>
+        <translation>Avec --pick&#xa0;: met aussi la couleur dans le presse-papiers et l’y garde en arrière-plan jusqu’à ce qu’un autre programme prenne le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Prints the color given as the arguments (any color Paste Color reads) in the notation of --format.</source>
+        <translation>Affiche la couleur donnée en arguments (toute couleur que «&#xa0;Coller la couleur&#xa0;» lit) dans la notation de --format.</translation>
+    </message>
+    <message>
+        <source>Prints the contrast of one or two text colors on a background, given as the arguments BACKGROUND TEXT [TEXT]: the ratio, every WCAG 2.2 verdict, text against text, and APCA as advice.</source>
+        <translation>Affiche le contraste d’une ou deux couleurs de texte sur un arrière-plan, données en arguments FOND TEXTE [TEXTE]&#xa0;: le rapport, chaque verdict WCAG 2.2, texte contre texte, et APCA à titre indicatif.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>The notation --pick and --convert print: hex (the default) or one of the others listed below.</source>
+        <translation>La notation qu’affichent --pick et --convert&#xa0;: hex (par défaut) ou l’une des autres ci-dessous.</translation>
+    </message>
+    <message>
+        <source>With --contrast: prints JSON, for programs.</source>
+        <translation>Avec --contrast&#xa0;: affiche du JSON, pour les programmes.</translation>
+    </message>
+    <message>
+        <source>%1 goes only with %2</source>
+        <translation>%1 ne va qu’avec %2</translation>
+    </message>
+    <message>
+        <source>Choose one of %1, %2 and %3</source>
+        <translation>Choisissez un seul de %1, %2 et %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a notation; use one of %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une notation&#xa0;; possibles&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: &apos;%2&apos;</source>
+        <translation>%1 ne prend pas d’arguments&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 needs a color</source>
+        <translation>%1 demande une couleur</translation>
+    </message>
+    <message>
+        <source>%1 needs a background and one or two text colors, and %2 were given; quote a color that has spaces</source>
+        <translation>%1 demande un arrière-plan et une ou deux couleurs de texte, et %2 ont été données&#xa0;; mettez entre guillemets une couleur qui contient des espaces</translation>
+    </message>
+    <message>
+        <source>Tintora picks #RRGGBB colors and tries text colors on a background.
+Without options it opens its window and loads the files named: color lists
+(.clr with its .hex) as Load List does, palettes (.gpl, .soc, .ase, .css,
+.json and Paint.NET .txt) as Import Palette does.</source>
+        <translation>Tintora choisit des couleurs #RRGGBB et essaie des couleurs de texte sur un fond.
+Sans option, il ouvre sa fenêtre et charge les fichiers nommés&#xa0;: listes de
+couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes (.gpl,
+.soc, .ase, .css, .json et .txt de Paint.NET) comme «&#xa0;Importer une palette&#xa0;».</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>fichiers</translation>
+    </message>
+    <message>
+        <source>Color lists and palettes to open.</source>
+        <translation>Listes de couleurs et palettes à ouvrir.</translation>
+    </message>
+    <message>
+        <source>[files...]</source>
+        <translation>[fichiers...]</translation>
+    </message>
+    <message>
+        <source>Notations:</source>
+        <translation>Notations&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Exemples&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 pick cancelled, 2 text that is not a color, a usage error or a failure.</source>
+        <translation>Code de sortie&#xa0;: 0 fait, 1 prélèvement annulé, 2 texte qui n’est pas une couleur, erreur d’usage ou échec.</translation>
+    </message>
+    <message>
+        <source>%1 needs a display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>%1 demande un affichage&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY n’est défini</translation>
+    </message>
+</context>
+<context>
     <name>Contrast</name>
     <message>
         <source>%1, just below %2:1</source>
@@ -163,6 +264,30 @@
     <message>
         <source>Text against text (a link among body text), %1:1</source>
         <translation>Texte contre texte (un lien dans le corps de texte), %1:1</translation>
+    </message>
+    <message>
+        <source>Text %1: %2</source>
+        <translation>Texte %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Text %1 on the background</source>
+        <translation>Texte %1 sur l’arrière-plan</translation>
+    </message>
+    <message>
+        <source>APCA, advisory: %1, %2</source>
+        <translation>APCA, à titre indicatif&#xa0;: %1, %2</translation>
+    </message>
+    <message>
+        <source>Least size, weight 400, 700: %1</source>
+        <translation>Taille minimale, graisse 400, 700&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Body Lc %1, content %2, large %3: %4</source>
+        <translation>Corps Lc %1, contenu %2, grand %3&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>Text against text (a link among body text), %1: %2, %3</source>
+        <translation>Texte contre texte (un lien dans le corps de texte), %1&#xa0;: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -468,6 +593,37 @@
     <message>
         <source>Color %1 (&quot;%2&quot;) has the value &quot;%3&quot;, which is not a #RRGGBB color</source>
         <translation>La couleur %1 («&#xa0;%2&#xa0;») a la valeur «&#xa0;%3&#xa0;», qui n&apos;est pas une couleur #RRGGBB</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -831,6 +987,17 @@
     <message>
         <source>&quot;%1&quot; already exists. Replace it?</source>
         <translation>«&#xa0;%1&#xa0;» existe déjà. Le remplacer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>TextCommands</name>
+    <message>
+        <source>&apos;%1&apos; is not a color</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une couleur</translation>
+    </message>
+    <message>
+        <source>Try &apos;tintora --help&apos; for more.</source>
+        <translation>Voir «&#xa0;tintora --help&#xa0;» pour en savoir plus.</translation>
     </message>
 </context>
 <context>
@@ -1252,6 +1419,13 @@
     <message>
         <source>Not found</source>
         <translation>Introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::PickCommand</name>
+    <message>
+        <source>The color could not be put on the clipboard.</source>
+        <translation>La couleur n’a pas pu être mise dans le presse-papiers.</translation>
     </message>
 </context>
 <context>

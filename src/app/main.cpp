@@ -1,33 +1,71 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up: the user's language, the application's title and help file, the real dialogs, the
-// main window, and the event loop until the main window closes. The program takes no arguments;
-// those given are Qt's.
+// Start-up. The arguments decide first what is asked: --convert, --contrast, --help and
+// --version print their text on a QCoreApplication and need no window system at all; --pick
+// picks one color without the main window; anything else opens the main window with the files
+// named. Then the user's language, the application's title and help file, the real dialogs,
+// and the event loop until the main window closes.
 #include "app/application.h"
+#include "app/background.h"
 #include "app/desktop.h"
 #include "app/dialogs.h"
+#include "app/textrun.h"
 #include "app/translations.h"
+#include "cli/commandline.h"
+#include "ui/pickcommand.h"
 #include "ui/qtdialogs.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
+
+using namespace Tintora;
+
+namespace {
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    const CommandLine::Request request =
+            TextRun::checked(CommandLine::parse(argumentsOf(argc, argv)));
+    if (!CommandLine::needsWindowSystem(request.mode))
+        return TextRun::run(argc, argv, request);
+    // Split before the window system is reached: the process that stays needs a connection of
+    // its own.
+    if (request.mode == CommandLine::Mode::Pick && request.copy)
+        Background::split();
+
     QApplication app(argc, argv);
     // Before the first window, whose texts are translated as it is built.
-    Tintora::Translations::install();
-    Tintora::Application::setTitle(QCoreApplication::translate("main", "Tintora - version 1.0"));
-    Tintora::Application::setHelpFile(QStringLiteral("tra32r10.HLP"));
-    Tintora::Desktop::integrate();
+    Translations::install();
+    Application::setTitle(QCoreApplication::translate("main", "Tintora - version 1.0"));
+    Application::setHelpFile(QStringLiteral("tra32r10.HLP"));
+    Desktop::integrate();
 
-    Tintora::QtDialogs dialogs;
-    Tintora::Dialogs::install(&dialogs);
-
-    TForm1 form;
-    form.show();
-    const int exitCode = QApplication::exec();
-    Tintora::Dialogs::install(nullptr);
-    Tintora::Translations::uninstall(); // while the application they belong to still exists
+    int exitCode = 0;
+    if (request.mode == CommandLine::Mode::Pick) {
+        PickCommand pick(request.form, request.copy);
+        pick.start();
+        exitCode = QApplication::exec();
+    } else {
+        QtDialogs dialogs;
+        Dialogs::install(&dialogs);
+        TForm1 form;
+        form.show();
+        if (!request.files.isEmpty())
+            QTimer::singleShot(0, &form, [&form, &request] { form.openFiles(request.files); });
+        exitCode = QApplication::exec();
+        Dialogs::install(nullptr);
+    }
+    Translations::uninstall(); // while the application they belong to still exists
     return exitCode;
 }

@@ -220,6 +220,8 @@ void PortalColorPicker::response(uint code, const QVariantMap &results, const QD
             break;
         case ScreenPick::Outcome::Kind::Cancelled:
             end();
+            if (onCancelled)
+                onCancelled();
             break;
         case ScreenPick::Outcome::Kind::Failed:
             fail(outcome.reason);

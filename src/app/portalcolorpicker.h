@@ -40,6 +40,8 @@ public:
 
     // Runs with the color the user picked; a cancelled pick calls nothing.
     std::function<void(Color::ColorValue)> onPicked;
+    // Runs when the user cancelled the pick in the desktop's picker.
+    std::function<void()> onCancelled;
     // Runs when a pick has ended, whichever way.
     std::function<void()> onFinished;
 

@@ -316,13 +316,11 @@ double apcaContrast(ColorValue text, ColorValue background)
     return output * 100;
 }
 
-namespace {
 int lcTenths(double lc)
 {
     const int tenths = Convert::saturatingInt(std::floor(std::abs(lc) * 10 + kTruncationTolerance));
     return lc < 0 ? -tenths : tenths;
 }
-} // namespace
 
 const ApcaUseRule &apcaUseRule(ApcaUse use)
 {

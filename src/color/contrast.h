@@ -146,6 +146,8 @@ double apcaMinimum(ApcaUse use);
 QString apcaReading(double lc);
 // "Lc 63.0", "Lc -68.5": one decimal, truncated toward zero like the ratio.
 QString formatLc(double lc);
+// The tenths of the Lc that formatLc shows, with its sign: 630, -685.
+int lcTenths(double lc);
 
 // The least font sizes, in CSS pixels, of APCA's font lookup table (public beta 0.1.7 (G),
 // 28 May 2022; reference font Barlow) at weights 400 and 700, a row for every Lc step of 5 from

@@ -68,10 +68,16 @@ void ScreenPicker::startPortal()
 {
     if (!m_portal) {
         m_portal = new PortalColorPicker(m_window, QDBusConnection::sessionBus());
+        if (!m_window)
+            m_portal->setParent(this); // no window to own it: it goes with the picker
         m_portal->onFinished = [this] { activateWindow(); };
         m_portal->onPicked = [this](Color::ColorValue color) {
             if (onPicked)
                 onPicked(color);
+        };
+        m_portal->onCancelled = [this] {
+            if (onCancelled)
+                onCancelled();
         };
     }
     // The portal puts its picker in front of the window it names.
@@ -273,6 +279,8 @@ void ScreenPicker::finish(std::optional<Color::ColorValue> color)
     activateWindow();
     if (color && onPicked)
         onPicked(*color);
+    else if (!color && onCancelled)
+        onCancelled();
 }
 
 void ScreenPicker::activateWindow()

@@ -21,11 +21,11 @@ namespace Tintora {
 class PickerOverlay;
 class PortalColorPicker;
 
-// Picks one color from anywhere on the screen, for a window. Where the program may read the
-// screen (X11), a picture of every screen is taken at its device resolution and shown over it,
-// frozen, one overlay per screen, and the user points at the pixel with a loupe; under Wayland
-// the desktop's own picker is asked through the portal. Nothing of either exists before the
-// first pick.
+// Picks one color from anywhere on the screen, for a window (or for none: tintora --pick). Where
+// the program may read the screen (X11), a picture of every screen is taken at its device
+// resolution and shown over it, frozen, one overlay per screen, and the user points at the pixel
+// with a loupe; under Wayland the desktop's own picker is asked through the portal. Nothing of
+// either exists before the first pick.
 class ScreenPicker : public QObject
 {
     Q_OBJECT
@@ -40,6 +40,9 @@ public:
     bool picking() const;
 
     std::function<void(Color::ColorValue)> onPicked;
+    // Runs when the user cancels a pick (Esc, the right button, the portal's Cancel); a pick
+    // that fails throws PickError through the handler instead.
+    std::function<void()> onCancelled;
 
     // The running pick's overlays, one a screen (for tests and benchmarks).
     QList<PickerOverlay *> overlays() const { return m_overlays; }

@@ -84,6 +84,10 @@ public:
     void ViewLstBtnClick();
     void Save1Click();
     void Open1Click();
+    // The files named on the command line, in turn: a color list (.clr, or its .hex) as Load
+    // List loads the file chosen, anything else as Import Palette imports it. A file that
+    // cannot be read gives the error box that the command gives, and the next one is opened.
+    void openFiles(const QStringList &paths);
     // Called directly it flips the check mark itself (the menu item's trigger has flipped it
     // already and flips it back first).
     void StayonTop1Click();
@@ -220,6 +224,10 @@ private:
     void decimalFieldChange(Tintora::Edit *field);
     void matchListEntry();
     void saveToCurrentFile();
+    // What Load List and Import Palette do with the file once it is chosen; filter is the
+    // import dialog's (the first, every palette, lets the name or contents tell the format).
+    void loadList(const QString &path);
+    void importPalette(const QString &path, int filter);
     // The question that offers to save unsaved changes before another list replaces this one.
     void offerToSaveBeforeLoading();
     void applyOuterSize();

@@ -79,8 +79,11 @@ void TForm1::Open1Click()
     const auto choice = Dialogs::instance().chooseFile(this, OpenDialog1());
     if (!choice)
         return;
-    const QString path = choice->path;
+    loadList(choice->path);
+}
 
+void TForm1::loadList(const QString &path)
+{
     const WaitCursor wait;
     // Both files are read in full before anything changes: a failed load changes nothing.
     ColorList loaded = ListFile::read(path);

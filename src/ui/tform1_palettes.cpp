@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's palettes of other programs: "Import Palette..." replaces the list with the
 // colors of a palette file, "Export Palette..." writes the list as one. The formats themselves
-// are in lists/palettefile.h.
+// are in palettes/palettefile.h.
 #include "ui/tform1.h"
 
 #include "app/combobox.h"
@@ -45,10 +45,13 @@ void TForm1::Import1Click()
     const auto choice = Dialogs::instance().chooseFile(this, ImportDialog1());
     if (!choice)
         return;
+    importPalette(choice->path, choice->filter);
+}
 
+void TForm1::importPalette(const QString &path, int filter)
+{
     // The file is read in full before anything changes: a failed import changes nothing.
-    Palette::Colors colors =
-            PaletteFile::read(choice->path, PaletteFile::importFormat(choice->filter));
+    Palette::Colors colors = PaletteFile::read(path, PaletteFile::importFormat(filter));
 
     Save1->setEnabled(true);
     setListsEnabled(true);
