@@ -6,11 +6,14 @@
 #include "app/desktop.h"
 #include "app/dialogs.h"
 #include "app/translations.h"
+#include "lists/recoverycopy.h"
 #include "ui/qtdialogs.h"
+#include "ui/recoverykeeper.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
@@ -25,7 +28,11 @@ int main(int argc, char **argv)
     Tintora::Dialogs::install(&dialogs);
 
     TForm1 form;
+    // Gone before the window, at a normal end, taking this program's recovery copy with it.
+    Tintora::RecoveryKeeper recovery(form, Tintora::RecoveryCopy::folder());
     form.show();
+    // Once the window is up, the copies an ended program left behind are offered.
+    QTimer::singleShot(0, &recovery, &Tintora::RecoveryKeeper::offerRecovery);
     const int exitCode = QApplication::exec();
     Tintora::Dialogs::install(nullptr);
     Tintora::Translations::uninstall(); // while the application they belong to still exists

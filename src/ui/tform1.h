@@ -21,6 +21,7 @@ class QMimeData;
 class QPushButton;
 
 namespace Tintora {
+class ColorList;
 struct ColorRequest;
 struct FileRequest;
 class ColorListModel;
@@ -94,6 +95,9 @@ public:
     void StringGrid1DblClick();
 
     // The list files.
+    // Puts a recovered list into the window as it was before the program ended: lists enabled,
+    // marked changed, belonging to its list file (if it had one) as after loading that file.
+    void restoreList(Tintora::ColorList &&list, const QString &listFile);
     void Save1Click();
     void Open1Click();
     // Asked before the window closes; clears canClose to keep it open.
@@ -189,6 +193,10 @@ public:
 signals:
     // Update has brought every view into line with a new color or target.
     void colorsChanged();
+    // The list's unsaved-changes flag changed (the one that makes closing ask).
+    void listModifiedChanged(bool modified);
+    // The list was written to a list file (the flag may stay set: "Save List" saves a copy).
+    void listSaved();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -220,6 +228,7 @@ private:
     // Returns whether the list was saved; a cancelled dialog saves nothing. Failures throw.
     bool saveWithDialog();
     void listEditedInPlace();
+    void setListModified(bool modified);
     // Shows the first entry from row on (round to the top) that matches the find bar's text.
     void findFrom(qsizetype row);
 

@@ -50,7 +50,7 @@ void TForm1::FormCreate()
     m_sample1Color = Color::pack(0, 0, 0);
     m_sample2Color = Color::pack(0, 0, 0);
 
-    m_listModified = false;
+    setListModified(false);
     m_hasFile = false;
     m_currentListFile.clear();
 
