@@ -188,8 +188,8 @@ void tst_QtDialogs::recoveryQuestionAnswers()
     QCOMPARE(title, QStringLiteral("Confirm"));
     buttons.sort();
     QCOMPARE(buttons,
-             QStringList({"DiscardButton=&Discard", "LaterButton=&Later",
-                          "RestoreButton=&Restore"}));
+             QStringList(
+                     {"DiscardButton=&Discard", "LaterButton=&Later", "RestoreButton=&Restore"}));
 }
 
 void tst_QtDialogs::errorBoxFitsTheScreen()

@@ -122,7 +122,7 @@ void tst_RecoveryCopy::copyReadsBackExactly()
 
 void tst_RecoveryCopy::copyNotWholeIsRefused_data()
 {
-    QTest::addColumn<int>("cutAt"); // bytes kept; -1 the whole copy
+    QTest::addColumn<int>("cutAt");  // bytes kept; -1 the whole copy
     QTest::addColumn<int>("flipAt"); // a byte overwritten; -1 none
     QTest::newRow("empty file") << 0 << -1;
     QTest::newRow("half the magic") << 4 << -1;
@@ -256,8 +256,7 @@ void tst_RecoveryCopy::partialWritesOfEndedProcessesAreCleared()
 {
     const QString ours =
             RecoveryCopy::pathFor(folder(), RecoveryCopy::thisProcess()) + QLatin1String(".part");
-    const QString theirs =
-            RecoveryCopy::pathFor(folder(), endedProcess()) + QLatin1String(".part");
+    const QString theirs = RecoveryCopy::pathFor(folder(), endedProcess()) + QLatin1String(".part");
     QVERIFY(QDir().mkpath(folder()));
     TestFiles::write(ours, "half");
     TestFiles::write(theirs, "half");
@@ -295,9 +294,8 @@ void tst_RecoveryCopy::readOnlyFolderKeepsTheOldCopy()
         QFile::setPermissions(folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     });
 
-    QVERIFY_THROWS_EXCEPTION(FileError,
-                             RecoveryCopy::write(path, RecoverySamples::list(40), QString(),
-                                                 kWritten));
+    QVERIFY_THROWS_EXCEPTION(
+            FileError, RecoveryCopy::write(path, RecoverySamples::list(40), QString(), kWritten));
     QVERIFY_THROWS_EXCEPTION(FileError, RecoveryCopy::remove(path));
     QVERIFY_THROWS_EXCEPTION(FileError, RecoveryCopy::setAside(path));
     // Still found, and still whole.

@@ -13,11 +13,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <limits>
 #include <optional>
-#include <string>
-#include <fcntl.h>
 #include <signal.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,16 +78,16 @@ QString systemReason(int error)
 
 [[noreturn]] void failWrite(const QString &path, const QString &reason)
 {
-    throw FileError(QCoreApplication::translate("RecoveryCopy",
-                                                "Cannot write the recovery copy \"%1\": %2")
-                            .arg(QDir::toNativeSeparators(path), reason));
+    throw FileError(
+            QCoreApplication::translate("RecoveryCopy", "Cannot write the recovery copy \"%1\": %2")
+                    .arg(QDir::toNativeSeparators(path), reason));
 }
 
 [[noreturn]] void failRead(const QString &path, const QString &reason)
 {
-    throw FileError(QCoreApplication::translate("RecoveryCopy",
-                                                "Cannot read the recovery copy \"%1\": %2")
-                            .arg(QDir::toNativeSeparators(path), reason));
+    throw FileError(
+            QCoreApplication::translate("RecoveryCopy", "Cannot read the recovery copy \"%1\": %2")
+                    .arg(QDir::toNativeSeparators(path), reason));
 }
 
 [[noreturn]] void failDamaged(const QString &path)
@@ -123,9 +123,8 @@ std::optional<Owner> ownerOf(const QString &fileName, QLatin1String suffix)
 {
     if (!fileName.startsWith(kPrefix) || !fileName.endsWith(suffix))
         return std::nullopt;
-    const QStringView middle =
-            QStringView(fileName).mid(kPrefix.size(), fileName.size() - kPrefix.size()
-                                                               - suffix.size());
+    const QStringView middle = QStringView(fileName).mid(
+            kPrefix.size(), fileName.size() - kPrefix.size() - suffix.size());
     const qsizetype dash = middle.indexOf(u'-');
     if (dash < 0)
         return std::nullopt;
@@ -140,7 +139,9 @@ std::optional<Owner> ownerOf(const QString &fileName, QLatin1String suffix)
 
 bool isFolder(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
@@ -165,10 +166,7 @@ void makeFolder(const QString &folder, const QString &copyPath)
 class Writer
 {
 public:
-    Writer(int fd, const QString &path) : m_fd(fd), m_path(path)
-    {
-        m_block.reserve(kBlock + 64);
-    }
+    Writer(int fd, const QString &path) : m_fd(fd), m_path(path) { m_block.reserve(kBlock + 64); }
 
     void number(qint64 value)
     {
@@ -313,8 +311,7 @@ Summary summaryFrom(Reader &reader, const QString &path, qint64 size)
 
 void checkTrailer(const QString &path, const char *trailer, qint64 size)
 {
-    if (std::memcmp(trailer + 16, kEndMagic, 8) != 0
-        || qFromLittleEndian<qint64>(trailer) != size)
+    if (std::memcmp(trailer + 16, kEndMagic, 8) != 0 || qFromLittleEndian<qint64>(trailer) != size)
         failDamaged(path);
 }
 
@@ -369,8 +366,8 @@ QList<Found> leftBehind(const QString &folder)
         return {};
     QList<Found> found;
     const QDir dir(folder);
-    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Time
-                                                                                        | QDir::Reversed);
+    const QFileInfoList entries =
+            dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Time | QDir::Reversed);
     for (const QFileInfo &entry : entries) {
         const QString name = entry.fileName();
         if (const auto owner = ownerOf(name, kPartSuffix)) {

@@ -34,7 +34,7 @@ struct Owner
 struct Summary
 {
     qsizetype count = 0;
-    QString listFile; // empty when the list belongs to no file
+    QString listFile;  // empty when the list belongs to no file
     QDateTime written; // UTC
 };
 

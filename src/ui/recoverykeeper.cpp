@@ -95,20 +95,20 @@ void RecoveryKeeper::startWrite()
     auto snapshot = std::make_unique<ColorList>(m_window.colorList()->list());
     const QString listFile = m_window.hasFile() ? m_window.currentListFile() : QString();
     const QDateTime written = QDateTime::currentDateTimeUtc();
-    m_writer = std::thread([this, path = copyPath(), listFile, written,
-                            snapshot = std::move(snapshot)]() mutable {
-        QString failure;
-        try {
-            RecoveryCopy::write(path, *snapshot, listFile, written);
-        } catch (const Error &error) {
-            failure = error.message();
-        } catch (const std::exception &error) {
-            failure = QString::fromLocal8Bit(error.what());
-        }
-        snapshot.reset();
-        QMetaObject::invokeMethod(
-                this, [this, failure] { writeFinished(failure); }, Qt::QueuedConnection);
-    });
+    m_writer = std::thread(
+            [this, path = copyPath(), listFile, written, snapshot = std::move(snapshot)]() mutable {
+                QString failure;
+                try {
+                    RecoveryCopy::write(path, *snapshot, listFile, written);
+                } catch (const Error &error) {
+                    failure = error.message();
+                } catch (const std::exception &error) {
+                    failure = QString::fromLocal8Bit(error.what());
+                }
+                snapshot.reset();
+                QMetaObject::invokeMethod(
+                        this, [this, failure] { writeFinished(failure); }, Qt::QueuedConnection);
+            });
 }
 
 void RecoveryKeeper::writeFinished(const QString &failure)
@@ -215,8 +215,7 @@ void RecoveryKeeper::tellBroken(const QString &path, const QString &reason)
     QString aside;
     try {
         aside = RecoveryCopy::setAside(path);
-    } catch (const FileError &) {
-    }
+    } catch (const FileError &) { }
     const QString text = aside.isEmpty()
             ? tr("%1.").arg(reason)
             : tr("%1.\nIt was kept aside as \"%2\".").arg(reason, QDir::toNativeSeparators(aside));

@@ -63,7 +63,7 @@ private:
     QTimer m_timer;
     std::thread m_writer;
     bool m_writing = false;
-    bool m_writeAgain = false; // the list changed while a write was under way
+    bool m_writeAgain = false;     // the list changed while a write was under way
     bool m_dropAfterWrite = false; // the list was saved while a write was under way
     bool m_copyOnDisk = false;
     bool m_mayHaveCopy = false; // a write was begun, or a copy taken over

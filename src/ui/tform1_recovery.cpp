@@ -29,9 +29,9 @@ void TForm1::restoreList(ColorList &&list, const QString &listFile)
     ComboBox1->setCurrentIndex(-1);
     m_hasFile = !listFile.isEmpty();
     m_currentListFile = listFile;
-    setWindowTitle(m_hasFile
-                           ? tr("TRA v 1.0  Current File: %1").arg(Convert::extractFileName(listFile))
-                           : tr("TRA v 1.0"));
+    setWindowTitle(
+            m_hasFile ? tr("TRA v 1.0  Current File: %1").arg(Convert::extractFileName(listFile))
+                      : tr("TRA v 1.0"));
     // Nothing of it is saved yet: closing offers to save it, to its file if it has one.
     setListModified(true);
 }
