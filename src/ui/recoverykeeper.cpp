@@ -217,7 +217,7 @@ void RecoveryKeeper::tellBroken(const QString &path, const QString &reason)
         aside = RecoveryCopy::setAside(path);
     } catch (const FileError &) { }
     const QString text = aside.isEmpty()
-            ? tr("%1.").arg(reason)
+            ? reason + u'.'
             : tr("%1.\nIt was kept aside as \"%2\".").arg(reason, QDir::toNativeSeparators(aside));
     Dialogs::instance().message(&m_window, text, Dialogs::Type::Warning, Dialogs::Buttons::Ok);
 }
