@@ -17,6 +17,8 @@ echo "== Memory of a loaded list"
 "$bench" --benchmark_filter=BM_ListMemory
 echo "== Library benchmarks"
 "$bench" --benchmark_filter=-BM_ListMemory "$@"
+echo "== The recovery copy"
+build/bench/bench/recovery_bench "$@"
 echo "== Picking from the screen, on a 3840 x 2160 Xvfb screen"
 tests/session/run-x11.sh --screen 3840x2160x24 -- build/bench/bench/picker_bench
 echo "== Start-up"
