@@ -23,3 +23,5 @@ echo "== Picking from the screen, on a 3840 x 2160 Xvfb screen"
 tests/session/run-x11.sh --screen 3840x2160x24 -- build/bench/bench/picker_bench
 echo "== Start-up"
 bench/startup.sh
+echo "== Start-up with and without a recovery copy"
+bench/recoverystartup.sh
