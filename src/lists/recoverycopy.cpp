@@ -325,7 +325,7 @@ void setWriteStepForTesting(WriteStepHook hook)
 QString folder()
 {
     const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification ignores a relative path.
+    // A relative XDG_STATE_HOME counts as unset, as the XDG base directories have it.
     if (!state.isEmpty() && QDir::isAbsolutePath(state))
         return QDir::cleanPath(state + QLatin1String("/tintora"));
     return QDir::cleanPath(QDir::homePath() + QLatin1String("/.local/state/tintora"));
