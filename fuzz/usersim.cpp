@@ -213,6 +213,9 @@ Dialogs::Answer UserSimulator::message(QWidget *, const QString &, Type, Buttons
 {
     if (buttons == Buttons::Ok)
         return Answer::Ok;
+    if (buttons == Buttons::RestoreDiscardLater)
+        return m_choices.oneIn(3) ? Answer::Restore
+                                  : (m_choices.oneIn(2) ? Answer::Discard : Answer::Later);
     return m_choices.oneIn(2) ? Answer::Yes : Answer::No;
 }
 

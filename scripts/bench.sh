@@ -17,9 +17,13 @@ echo "== Memory of a loaded list"
 "$bench" --benchmark_filter=BM_ListMemory
 echo "== Library benchmarks"
 "$bench" --benchmark_filter=-BM_ListMemory "$@"
+echo "== The recovery copy"
+build/bench/bench/recovery_bench "$@"
 echo "== Picking from the screen, on a 3840 x 2160 Xvfb screen"
 tests/session/run-x11.sh --screen 3840x2160x24 -- build/bench/bench/picker_bench
 echo "== The command line, start to exit, with no window system (target 30 ms)"
 build/bench/bench/cli_bench
 echo "== Start-up"
 bench/startup.sh
+echo "== Start-up with and without a recovery copy"
+bench/recoverystartup.sh

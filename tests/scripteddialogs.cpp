@@ -42,7 +42,7 @@ Dialogs::Answer ScriptedDialogs::message(QWidget *, const QString &text, Type ty
         return Answer::Ok;
     if (answers.isEmpty()) {
         unexpected.append(text);
-        return Answer::No;
+        return buttons == Buttons::RestoreDiscardLater ? Answer::Later : Answer::No;
     }
     return answers.dequeue();
 }

@@ -8,7 +8,7 @@
 #include <QStringList>
 
 // Answers the program's dialogs from a script and records what was asked. A dialog that the
-// script did not expect is answered No or Cancel and recorded in unexpected.
+// script did not expect is answered No, Later or Cancel and recorded in unexpected.
 class ScriptedDialogs : public Tintora::Dialogs
 {
 public:

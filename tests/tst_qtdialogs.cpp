@@ -35,6 +35,8 @@ private slots:
 
     void messageAnswers_data();
     void messageAnswers();
+    void recoveryQuestionAnswers_data();
+    void recoveryQuestionAnswers();
     void errorBoxFitsTheScreen();
     void fileDialogFollowsTheRequest();
     void colorChooserOpensOnTheColor();
@@ -138,6 +140,56 @@ void tst_QtDialogs::messageAnswers()
     QCOMPARE(title, question ? QStringLiteral("Confirm") : QStringLiteral("Warning"));
     buttons.sort();
     QCOMPARE(buttons, question ? QStringList({"&No", "&Yes"}) : QStringList({"OK"}));
+}
+
+void tst_QtDialogs::recoveryQuestionAnswers_data()
+{
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("Enter") << "Enter" << int(Answer::Restore);
+    QTest::newRow("Escape changes nothing") << "Escape" << int(Answer::Later);
+    QTest::newRow("box closed") << "close" << int(Answer::Later);
+    QTest::newRow("Restore") << "&Restore" << int(Answer::Restore);
+    QTest::newRow("Discard") << "&Discard" << int(Answer::Discard);
+    QTest::newRow("Later") << "&Later" << int(Answer::Later);
+}
+
+void tst_QtDialogs::recoveryQuestionAnswers()
+{
+    QFETCH(QString, press);
+    QFETCH(int, expected);
+    QString title;
+    QStringList buttons;
+    Answer answer = Answer::Ok;
+    const bool shown = answerModal(
+            [&](QWidget *dialog) {
+                title = dialog->windowTitle();
+                for (const QPushButton *button : dialog->findChildren<QPushButton *>())
+                    buttons.append(button->objectName() + u'=' + button->text());
+                if (press == u"Enter")
+                    QTest::keyClick(dialog, Qt::Key_Return);
+                else if (press == u"Escape")
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                else if (press == u"close")
+                    dialog->close();
+
+                else
+                    for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                        if (button->text() == press)
+                            QTest::mouseClick(button, Qt::LeftButton);
+            },
+            [&] {
+                answer = m_dialogs.message(nullptr, QStringLiteral("Restore it?"),
+                                           Dialogs::Type::Confirmation,
+                                           Dialogs::Buttons::RestoreDiscardLater);
+            });
+    QVERIFY(shown);
+    QCOMPARE(int(answer), expected);
+    QCOMPARE(title, QStringLiteral("Confirm"));
+    buttons.sort();
+    QCOMPARE(buttons,
+             QStringList(
+                     {"DiscardButton=&Discard", "LaterButton=&Later", "RestoreButton=&Restore"}));
 }
 
 void tst_QtDialogs::errorBoxFitsTheScreen()

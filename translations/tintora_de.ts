@@ -648,6 +648,49 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
     </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>Cannot write the recovery copy &quot;%1&quot;: %2</source>
+        <translation>Die Wiederherstellungskopie &quot;%1&quot; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the recovery copy &quot;%1&quot;: %2</source>
+        <translation>Die Wiederherstellungskopie &quot;%1&quot; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>It is not whole (cut short or overwritten)</source>
+        <translation>Sie ist nicht vollständig (abgeschnitten oder überschrieben)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>&quot;%1&quot; ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>Cannot remove the recovery copy &quot;%1&quot;: %2</source>
+        <translation>Die Wiederherstellungskopie &quot;%1&quot; kann nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move the damaged recovery copy &quot;%1&quot; aside: %2</source>
+        <translation>Die beschädigte Wiederherstellungskopie &quot;%1&quot; kann nicht beiseitegelegt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>
@@ -1456,6 +1499,32 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
     <message>
         <source>the desktop portal refused the pick (%1)</source>
         <translation>das Desktop-Portal hat die Aufnahme abgelehnt (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::RecoveryKeeper</name>
+    <message>
+        <source>%1.
+Unsaved changes to the list cannot be recovered if Tintora ends unexpectedly.</source>
+        <translation>%1.
+Ungespeicherte Änderungen an der Liste können nicht wiederhergestellt werden, wenn Tintora unerwartet endet.</translation>
+    </message>
+    <message>
+        <source>%1.
+It was kept aside as &quot;%2&quot;.</source>
+        <translation>%1.
+Sie wurde als &quot;%2&quot; beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>unbenannt</translation>
+    </message>
+    <message numerus="yes">
+        <source>A list with %Ln unsaved colors was not saved when Tintora last ended (list %1, %2). Restore it?</source>
+        <translation>
+            <numerusform>Eine Liste mit %Ln ungespeicherten Farbe wurde beim letzten Beenden von Tintora nicht gespeichert (Liste %1, %2). Wiederherstellen?</numerusform>
+            <numerusform>Eine Liste mit %Ln ungespeicherten Farben wurde beim letzten Beenden von Tintora nicht gespeichert (Liste %1, %2). Wiederherstellen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

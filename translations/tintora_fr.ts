@@ -648,6 +648,49 @@ couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes 
         <source>&amp;No</source>
         <translation>&amp;Non</translation>
     </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Plus tard</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>Cannot write the recovery copy &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire la copie de récupération «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the recovery copy &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire la copie de récupération «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>It is not whole (cut short or overwritten)</source>
+        <translation>Elle est incomplète (tronquée ou écrasée)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot remove the recovery copy &quot;%1&quot;: %2</source>
+        <translation>Impossible de supprimer la copie de récupération «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move the damaged recovery copy &quot;%1&quot; aside: %2</source>
+        <translation>Impossible de mettre de côté la copie de récupération endommagée «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>
@@ -1456,6 +1499,32 @@ couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes 
     <message>
         <source>the desktop portal refused the pick (%1)</source>
         <translation>le portail du bureau a refusé le prélèvement (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::RecoveryKeeper</name>
+    <message>
+        <source>%1.
+Unsaved changes to the list cannot be recovered if Tintora ends unexpectedly.</source>
+        <translation>%1.
+Les modifications non enregistrées de la liste ne pourront pas être récupérées si Tintora se termine de façon inattendue.</translation>
+    </message>
+    <message>
+        <source>%1.
+It was kept aside as &quot;%2&quot;.</source>
+        <translation>%1.
+Elle a été mise de côté sous le nom «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>sans titre</translation>
+    </message>
+    <message numerus="yes">
+        <source>A list with %Ln unsaved colors was not saved when Tintora last ended (list %1, %2). Restore it?</source>
+        <translation>
+            <numerusform>Une liste de %Ln couleur non enregistrée n&apos;a pas été enregistrée à la dernière fermeture de Tintora (liste %1, %2). La restaurer&#xa0;?</numerusform>
+            <numerusform>Une liste de %Ln couleurs non enregistrées n&apos;a pas été enregistrée à la dernière fermeture de Tintora (liste %1, %2). La restaurer&#xa0;?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

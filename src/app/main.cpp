@@ -11,8 +11,10 @@
 #include "app/textrun.h"
 #include "app/translations.h"
 #include "cli/commandline.h"
+#include "lists/recoverycopy.h"
 #include "ui/pickcommand.h"
 #include "ui/qtdialogs.h"
+#include "ui/recoverykeeper.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
@@ -60,7 +62,12 @@ int main(int argc, char **argv)
         QtDialogs dialogs;
         Dialogs::install(&dialogs);
         TForm1 form;
+        // Gone before the window, at a normal end, taking this program's recovery copy with it.
+        RecoveryKeeper recovery(form.recoverableList(), RecoveryCopy::folder());
         form.show();
+        // Once the window is up, the copies an ended program left behind are offered, then the
+        // files named are opened.
+        QTimer::singleShot(0, &recovery, &RecoveryKeeper::offerRecovery);
         if (!request.files.isEmpty())
             QTimer::singleShot(0, &form, [&form, &request] { form.openFiles(request.files); });
         exitCode = QApplication::exec();

@@ -67,6 +67,26 @@ Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, Type ty
         box.exec();
         return Answer::Ok;
     }
+    if (buttons == Buttons::RestoreDiscardLater) {
+        QPushButton *restore = box.addButton(QCoreApplication::translate("QtDialogs", "&Restore"),
+                                             QMessageBox::AcceptRole);
+        restore->setObjectName(QStringLiteral("RestoreButton"));
+        QPushButton *discard = box.addButton(QCoreApplication::translate("QtDialogs", "&Discard"),
+                                             QMessageBox::DestructiveRole);
+        discard->setObjectName(QStringLiteral("DiscardButton"));
+        QPushButton *later = box.addButton(QCoreApplication::translate("QtDialogs", "&Later"),
+                                           QMessageBox::RejectRole);
+        later->setObjectName(QStringLiteral("LaterButton"));
+        box.setDefaultButton(restore);
+        box.setEscapeButton(later);
+        box.exec();
+        // Only a button pressed does anything; closing the box keeps the copy for next time.
+        if (box.clickedButton() == restore)
+            return Answer::Restore;
+        if (box.clickedButton() == discard)
+            return Answer::Discard;
+        return Answer::Later;
+    }
     QPushButton *yes =
             box.addButton(QCoreApplication::translate("QtDialogs", "&Yes"), QMessageBox::YesRole);
     QPushButton *no =

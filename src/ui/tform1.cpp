@@ -16,6 +16,8 @@
 #include "ui/contrastchecker.h"
 #include "ui/findbar.h"
 #include "ui/lookandfeel.h"
+#include "ui/recoverablelist.h"
+#include "ui/recoverykeeper.h"
 #include "ui/stringgrid.h"
 
 #include <QAction>
@@ -58,6 +60,39 @@ public:
 private:
     TForm1 *m_form;
 };
+
+class TForm1::Recoverable : public RecoverableList
+{
+public:
+    explicit Recoverable(TForm1 *form) : m_form(form) { }
+    QWidget *window() override { return m_form; }
+    ColorListModel *colorList() override { return m_form->m_list; }
+    bool listModified() const override { return m_form->m_listModified; }
+    QString listFile() const override
+    {
+        return m_form->m_hasFile ? m_form->m_currentListFile : QString();
+    }
+    void restoreList(ColorList &&list, const QString &listFile) override
+    {
+        m_form->restoreList(std::move(list), listFile);
+    }
+    void watch(RecoveryKeeper &keeper) override
+    {
+        QObject::connect(m_form, &TForm1::listModifiedChanged, &keeper,
+                         &RecoveryKeeper::modifiedChanged);
+        QObject::connect(m_form, &TForm1::listSaved, &keeper, &RecoveryKeeper::listSaved);
+    }
+
+private:
+    TForm1 *m_form;
+};
+
+RecoverableList &TForm1::recoverableList()
+{
+    if (!m_recoverable)
+        m_recoverable = std::make_unique<Recoverable>(this);
+    return *m_recoverable;
+}
 
 TForm1::TForm1(QWidget *parent, int pixelsPerInch)
     : QMainWindow(parent),

@@ -23,6 +23,8 @@ class QMimeData;
 class QPushButton;
 
 namespace Tintora {
+class ColorList;
+class RecoverableList;
 struct ColorRequest;
 struct FileRequest;
 class ColorListModel;
@@ -70,6 +72,8 @@ public:
     const Tintora::Samples &samples() const { return m_samples; }
     // What tool windows may ask of this window.
     Tintora::ColorCommands &commands();
+    // The list as the recovery keeper sees it.
+    Tintora::RecoverableList &recoverableList();
 
     // The design's routine that brings every view into line with the hex field.
     void Update();
@@ -145,12 +149,22 @@ public:
     // round(value * scale factor), halves to even.
     int scaled(int value) const;
 
+signals:
+    // The list's unsaved-changes flag changed (the one that makes closing ask).
+    void listModifiedChanged(bool modified);
+    // The list was written to a list file (the flag may stay set: "Save List" saves a copy).
+    void listSaved();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     class Commands;
+    class Recoverable;
+    // Puts a recovered list into the window as it was before the program ended: lists enabled,
+    // marked changed, belonging to its list file (if it had one) as after loading that file.
+    void restoreList(Tintora::ColorList &&list, const QString &listFile);
 
     // Colors and the update cycle.
     void FormCreate();
@@ -239,6 +253,7 @@ private:
     // Returns whether the list was saved; a cancelled dialog saves nothing. Failures throw.
     bool saveWithDialog();
     void listEditedInPlace();
+    void setListModified(bool modified);
     // Shows the first entry from row on (round to the top) that matches the find bar's text.
     void findFrom(qsizetype row);
 
@@ -308,6 +323,7 @@ private:
     double m_scale = 1.0;
     Tintora::Samples m_samples;
     std::unique_ptr<Commands> m_commands;
+    std::unique_ptr<Recoverable> m_recoverable; // made when first asked for
     ColorValue m_currentColor = 0;
 
     // The color list and its file.

@@ -50,7 +50,7 @@ void TForm1::FormCreate()
     m_samples.set(SampleTarget::Background, Color::pack(255, 255, 255), Color::pack(0, 0, 0),
                   Color::pack(0, 0, 0));
 
-    m_listModified = false;
+    setListModified(false);
     m_hasFile = false;
     m_currentListFile.clear();
 

@@ -43,6 +43,7 @@ bool TForm1::saveWithDialog()
     if (!choice)
         return false;
     savePair(choice->path, *m_list);
+    emit listSaved();
     return true;
 }
 
@@ -55,7 +56,8 @@ void TForm1::Save1Click()
 void TForm1::saveToCurrentFile()
 {
     savePair(m_currentListFile, *m_list);
-    m_listModified = false;
+    setListModified(false);
+    emit listSaved();
 }
 
 void TForm1::offerToSaveBeforeLoading()
@@ -68,7 +70,7 @@ void TForm1::offerToSaveBeforeLoading()
         if (question == SaveQuestion::SaveChanges)
             saveToCurrentFile();
         else if (saveWithDialog())
-            m_listModified = false;
+            setListModified(false);
     }
 }
 
@@ -94,7 +96,7 @@ void TForm1::loadList(const QString &path)
     m_list->assign(std::move(loaded));
     Memory::releaseAfterList(m_list->list().count());
     ComboBox1->setCurrentIndex(-1);
-    m_listModified = false;
+    setListModified(false);
     m_hasFile = true;
     m_currentListFile = path;
     setWindowTitle(tr("TRA v 1.0  Current File: %1").arg(Convert::extractFileName(path)));
@@ -114,6 +116,6 @@ void TForm1::FormCloseQuery(bool &canClose)
         // Closing on a cancelled save would lose the list the user just asked to keep.
         canClose = saveWithDialog();
         if (canClose)
-            m_listModified = false;
+            setListModified(false);
     }
 }

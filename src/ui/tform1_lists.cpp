@@ -41,7 +41,7 @@ void TForm1::AddToLstBtnClick()
     // The new item is the shown entry; the box keeps the name as it was stored.
     ComboBox1->setCurrentIndex(int(m_list->list().count() - 1));
     ComboBox1->setText(name);
-    m_listModified = true;
+    setListModified(true);
     Save1->setEnabled(true);
 }
 
@@ -58,7 +58,7 @@ void TForm1::DelFrLstBtnClick()
     }
 
     m_list->remove(deletion->row);
-    m_listModified = true;
+    setListModified(true);
     if (deletion->shown < 0) {
         ComboBox1->setCurrentIndex(-1);
         Edit1->assign(QStringLiteral("#FFFFFF"));
@@ -90,6 +90,6 @@ void TForm1::StringGrid1DblClick()
 void TForm1::listEditedInPlace()
 {
     // An edit in the table changes the list as an add does.
-    m_listModified = true;
+    setListModified(true);
     Save1->setEnabled(true);
 }

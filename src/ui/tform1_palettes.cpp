@@ -61,7 +61,7 @@ void TForm1::importPalette(const QString &path, int filter)
     Memory::releaseAfterList(m_list->list().count());
     ComboBox1->setCurrentIndex(-1);
     // The list belongs to no list file yet: saving it asks for a name, closing offers to.
-    m_listModified = true;
+    setListModified(true);
     m_hasFile = false;
     m_currentListFile.clear();
     setWindowTitle(tr("TRA v 1.0"));
