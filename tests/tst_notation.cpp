@@ -602,7 +602,7 @@ void tst_Notation::writesEachForm_data()
     row("lch", "#FF6347", Form::Lch, "lch(63 76 39)");
     row("oklab", "#FF6347", Form::Oklab, "oklab(0.696 0.165 0.1045)");
     row("oklch", "#FF6347", Form::Oklch, "oklch(0.696 0.196 32.3)");
-    row("oklch hue wraps below 0", "#0C2238", Form::Oklch, "oklch(0.247 0.05 250)");
+    row("oklch hue wraps below 0", "#0C2238", Form::Oklch, "oklch(0.247 0.051 251)");
     // The color's own chroma, about 0.29, 0.26 and 0.21, not a chroma of 1 that only the gamut
     // mapping brings back.
     row("oklch lime", "#00FF00", Form::Oklch, "oklch(0.866 0.3 142)");

@@ -282,12 +282,21 @@ constexpr int kMaxDigits = 12;
 
 // A decimal written with `digits` places: value = scaled / 10^digits. Its double is what
 // reading the text gives, since both are the correctly rounded quotient of the same numbers.
+// The formatter's decimals keep their double (the search asks for it again and again); the
+// parser's exact decimals never need it.
 struct Decimal
 {
     qint64 scaled = 0;
     int digits = 0;
-    double value() const { return double(scaled) / kPowersOfTen[digits]; }
+    double number = 0; // set by withValue
+    double value() const { return number; }
 };
+
+Decimal withValue(Decimal d)
+{
+    d.number = double(d.scaled) / kPowersOfTen[d.digits];
+    return d;
+}
 
 // Trailing zeros say nothing: 2.50 is 2.5.
 Decimal normalized(Decimal d)
@@ -647,38 +656,42 @@ ColorValue resolveRgb(double red, double green, double blue)
 // scaled / unit with unit = 10^d; products of three such fit well within 128 bits.
 using Wide = __int128;
 
-Wide powerOfTen(int n)
+constexpr qint64 kWholePowersOfTen[] = {
+        1,        10,        100,        1000,        10000,        100000,       1000000,
+        10000000, 100000000, 1000000000, 10000000000, 100000000000, 1000000000000};
+
+qint64 powerOfTen(int n)
 {
-    Wide p = 1;
-    while (n-- > 0)
-        p *= 10;
-    return p;
+    return kWholePowersOfTen[n]; // n <= kExactPlaces
 }
 
 // floor(255 * part / whole + 1/2) for part / whole in 0..1.
-int channelOf(Wide part, Wide whole)
+template<typename Integer>
+int channelOf(Integer part, Integer whole)
 {
     return int((510 * part + whole) / (2 * whole));
 }
 
-Wide clampedScaled(const Decimal &d, Wide top)
+template<typename Integer>
+Integer clampedScaled(const Decimal &d, Integer top)
 {
-    return std::clamp(Wide(d.scaled), Wide(0), top);
+    return std::clamp(Integer(d.scaled), Integer(0), top);
 }
 
 // CSS's hsl-to-rgb factor max(-1, min(k - 3, 9 - k, 1)) of the red, green and blue channels
 // (k = (n + hue / 30) mod 12 for n = 0, 8, 4), times 30 * unit: whole numbers from -30 unit to
 // 30 unit for a hue of scaled / unit degrees.
-std::array<Wide, 3> hueFactors(const Decimal &hue, Wide unit)
+template<typename Integer>
+std::array<Integer, 3> hueFactors(const Decimal &hue, Integer unit)
 {
-    const Wide turn = 360 * unit;
-    Wide h = Wide(hue.scaled) % turn;
+    const Integer turn = 360 * unit;
+    Integer h = Integer(hue.scaled) % turn;
     if (h < 0)
         h += turn;
-    std::array<Wide, 3> factors;
+    std::array<Integer, 3> factors;
     const int offsets[] = {0, 240, 120}; // n = 0, 8 and 4 twelfths of a turn, in degrees
     for (size_t i = 0; i < 3; ++i) {
-        Wide k = h + offsets[i] * unit;
+        Integer k = h + offsets[i] * unit;
         if (k >= turn)
             k -= turn;
         factors[i] = std::max(-30 * unit, std::min({k - 90 * unit, 270 * unit - k, 30 * unit}));
@@ -689,16 +702,17 @@ std::array<Wide, 3> hueFactors(const Decimal &hue, Wide unit)
 // With s = S / sUnit and l = L / lUnit percent and the factor m = M / (30 hUnit), a channel is
 // l - s min(l, 100 - l) m / 100 percent, that is
 // (3000 hUnit sUnit L - S min(L, 100 lUnit - L) M) / (3000 hUnit sUnit lUnit) percent.
+template<typename Integer>
 ColorValue exactHsl(const Decimal &h, const Decimal &s, const Decimal &l)
 {
-    const Wide hUnit = powerOfTen(h.digits);
-    const Wide sUnit = powerOfTen(s.digits);
-    const Wide lUnit = powerOfTen(l.digits);
-    const Wide saturation = clampedScaled(s, 100 * sUnit);
-    const Wide lightness = clampedScaled(l, 100 * lUnit);
-    const Wide nearerEnd = std::min(lightness, 100 * lUnit - lightness);
-    const Wide whole = 100 * 3000 * hUnit * sUnit * lUnit; // percent to 0..1 as well
-    const std::array<Wide, 3> m = hueFactors(h, hUnit);
+    const auto hUnit = Integer(powerOfTen(h.digits));
+    const auto sUnit = Integer(powerOfTen(s.digits));
+    const auto lUnit = Integer(powerOfTen(l.digits));
+    const Integer saturation = clampedScaled(s, 100 * sUnit);
+    const Integer lightness = clampedScaled(l, 100 * lUnit);
+    const Integer nearerEnd = std::min(lightness, 100 * lUnit - lightness);
+    const Integer whole = 100 * 3000 * hUnit * sUnit * lUnit; // percent to 0..1 as well
+    const std::array<Integer, 3> m = hueFactors(h, hUnit);
     int channels[3];
     for (size_t i = 0; i < 3; ++i)
         channels[i] =
@@ -710,39 +724,54 @@ ColorValue exactHsl(const Decimal &h, const Decimal &s, const Decimal &l)
 // channel of the pure hue, (1 - m) / 2 in 0..1, scaled into the rest: (1 - m) / 2 (100 - w - b) + w
 // percent, that is ((30 hUnit - M) R + 60 hUnit W') / (60 hUnit wUnit bUnit) percent with
 // R = (100 - w - b) wUnit bUnit and W' = w wUnit bUnit.
+template<typename Integer>
 ColorValue exactHwb(const Decimal &h, const Decimal &w, const Decimal &b)
 {
-    const Wide hUnit = powerOfTen(h.digits);
-    const Wide wUnit = powerOfTen(w.digits);
-    const Wide bUnit = powerOfTen(b.digits);
-    const Wide white = clampedScaled(w, 100 * wUnit) * bUnit;
-    const Wide black = clampedScaled(b, 100 * bUnit) * wUnit;
-    const Wide all = 100 * wUnit * bUnit;
+    const auto hUnit = Integer(powerOfTen(h.digits));
+    const auto wUnit = Integer(powerOfTen(w.digits));
+    const auto bUnit = Integer(powerOfTen(b.digits));
+    const Integer white = clampedScaled(w, 100 * wUnit) * bUnit;
+    const Integer black = clampedScaled(b, 100 * bUnit) * wUnit;
+    const Integer all = 100 * wUnit * bUnit;
     if (white + black >= all) {
         const int gray = channelOf(white, white + black);
         return Color::pack(gray, gray, gray);
     }
-    const Wide rest = all - white - black;
-    const Wide whole = 100 * 60 * hUnit * wUnit * bUnit;
-    const std::array<Wide, 3> m = hueFactors(h, hUnit);
+    const Integer rest = all - white - black;
+    const Integer whole = 100 * 60 * hUnit * wUnit * bUnit;
+    const std::array<Integer, 3> m = hueFactors(h, hUnit);
     int channels[3];
     for (size_t i = 0; i < 3; ++i)
         channels[i] = channelOf((30 * hUnit - m[i]) * rest + 60 * hUnit * white, whole);
     return Color::pack(channels[0], channels[1], channels[2]);
 }
 
+// Up to eight places in all, every product above stays below 2^63 (the largest, 510 times the
+// numerator of hsl(), below 2.3e16): the arithmetic of the formatter's short candidates needs
+// no 128-bit division.
+bool fitsSixtyFourBits(const Decimal &a, const Decimal &b, const Decimal &c)
+{
+    return a.digits + b.digits + c.digits <= 8;
+}
+
 ColorValue resolveHsl(const Number &h, const Number &s, const Number &l)
 {
-    if (h.exact && s.exact && l.exact)
-        return exactHsl(*h.exact, *s.exact, *l.exact);
+    if (h.exact && s.exact && l.exact) {
+        if (fitsSixtyFourBits(*h.exact, *s.exact, *l.exact))
+            return exactHsl<qint64>(*h.exact, *s.exact, *l.exact);
+        return exactHsl<Wide>(*h.exact, *s.exact, *l.exact);
+    }
     return ColorSpace::roundSrgb(ColorSpace::hslToSrgb(h.value, std::clamp(s.value, 0.0, 100.0),
                                                        std::clamp(l.value, 0.0, 100.0)));
 }
 
 ColorValue resolveHwb(const Number &h, const Number &w, const Number &b)
 {
-    if (h.exact && w.exact && b.exact)
-        return exactHwb(*h.exact, *w.exact, *b.exact);
+    if (h.exact && w.exact && b.exact) {
+        if (fitsSixtyFourBits(*h.exact, *w.exact, *b.exact))
+            return exactHwb<qint64>(*h.exact, *w.exact, *b.exact);
+        return exactHwb<Wide>(*h.exact, *w.exact, *b.exact);
+    }
     return ColorSpace::roundSrgb(ColorSpace::hwbToSrgb(h.value, std::clamp(w.value, 0.0, 100.0),
                                                        std::clamp(b.value, 0.0, 100.0)));
 }
@@ -767,7 +796,7 @@ Triple bounded(const Triple &v)
 Triple linearOfLab(double l, double a, double b)
 {
     const Triple lab {std::clamp(l, 0.0, 100.0), bounded(a), bounded(b)};
-    return ColorSpace::xyz65ToLinearSrgb(ColorSpace::xyz50ToXyz65(ColorSpace::labToXyz50(lab)));
+    return ColorSpace::xyz50ToLinearSrgb(ColorSpace::labToXyz50(lab));
 }
 
 Triple linearOfLch(double l, double c, double h)
@@ -779,8 +808,7 @@ Triple linearOfLch(double l, double c, double h)
 
 Triple linearOfOklab(double l, double a, double b)
 {
-    return ColorSpace::xyz65ToLinearSrgb(
-            ColorSpace::oklabToXyz65({std::clamp(l, 0.0, 1.0), bounded(a), bounded(b)}));
+    return ColorSpace::oklabToLinearSrgb({std::clamp(l, 0.0, 1.0), bounded(a), bounded(b)});
 }
 
 Triple linearOfOklch(double l, double c, double h)
@@ -976,7 +1004,7 @@ Decimal wrapHue(Decimal d)
 Decimal nearest(double exact, int digits, bool isHue)
 {
     const Decimal d {std::llround(exact * kPowersOfTen[digits]), digits};
-    return isHue ? wrapHue(d) : normalized(d);
+    return withValue(isHue ? wrapHue(d) : normalized(d));
 }
 
 // The two decimals of `digits` places on either side of the exact value, the nearer first.
@@ -988,7 +1016,7 @@ std::array<Decimal, 2> around(double exact, int digits, bool isHue)
     if (scaled - double(below) > 0.5)
         std::swap(d[0], d[1]);
     for (Decimal &one : d)
-        one = isHue ? wrapHue(one) : normalized(one);
+        one = withValue(isHue ? wrapHue(one) : normalized(one));
     return d;
 }
 
@@ -1073,21 +1101,42 @@ std::array<Decimal, 3> shortest(const Triple &exact, const std::array<bool, 3> &
         if (fits(d))
             break; // past kMaxDigits the best try stands; the full sweep shows it never comes
     }
-    // Cycle through the components until three in a row cannot lose a digit.
-    for (int i = 0, unchanged = 0; unchanged < 3; i = (i + 1) % 3) {
+    // Cycle through the components until three in a row cannot lose a digit. A component's
+    // failed tries stand until another component changes: trying them again would only repeat
+    // them.
+    // The hue goes first: it needs the fewest digits, and cut first it leaves the others a single
+    // round of tries.
+    // The places on either side of each component at each number of places, found once.
+    std::array<std::array<std::array<Decimal, 2>, kMaxDigits + 1>, 3> found;
+    std::array<quint16, 3> foundAt {};
+    const auto options = [&](size_t i, int digits) -> const std::array<Decimal, 2> & {
+        if (!(foundAt[i] & (1u << digits))) {
+            found[i][size_t(digits)] = around(exact[i], digits, isHue[i]);
+            foundAt[i] |= quint16(1u << digits);
+        }
+        return found[i][size_t(digits)];
+    };
+    std::array<int, 3> failedAt {-1, -1, -1};
+    int changes = 0;
+    const int start = isHue[2] ? 2 : 0;
+    for (int i = start, unchanged = 0; unchanged < 3; i = (i + 1) % 3) {
         bool cut = false;
-        for (bool again = true; again && d[size_t(i)].digits > 0;) {
-            again = false;
-            const int digits = d[size_t(i)].digits - 1;
-            for (const Decimal &option : around(exact[size_t(i)], digits, isHue[size_t(i)])) {
-                std::array<Decimal, 3> candidate = d;
-                candidate[size_t(i)] = option;
-                if (fits(candidate)) {
-                    d = candidate;
-                    cut = again = true;
-                    break;
+        if (failedAt[size_t(i)] != changes) {
+            for (bool again = true; again && d[size_t(i)].digits > 0;) {
+                again = false;
+                const int digits = d[size_t(i)].digits - 1;
+                for (const Decimal &option : options(size_t(i), digits)) {
+                    std::array<Decimal, 3> candidate = d;
+                    candidate[size_t(i)] = option;
+                    if (fits(candidate)) {
+                        d = candidate;
+                        ++changes;
+                        cut = again = true;
+                        break;
+                    }
                 }
             }
+            failedAt[size_t(i)] = changes;
         }
         unchanged = cut ? 0 : unchanged + 1;
     }
@@ -1126,15 +1175,22 @@ Triple oklabOf(ColorValue color)
 }
 
 // The fewest digits that read back as the color and describe it. Inside the gamut a text that
-// reads back lies within half a level of each channel, close enough but for the darkest colors;
-// so `fits` need ask about the distance only outside the gamut, and the result is checked once
-// by `describes` (the search runs again with it, for a color where that fails).
+// reads back lies within half a level of each channel of the color: for a color with a channel
+// above kDarkLevel that is never further than deltaEOK 0.01 (the sweep over all colors measures
+// it), for the darkest colors it can be 0.05. So `fits` asks about the distance only outside the
+// gamut, and for a dark color the result is checked by `describes` (the search runs again with
+// it where that fails).
+constexpr int kDarkLevel = 64;
+
 template<typename Fits, typename Describes>
-std::array<Decimal, 3> shortestDescribing(const Triple &exact, const std::array<bool, 3> &isHue,
-                                          Fits fits, Describes describes)
+std::array<Decimal, 3> shortestDescribing(ColorValue color, const Triple &exact,
+                                          const std::array<bool, 3> &isHue, Fits fits,
+                                          Describes describes)
 {
     const std::array<Decimal, 3> d = shortest(exact, isHue, fits);
-    if (describes(d))
+    const bool dark = Color::red(color) <= kDarkLevel && Color::green(color) <= kDarkLevel
+            && Color::blue(color) <= kDarkLevel;
+    if (!dark || describes(d))
         return d;
     auto both = [&](const std::array<Decimal, 3> &candidate) {
         return describes(candidate) && fits(candidate);
@@ -1178,11 +1234,17 @@ class LinearCheck
 public:
     explicit LinearCheck(ColorValue color)
         : m_color(color),
-          m_target(oklabOf(color)),
           m_onEdge(Color::red(color) % 255 == 0 || Color::green(color) % 255 == 0
                    || Color::blue(color) % 255 == 0)
     { }
-    const Triple &target() const { return m_target; }
+    // The color's own Oklab, worked out when first asked for: Lab and LCH need it only for
+    // candidates outside the gamut and for the darkest colors.
+    const Triple &target() const
+    {
+        if (!m_target)
+            m_target = oklabOf(m_color);
+        return *m_target;
+    }
     // `oklab` is the candidate's Oklab where the caller has it already, else null.
     bool gives(const Triple &linear, const Triple *oklab) const
     {
@@ -1190,15 +1252,15 @@ public:
             return ColorSpace::linearSrgbRoundsTo(linear, m_color);
         if (!m_onEdge)
             return false;
-        if (!oklab && !within(oklabOfLinear(linear), m_target))
+        if (!oklab && !within(oklabOfLinear(linear), target()))
             return false;
         return ColorSpace::linearSrgbToColor(linear) == m_color;
     }
 
 private:
     ColorValue m_color;
-    Triple m_target;
     bool m_onEdge;
+    mutable std::optional<Triple> m_target;
 };
 
 // The cosines and sines of the last few hues asked for. The search for the shortest digits
@@ -1288,9 +1350,15 @@ auto givesOklab(const LinearCheck &check)
     };
 }
 
-auto givesOklch(const LinearCheck &check)
+// `oklch` is the color's own: lightness and chroma alone, before any hue, can put a candidate
+// too far away (the distance is at least that of lightness and chroma).
+auto givesOklch(const LinearCheck &check, const Triple &oklch)
 {
-    return [&check, lab = labOfLch()](const std::array<Decimal, 3> &d) mutable {
+    return [&check, oklch, lab = labOfLch()](const std::array<Decimal, 3> &d) mutable {
+        const double dl = std::clamp(d[0].value(), 0.0, 1.0) - oklch[0];
+        const double dc = bounded(std::max(d[1].value(), 0.0)) - oklch[1];
+        if (dl * dl + dc * dc > kJustNoticeable * kJustNoticeable)
+            return false;
         const Triple rectangular = lab(d);
         const Triple oklab = oklabOfComponents(rectangular[0], rectangular[1], rectangular[2]);
         if (!within(oklab, check.target()))
@@ -1383,45 +1451,47 @@ QString format(ColorValue color, Form form)
         return (Writer() << r << ", " << g << ", " << b).text();
     case Form::Hsl: {
         const Triple hsl = ColorSpace::srgbToHsl(ColorSpace::colorToSrgb(color));
-        return function(
-                "hsl",
-                withoutPowerlessHue(shortestDescribing(hsl, hueFirst, gives<resolveHsl>(color),
-                                                       describesEncoded<encodedOfHsl>(color)),
-                                    0),
-                "%", "%");
+        return function("hsl",
+                        withoutPowerlessHue(
+                                shortestDescribing(color, hsl, hueFirst, gives<resolveHsl>(color),
+                                                   describesEncoded<encodedOfHsl>(color)),
+                                0),
+                        "%", "%");
     }
     case Form::Hwb: {
         const Triple hwb = ColorSpace::srgbToHwb(ColorSpace::colorToSrgb(color));
         return function("hwb",
-                        shortestDescribing(hwb, hueFirst, gives<resolveHwb>(color),
+                        shortestDescribing(color, hwb, hueFirst, gives<resolveHwb>(color),
                                            describesEncoded<encodedOfHwb>(color)),
                         "%", "%");
     }
     case Form::Lab: {
         const LinearCheck check(color);
         return function("lab",
-                        shortestDescribing(ColorSpace::xyz50ToLab(xyz50Of(color)), noHue,
+                        shortestDescribing(color, ColorSpace::xyz50ToLab(xyz50Of(color)), noHue,
                                            givesLab(check), describesLab(check)));
     }
     case Form::Lch: {
         const LinearCheck check(color);
         const Triple lch = ColorSpace::toPolar(ColorSpace::xyz50ToLab(xyz50Of(color)));
-        return function(
-                "lch",
-                withoutPowerlessHue(
-                        shortestDescribing(lch, hueLast, givesLch(check), describesLch(check)), 2));
+        return function("lch",
+                        withoutPowerlessHue(shortestDescribing(color, lch, hueLast, givesLch(check),
+                                                               describesLch(check)),
+                                            2));
     }
     case Form::Oklab: {
         const LinearCheck check(color);
-        return function("oklab",
-                        shortestDescribing(check.target(), noHue, givesOklab(check), always));
+        return function(
+                "oklab",
+                shortestDescribing(color, check.target(), noHue, givesOklab(check), always));
     }
     case Form::Oklch: {
         const LinearCheck check(color);
         const Triple oklch = ColorSpace::toPolar(check.target());
         return function("oklch",
-                        withoutPowerlessHue(
-                                shortestDescribing(oklch, hueLast, givesOklch(check), always), 2));
+                        withoutPowerlessHue(shortestDescribing(color, oklch, hueLast,
+                                                               givesOklch(check, oklch), always),
+                                            2));
     }
     case Form::ColorSrgb: {
         const std::array<Decimal, 3> d = shortestFractions(color);
