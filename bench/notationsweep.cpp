@@ -3,7 +3,8 @@
 // every color that does not come back, every text that lies further than deltaEOK 0.02 from
 // its color before any gamut mapping, the farthest text and the longest text of each notation,
 // and the time.
-//   notationsweep [first last]   (hex bounds, inclusive; the whole cube by default)
+//   notationsweep [first last [form]]   (hex bounds, inclusive, the whole cube by default; form:
+//                                        one notation alone, by its place in Notation::allForms)
 #include "color/colorspace.h"
 #include "color/notation.h"
 
@@ -90,10 +91,11 @@ int main(int argc, char **argv)
 {
     quint32 first = 0;
     quint32 last = 0xFFFFFF;
-    if (argc == 3) {
+    if (argc >= 3) {
         first = quint32(std::strtoul(argv[1], nullptr, 16));
         last = quint32(std::strtoul(argv[2], nullptr, 16)) & 0xFFFFFFu;
     }
+    const int only = argc >= 4 ? std::atoi(argv[3]) : -1;
     constexpr size_t forms = Notation::allForms.size();
     QElapsedTimer timer;
     timer.start();
@@ -107,6 +109,8 @@ int main(int argc, char **argv)
         const Triple own = ColorSpace::xyz65ToOklab(ColorSpace::linearSrgbToXyz65(
                 ColorSpace::colorToLinearSrgb(Color::ColorValue(color))));
         for (size_t f = 0; f < forms; ++f) {
+            if (only >= 0 && f != size_t(only))
+                continue;
             const Form form = Notation::allForms[f];
             const QString text = Notation::format(Color::ColorValue(color), form);
             if (Notation::parseColor(text) != Color::ColorValue(color)) {
@@ -135,14 +139,16 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "%06llx done, %.0f s\n", static_cast<unsigned long long>(color),
                          timer.elapsed() / 1000.0);
     }
-    for (size_t f = 0; f < forms; ++f)
-        std::printf("longest: %s\n", qPrintable(longestText[f]));
+    for (size_t f = 0; f < forms; ++f) {
+        if (!longestText[f].isEmpty())
+            std::printf("longest: %s\n", qPrintable(longestText[f]));
+    }
     for (size_t f = 0; f < forms; ++f) {
         if (!farthestText[f].isEmpty())
             std::printf("farthest: %s, %.4f\n", qPrintable(farthestText[f]), farthest[f]);
     }
     std::printf("%llu colors x %zu notations, %llu not read back, %llu further than %.2f, %.0f s\n",
-                static_cast<unsigned long long>(last - first + 1), forms,
+                static_cast<unsigned long long>(last - first + 1), only >= 0 ? size_t(1) : forms,
                 static_cast<unsigned long long>(failures), static_cast<unsigned long long>(far),
                 kJustNoticeable, timer.elapsed() / 1000.0);
     return failures == 0 && far == 0 ? 0 : 1;

@@ -1176,11 +1176,17 @@ Triple oklabOf(ColorValue color)
 
 // The fewest digits that read back as the color and describe it. Inside the gamut a text that
 // reads back lies within half a level of each channel of the color: for a color with a channel
-// above kDarkLevel that is never further than deltaEOK 0.01 (the sweep over all colors measures
-// it), for the darkest colors it can be 0.05. So `fits` asks about the distance only outside the
-// gamut, and for a dark color the result is checked by `describes` (the search runs again with
-// it where that fails).
+// above kDarkLevel that keeps it well within deltaEOK 0.02 (the sweep over all colors checks
+// every text), for the darkest colors it can be 0.05 away. So `fits` asks about the distance only
+// outside the gamut, and for a dark color the result is checked by `describes` (the search runs
+// again with it where that fails).
 constexpr int kDarkLevel = 64;
+
+bool isDark(ColorValue color)
+{
+    return Color::red(color) <= kDarkLevel && Color::green(color) <= kDarkLevel
+            && Color::blue(color) <= kDarkLevel;
+}
 
 template<typename Fits, typename Describes>
 std::array<Decimal, 3> shortestDescribing(ColorValue color, const Triple &exact,
@@ -1188,9 +1194,7 @@ std::array<Decimal, 3> shortestDescribing(ColorValue color, const Triple &exact,
                                           Describes describes)
 {
     const std::array<Decimal, 3> d = shortest(exact, isHue, fits);
-    const bool dark = Color::red(color) <= kDarkLevel && Color::green(color) <= kDarkLevel
-            && Color::blue(color) <= kDarkLevel;
-    if (!dark || describes(d))
+    if (!isDark(color) || describes(d))
         return d;
     auto both = [&](const std::array<Decimal, 3> &candidate) {
         return describes(candidate) && fits(candidate);
@@ -1408,18 +1412,18 @@ int fractionPlaces(int channel)
     }
 }
 
-// The three fractions, each as short as it can be, and all given more places together in the
-// darkest colors, where what reads back can still lie further than deltaEOK 0.02 from the color.
+// The three fractions, each as short as it can be; for the darkest colors, where what reads back
+// can still lie further than deltaEOK 0.02 from the color, all given more places together until
+// they describe it.
 std::array<Decimal, 3> shortestFractions(ColorValue color)
 {
     const int channels[] = {Color::red(color), Color::green(color), Color::blue(color)};
-    const Triple target = oklabOf(color);
     std::array<Decimal, 3> d;
     for (int extra = 0;; ++extra) {
         for (size_t i = 0; i < 3; ++i)
             d[i] = nearest(channels[i] / 255.0, fractionPlaces(channels[i]) + extra, false);
-        if (extra == kMaxDigits
-            || within(oklabOfEncoded({d[0].value(), d[1].value(), d[2].value()}), target))
+        if (!isDark(color) || extra == kMaxDigits
+            || within(oklabOfEncoded({d[0].value(), d[1].value(), d[2].value()}), oklabOf(color)))
             return d;
     }
 }
