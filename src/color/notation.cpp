@@ -582,7 +582,7 @@ std::optional<Number> hueNumber(const Token &token)
     if (isNone(token))
         number.exact = Decimal {};
     else if (!exact)
-        ;
+        return number; // too long for exact arithmetic
     else if (token.type == Token::Type::Number || is(token.text, "deg"))
         number.exact = exact;
     else if (is(token.text, "grad")) // 0.9 degrees each
