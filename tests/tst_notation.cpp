@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -70,6 +71,111 @@ QList<Number> numbersIn(const QString &text)
     return numbers;
 }
 
+// The color a written text describes, before any gamut mapping or rounding, in Oklab: read
+// here from the text's own numbers, apart from the parser.
+ColorSpace::Triple describedOklab(const QString &text)
+{
+    using namespace ColorSpace;
+    const qsizetype open = text.indexOf(u'(');
+    const QString name = open < 0 ? QString() : text.left(open);
+    // Hex, rgb() and bytes name an 8-bit color exactly.
+    if (text.startsWith(u'#') || text.startsWith(QLatin1String("0x"))
+        || name == QLatin1String("rgb") || (open < 0 && !text.contains(u'.')))
+        return xyz65ToOklab(linearSrgbToXyz65(colorToLinearSrgb(*parseColor(text))));
+    QString inner = open < 0 ? text : text.mid(open + 1, text.size() - open - 2);
+    inner.remove(u'%').replace(u',', u' ');
+    QStringList words = inner.split(u' ', Qt::SkipEmptyParts);
+    if (name == QLatin1String("color"))
+        words.removeFirst(); // srgb
+    Triple v;
+    for (size_t i = 0; i < 3; ++i)
+        v[i] = words[qsizetype(i)].toDouble();
+    const auto fromLab = [](const Triple &lab) {
+        return xyz65ToOklab(xyz50ToXyz65(labToXyz50(lab)));
+    };
+    const auto fromEncoded = [](const Triple &encoded) {
+        return xyz65ToOklab(linearSrgbToXyz65(srgbToLinear(encoded)));
+    };
+    if (name == QLatin1String("hsl"))
+        return fromEncoded(hslToSrgb(v[0], v[1], v[2]));
+    if (name == QLatin1String("hwb"))
+        return fromEncoded(hwbToSrgb(v[0], v[1], v[2]));
+    if (name == QLatin1String("lab"))
+        return fromLab(v);
+    if (name == QLatin1String("lch"))
+        return fromLab(toRectangular(v));
+    if (name == QLatin1String("oklab"))
+        return v;
+    if (name == QLatin1String("oklch"))
+        return toRectangular(v);
+    return fromEncoded(v); // color(srgb ...) and fractions
+}
+
+double distanceFromColor(const QString &text, ColorValue color)
+{
+    using namespace ColorSpace;
+    const Triple own = xyz65ToOklab(linearSrgbToXyz65(colorToLinearSrgb(color)));
+    const Triple described = describedOklab(text);
+    return std::hypot(described[0] - own[0], described[1] - own[1], described[2] - own[2]);
+}
+
+// hsl() and hwb() of whole numbers, worked out in exact fractions after the CSS Color 4
+// conversion: each channel as 255 times a fraction of 0..1, in units of 1 / denominator.
+struct Exact
+{
+    std::array<qint64, 3> channels; // 255 * channel * denominator
+    qint64 denominator;
+    bool hasHalf() const
+    {
+        return std::any_of(channels.begin(), channels.end(), [this](qint64 c) {
+            return (2 * c) % denominator == 0 && (2 * c / denominator) % 2 == 1;
+        });
+    }
+    ColorValue rounded() const
+    {
+        int c[3];
+        for (size_t i = 0; i < 3; ++i)
+            c[i] = int((2 * channels[i] + denominator) / (2 * denominator)); // halves up
+        return Color::pack(c[0], c[1], c[2]);
+    }
+};
+
+// max(-1, min(k - 3, 9 - k, 1)) with k = (n + hue / 30) mod 12, times 30.
+qint64 hueTerm(int n, int hue)
+{
+    const qint64 k30 = (30 * n + hue) % 360;
+    return std::max<qint64>(-30, std::min<qint64>({k30 - 90, 270 - k30, 30}));
+}
+
+// s and l in percent: l - a * term with a = s * min(l, 1 - l), over 100 * 100 * 30.
+Exact exactHsl(int hue, int saturation, int lightness)
+{
+    Exact e {{}, 100 * 100 * 30};
+    const int n[] = {0, 8, 4};
+    for (size_t i = 0; i < 3; ++i)
+        e.channels[i] = 255
+                * (qint64(lightness) * 100 * 30
+                   - qint64(saturation) * std::min(lightness, 100 - lightness)
+                           * hueTerm(n[i], hue));
+    return e;
+}
+
+// The pure hue's channel (1 - term / 30) / 2 scaled into 1 - w - b, plus w.
+Exact exactHwb(int hue, int whiteness, int blackness)
+{
+    if (whiteness + blackness >= 100) {
+        const qint64 gray = 255 * qint64(whiteness);
+        return {{gray, gray, gray}, whiteness + blackness};
+    }
+    Exact e {{}, 100 * 60};
+    const int n[] = {0, 8, 4};
+    for (size_t i = 0; i < 3; ++i)
+        e.channels[i] = 255
+                * ((30 - hueTerm(n[i], hue)) * (100 - whiteness - blackness)
+                   + 60 * qint64(whiteness));
+    return e;
+}
+
 } // namespace
 
 class tst_Notation : public QObject
@@ -93,6 +199,11 @@ private slots:
     void roundsLinearLightLikeTheCurve();
     void mapsAnyLinearValueIntoTheGamut_data();
     void mapsAnyLinearValueIntoTheGamut();
+    void roundsExactHalvesUp_data();
+    void roundsExactHalvesUp();
+    void roundsEveryExactHalfOfWholeNumbers();
+    void describesTheColorItself_data();
+    void describesTheColorItself();
 };
 
 void tst_Notation::readsColors_data()
@@ -491,7 +602,13 @@ void tst_Notation::writesEachForm_data()
     row("lch", "#FF6347", Form::Lch, "lch(63 76 39)");
     row("oklab", "#FF6347", Form::Oklab, "oklab(0.696 0.165 0.1045)");
     row("oklch", "#FF6347", Form::Oklch, "oklch(0.696 0.196 32.3)");
-    row("oklch hue wraps below 0", "#0C2238", Form::Oklch, "oklch(0.247 0.05 250)");
+    row("oklch hue wraps below 0", "#0C2238", Form::Oklch, "oklch(0.247 0.051 251)");
+    // The color's own chroma, about 0.29, 0.26 and 0.21, not a chroma of 1 that only the gamut
+    // mapping brings back.
+    row("oklch lime", "#00FF00", Form::Oklch, "oklch(0.866 0.3 142)");
+    row("oklch red", "#FF0000", Form::Oklch, "oklch(0.63 0.26 30)");
+    row("oklch yellow", "#FFFF00", Form::Oklch, "oklch(0.97 0.22 110)");
+    row("lch lime", "#00FF00", Form::Lch, "lch(88 114 134.4)");
     // Grays have no hue: written as 0, never as the noise of a vanishing chroma.
     row("gray hsl", "#808080", Form::Hsl, "hsl(0 0% 50%)");
     row("gray lch", "#808080", Form::Lch, "lch(53.6 0 0)");
@@ -510,7 +627,8 @@ void tst_Notation::writesEachForm()
 
 void tst_Notation::roundTripsSample()
 {
-    // The long robustness run reads back all 16,777,216 colors in every form.
+    // The long robustness run reads back all 16,777,216 colors in every form, and measures how
+    // far each text lies from its color.
     const QList<ColorValue> colors = sampleColors(839);
     QVERIFY(colors.size() > 20000);
     for (const ColorValue color : colors) {
@@ -520,13 +638,18 @@ void tst_Notation::roundTripsSample()
             if (!back || *back != color)
                 QFAIL(qPrintable(QStringLiteral("%1 written as '%2' reads as %3")
                                          .arg(Color::buildHex(color), text, shown(back))));
+            if (distanceFromColor(text, color) > 0.02)
+                QFAIL(qPrintable(QStringLiteral("%1 written as '%2' lies %3 from it")
+                                         .arg(Color::buildHex(color), text)
+                                         .arg(distanceFromColor(text, color))));
         }
     }
 }
 
 void tst_Notation::writesFewestDigits()
 {
-    // Dropping the last digit of any number, rounding down or up, gives another color.
+    // Dropping the last digit of any number, rounding down or up, gives another color, or a
+    // text further than deltaEOK 0.02 from this one.
     for (const ColorValue color : sampleColors(16411)) {
         for (const Form form : allForms) {
             const QString text = format(color, form);
@@ -542,7 +665,7 @@ void tst_Notation::writesFewestDigits()
                      {std::floor(value * unit) / unit, std::ceil(value * unit) / unit}) {
                     QString cut = text;
                     cut.replace(n.start, n.length, QString::number(shorter, 'f', n.places - 1));
-                    if (parseColor(cut) == color)
+                    if (parseColor(cut) == color && distanceFromColor(cut, color) <= 0.02)
                         QFAIL(qPrintable(QStringLiteral("'%1' could be '%2'").arg(text, cut)));
                 }
             }
@@ -598,6 +721,105 @@ void tst_Notation::mapsAnyLinearValueIntoTheGamut()
     QCOMPARE(Color::buildHex(ColorSpace::linearSrgbToColor({red, green, blue})), expected);
     // Rounding without the mapping clips, and reads no table entry outside its bounds.
     QVERIFY(ColorSpace::roundLinearSrgb({red, green, blue}) <= 0xFFFFFF);
+}
+
+// A channel whose exact value is a half rounds up, however the arithmetic would blur it.
+void tst_Notation::roundsExactHalvesUp_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("hwb green of 127.5") << "hwb(120 30% 50%)"
+                                        << "#4D804D";
+    QTest::newRow("hwb in turns") << "hwb(0.5turn 30% 50%)"
+                                  << "#4D8080";
+    QTest::newRow("hwb in grads") << "hwb(200grad 30% 50%)"
+                                  << "#4D8080";
+    QTest::newRow("hwb of decimals not exact in binary") << "hwb(30 20.1% 20.1%)"
+                                                         << "#CC8033";
+    QTest::newRow("hwb decimals with trailing zeros") << "hwb(120 30.000% 5e1%)"
+                                                      << "#4D804D";
+    QTest::newRow("hwb gray of a half") << "hwb(0 50% 50%)"
+                                        << "#808080";
+    QTest::newRow("hsl red and blue of 25.5") << "hsl(0 75% 40%)"
+                                              << "#B31A1A";
+    QTest::newRow("hsl green and blue of 229.5") << "hsl(0 100% 95%)"
+                                                 << "#FFE6E6";
+    QTest::newRow("hsl green of 8.5") << "hsl(2 100% 50%)"
+                                      << "#FF0900";
+    // 48.828125 + 2.4 * 48.828125 / 100 is 50: red 127.5; green and blue 121.52.
+    QTest::newRow("hsl of a decimal not exact in binary") << "hsl(0 2.4% 48.828125%)"
+                                                          << "#807A7A";
+}
+
+void tst_Notation::roundsExactHalvesUp()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(shown(parseColor(text)), expected);
+}
+
+// Every hsl() and hwb() of whole numbers (hue 0..359, the others 0..100) with a channel that is
+// exactly a half, against fractions worked out apart from the program's arithmetic.
+void tst_Notation::roundsEveryExactHalfOfWholeNumbers()
+{
+    int halves = 0;
+    int failures = 0;
+    for (const bool hsl : {true, false}) {
+        for (int hue = 0; hue < 360; ++hue) {
+            for (int first = 0; first <= 100; ++first) {
+                for (int second = 0; second <= 100; ++second) {
+                    const Exact exact =
+                            hsl ? exactHsl(hue, first, second) : exactHwb(hue, first, second);
+                    if (!exact.hasHalf())
+                        continue;
+                    ++halves;
+                    const QString text = QStringLiteral("%1(%2 %3% %4%)")
+                                                 .arg(QLatin1String(hsl ? "hsl" : "hwb"))
+                                                 .arg(hue)
+                                                 .arg(first)
+                                                 .arg(second);
+                    const auto color = parseColor(text);
+                    if (color != exact.rounded() && ++failures <= 20)
+                        qWarning("%s reads as %s, not %s", qPrintable(text),
+                                 qPrintable(shown(color)),
+                                 qPrintable(Color::buildHex(exact.rounded())));
+                }
+            }
+        }
+    }
+    QCOMPARE(failures, 0);
+    QVERIFY(halves > 1000);
+}
+
+// What Copy As writes describes the color itself, not one that only the gamut mapping pulls
+// back onto it: within deltaEOK 0.02 before any mapping, and still reading back as the color.
+void tst_Notation::describesTheColorItself_data()
+{
+    QTest::addColumn<QString>("color");
+    QTest::addColumn<Form>("form");
+    const char *colors[] = {"#00FF00", "#FF0000", "#FFFF00", "#0000FF", "#00FFFF",
+                            "#FF00FF", "#FFFFFF", "#000000", "#000001", "#010000",
+                            "#000100", "#0C2238", "#FF8000", "#01FE00"};
+    const std::pair<const char *, Form> forms[] = {
+            {"oklch", Form::Oklch},    {"oklab", Form::Oklab},
+            {"lch", Form::Lch},        {"lab", Form::Lab},
+            {"hsl", Form::Hsl},        {"hwb", Form::Hwb},
+            {"srgb", Form::ColorSrgb}, {"fractions", Form::Fractions}};
+    for (const char *color : colors) {
+        for (const auto &[name, form] : forms)
+            QTest::addRow("%s %s", color, name) << QString::fromLatin1(color) << form;
+    }
+}
+
+void tst_Notation::describesTheColorItself()
+{
+    QFETCH(QString, color);
+    QFETCH(Form, form);
+    const QString text = format(hex(color), form);
+    QCOMPARE(shown(parseColor(text)), color);
+    const double distance = distanceFromColor(text, hex(color));
+    QVERIFY2(distance <= 0.02,
+             qPrintable(QStringLiteral("'%1' lies %2 from %3").arg(text).arg(distance).arg(color)));
 }
 
 QTEST_GUILESS_MAIN(tst_Notation)

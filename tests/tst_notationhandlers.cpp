@@ -162,7 +162,7 @@ void tst_NotationHandlers::copiesEachForm_data()
     QTest::newRow("oklab") << "CopyAsOklab1"
                            << "oklab(0.247 -0.017 -0.048)";
     QTest::newRow("oklch") << "CopyAsOklch1"
-                           << "oklch(0.247 0.05 250)";
+                           << "oklch(0.247 0.051 251)";
     QTest::newRow("color srgb") << "CopyAsColorSrgb1"
                                 << "color(srgb 0.047 0.133 0.22)";
     QTest::newRow("0xRRGGBB") << "CopyAsHexNumber1"

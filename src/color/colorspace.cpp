@@ -88,6 +88,22 @@ constexpr Matrix kOklabToLms {{
         {1.0, -0.0894841775298119, -1.2914855480194092},
 }};
 
+constexpr Matrix product(const Matrix &first, const Matrix &second)
+{
+    Matrix m {};
+    for (size_t row = 0; row < 3; ++row) {
+        for (size_t column = 0; column < 3; ++column) {
+            m[row][column] = first[row][0] * second[0][column] + first[row][1] * second[1][column]
+                    + first[row][2] * second[2][column];
+        }
+    }
+    return m;
+}
+
+// Two steps in one, for the conversions that reading and writing Lab and Oklab repeat most.
+constexpr Matrix kXyz50ToLinearSrgb = product(kXyz65ToLinearSrgb, kXyz50ToXyz65);
+constexpr Matrix kLmsToLinearSrgb = product(kXyz65ToLinearSrgb, kLmsToXyz65);
+
 // CIE Lab's constants as the exact fractions the CIE now defines.
 constexpr double kEpsilon = 216.0 / 24389; // 6^3 / 29^3
 constexpr double kKappa = 24389.0 / 27;    // 29^3 / 3^3
@@ -171,9 +187,15 @@ struct LinearLevels
     }
 };
 
-int roundLinearChannel(double linear)
+const LinearLevels &linearLevels()
 {
     static const LinearLevels levels;
+    return levels;
+}
+
+int roundLinearChannel(double linear)
+{
+    const LinearLevels &levels = linearLevels();
     const double clamped = clamp01(linear);
     int level = levels.stepStart[size_t(clamped * LinearLevels::kSteps)];
     while (clamped >= levels.midpoints[size_t(level)])
@@ -287,6 +309,17 @@ Triple oklabToXyz65(const Triple &oklab)
     return multiply(kLmsToXyz65, each(lms, [](double v) { return v * v * v; }));
 }
 
+Triple xyz50ToLinearSrgb(const Triple &xyz)
+{
+    return multiply(kXyz50ToLinearSrgb, xyz);
+}
+
+Triple oklabToLinearSrgb(const Triple &oklab)
+{
+    const Triple lms = multiply(kOklabToLms, oklab);
+    return multiply(kLmsToLinearSrgb, each(lms, [](double v) { return v * v * v; }));
+}
+
 Triple toPolar(const Triple &lab)
 {
     const double chroma = std::hypot(lab[1], lab[2]);
@@ -391,9 +424,18 @@ Color::ColorValue roundLinearSrgb(const Triple &linear)
 
 bool linearSrgbRoundsTo(const Triple &linear, Color::ColorValue color)
 {
-    return roundLinearChannel(linear[0]) == Color::red(color)
-            && roundLinearChannel(linear[1]) == Color::green(color)
-            && roundLinearChannel(linear[2]) == Color::blue(color);
+    // roundLinearChannel gives the number of midpoints at or below the clamped value, so it gives
+    // a level exactly when the value lies from the midpoint below the level to the one above it.
+    const LinearLevels &levels = linearLevels();
+    const int channels[] = {Color::red(color), Color::green(color), Color::blue(color)};
+    for (size_t i = 0; i < 3; ++i) {
+        const double clamped = clamp01(linear[i]);
+        const auto level = size_t(channels[i]);
+        if (clamped >= levels.midpoints[level]
+            || (level > 0 && clamped < levels.midpoints[level - 1]))
+            return false;
+    }
+    return true;
 }
 
 bool inSrgbGamut(const Triple &linear)

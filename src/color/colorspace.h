@@ -41,6 +41,10 @@ Triple xyz50ToLab(const Triple &xyz);
 Triple labToXyz50(const Triple &lab);
 Triple xyz65ToOklab(const Triple &xyz);
 Triple oklabToXyz65(const Triple &oklab);
+// The same into linear-light sRGB in one step each (one matrix for two): what reading Lab and
+// Oklab colors uses. Within rounding of the two-step conversions.
+Triple xyz50ToLinearSrgb(const Triple &xyz);
+Triple oklabToLinearSrgb(const Triple &oklab);
 // Rectangular (L, a, b) <-> polar (L, C, H), for both Lab and Oklab.
 Triple toPolar(const Triple &lab);
 Triple toRectangular(const Triple &lch);

@@ -274,6 +274,119 @@ std::optional<ColorValue> hashColor(QStringView digits)
     }
 }
 
+// ---- Decimals ----
+
+constexpr double kPowersOfTen[] = {1,   1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
+                                   1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+constexpr int kMaxDigits = 12;
+
+// A decimal written with `digits` places: value = scaled / 10^digits. Its double is what
+// reading the text gives, since both are the correctly rounded quotient of the same numbers.
+// The formatter's decimals keep their double (the search asks for it again and again); the
+// parser's exact decimals never need it.
+struct Decimal
+{
+    qint64 scaled = 0;
+    int digits = 0;
+    double number = 0; // set by withValue
+    double value() const { return number; }
+};
+
+Decimal withValue(Decimal d)
+{
+    d.number = double(d.scaled) / kPowersOfTen[d.digits];
+    return d;
+}
+
+// Trailing zeros say nothing: 2.50 is 2.5.
+Decimal normalized(Decimal d)
+{
+    while (d.digits > 0 && d.scaled % 10 == 0) {
+        d.scaled /= 10;
+        --d.digits;
+    }
+    return d;
+}
+
+// The numbers short enough for exact arithmetic: hsl() and hwb() of such numbers are worked out
+// in integers, so that a channel whose exact value is a half rounds up (hwb(120 30% 50%) has a
+// green of exactly 127.5). Longer numbers go through doubles.
+constexpr int kExactPlaces = 9;
+constexpr qint64 kExactLimit = 1'000'000'000'000'000; // 10^15
+
+std::optional<Decimal> exactOrNothing(Decimal d)
+{
+    if (d.digits > kExactPlaces || d.scaled > kExactLimit || d.scaled < -kExactLimit)
+        return std::nullopt;
+    return d;
+}
+
+// The decimal a validated number's text writes, when it is short enough.
+std::optional<Decimal> exactDecimal(QStringView number)
+{
+    qsizetype i = 0;
+    const qsizetype n = number.size();
+    const bool negative = number[0] == u'-';
+    if (number[0] == u'+' || negative)
+        ++i;
+    qsizetype mantissaEnd = i;
+    while (mantissaEnd < n && (isDigit(number[mantissaEnd]) || number[mantissaEnd] == u'.'))
+        ++mantissaEnd;
+    qsizetype last = mantissaEnd;
+    if (number.mid(i, mantissaEnd - i).contains(u'.')) {
+        while (number[last - 1] == u'0')
+            --last; // 50.000 is 50
+    }
+    qint64 scaled = 0;
+    int places = 0;
+    bool point = false;
+    for (; i < last; ++i) {
+        if (number[i] == u'.') {
+            point = true;
+            continue;
+        }
+        if (scaled > kExactLimit)
+            return std::nullopt;
+        scaled = scaled * 10 + (number[i].unicode() - u'0');
+        if (point)
+            ++places;
+    }
+    i = mantissaEnd;
+    if (scaled == 0)
+        return Decimal {};
+    if (i < n) { // the exponent
+        ++i;
+        const bool down = number[i] == u'-';
+        if (number[i] == u'+' || down)
+            ++i;
+        int exponent = 0;
+        for (; i < n; ++i) {
+            exponent = exponent * 10 + (number[i].unicode() - u'0');
+            if (exponent > 40)
+                return std::nullopt;
+        }
+        places += down ? exponent : -exponent;
+    }
+    for (; places < 0; ++places) {
+        if (scaled > kExactLimit)
+            return std::nullopt;
+        scaled *= 10;
+    }
+    return exactOrNothing(normalized(Decimal {negative ? -scaled : scaled, places}));
+}
+
+// A component as the parser has it: its double, and its decimal when exact arithmetic can take it.
+struct Number
+{
+    double value = 0;
+    std::optional<Decimal> exact;
+};
+
+Number numberOf(const Decimal &d)
+{
+    return {d.value(), exactOrNothing(d)};
+}
+
 // ---- Tokens of a function's arguments ----
 
 struct Token
@@ -281,8 +394,9 @@ struct Token
     enum class Type { Number, Percentage, Dimension, Ident, Comma, Slash };
     Type type = Type::Number;
     double value = 0;
-    QStringView text;    // the unit of a dimension, the name of an ident
-    bool integer = true; // written without a decimal point or exponent
+    std::optional<Decimal> exact; // the number's decimal, when it is short
+    QStringView text;             // the unit of a dimension, the name of an ident
+    bool integer = true;          // written without a decimal point or exponent
 };
 
 constexpr qsizetype kMaxTokens = 8; // color(space c c c / a) and rgb(c, c, c, a) both fit
@@ -371,6 +485,7 @@ bool tokenize(QStringView text, Token *tokens, qsizetype *count)
             if (!value)
                 return false;
             token.value = *value;
+            token.exact = exactDecimal(text.mid(i, length));
             token.integer = integer;
             i += length;
             if (i < n && text[i] == u'%') {
@@ -456,6 +571,36 @@ std::optional<double> hue(const Token &token)
     return isNone(token) ? std::optional<double>(0) : std::nullopt;
 }
 
+// A hue with its decimal where the unit keeps it exact (degrees, grads, turns; not radians).
+std::optional<Number> hueNumber(const Token &token)
+{
+    const auto value = hue(token);
+    if (!value)
+        return std::nullopt;
+    Number number {*value, std::nullopt};
+    const auto &exact = token.exact;
+    if (isNone(token))
+        number.exact = Decimal {};
+    else if (!exact)
+        return number; // too long for exact arithmetic
+    else if (token.type == Token::Type::Number || is(token.text, "deg"))
+        number.exact = exact;
+    else if (is(token.text, "grad")) // 0.9 degrees each
+        number.exact = exactOrNothing(normalized(Decimal {exact->scaled * 9, exact->digits + 1}));
+    else if (is(token.text, "turn"))
+        number.exact = exactOrNothing(normalized(Decimal {exact->scaled * 360, exact->digits}));
+    return number;
+}
+
+// A percentage of hsl() or hwb() (or a number meaning one, or none), with its decimal.
+std::optional<Number> percentNumber(const Token &token)
+{
+    const auto value = numberOrPercentage(token, 100);
+    if (!value)
+        return std::nullopt;
+    return Number {*value, isNone(token) ? std::optional<Decimal>(Decimal {}) : token.exact};
+}
+
 bool isAlpha(const Token &token, bool noneAllowed)
 {
     return token.type == Token::Type::Number || token.type == Token::Type::Percentage
@@ -506,16 +651,129 @@ ColorValue resolveRgb(double red, double green, double blue)
     return Color::pack(channel(red), channel(green), channel(blue));
 }
 
-ColorValue resolveHsl(double h, double s, double l)
+// hsl() and hwb() of short decimals, worked out in integers: every channel is a fraction whose
+// numerator and denominator are computed exactly, then rounded halves up. A decimal of d places is
+// scaled / unit with unit = 10^d; products of three such fit well within 128 bits.
+using Wide = __int128;
+
+constexpr qint64 kWholePowersOfTen[] = {
+        1,        10,        100,        1000,        10000,        100000,       1000000,
+        10000000, 100000000, 1000000000, 10000000000, 100000000000, 1000000000000};
+
+qint64 powerOfTen(int n)
 {
-    return ColorSpace::roundSrgb(
-            ColorSpace::hslToSrgb(h, std::clamp(s, 0.0, 100.0), std::clamp(l, 0.0, 100.0)));
+    return kWholePowersOfTen[n]; // n <= kExactPlaces
 }
 
-ColorValue resolveHwb(double h, double w, double b)
+// floor(255 * part / whole + 1/2) for part / whole in 0..1.
+template<typename Integer>
+int channelOf(Integer part, Integer whole)
 {
-    return ColorSpace::roundSrgb(
-            ColorSpace::hwbToSrgb(h, std::clamp(w, 0.0, 100.0), std::clamp(b, 0.0, 100.0)));
+    return int((510 * part + whole) / (2 * whole));
+}
+
+template<typename Integer>
+Integer clampedScaled(const Decimal &d, Integer top)
+{
+    return std::clamp(Integer(d.scaled), Integer(0), top);
+}
+
+// CSS's hsl-to-rgb factor max(-1, min(k - 3, 9 - k, 1)) of the red, green and blue channels
+// (k = (n + hue / 30) mod 12 for n = 0, 8, 4), times 30 * unit: whole numbers from -30 unit to
+// 30 unit for a hue of scaled / unit degrees.
+template<typename Integer>
+std::array<Integer, 3> hueFactors(const Decimal &hue, Integer unit)
+{
+    const Integer turn = 360 * unit;
+    Integer h = Integer(hue.scaled) % turn;
+    if (h < 0)
+        h += turn;
+    std::array<Integer, 3> factors;
+    const int offsets[] = {0, 240, 120}; // n = 0, 8 and 4 twelfths of a turn, in degrees
+    for (size_t i = 0; i < 3; ++i) {
+        Integer k = h + offsets[i] * unit;
+        if (k >= turn)
+            k -= turn;
+        factors[i] = std::max(-30 * unit, std::min({k - 90 * unit, 270 * unit - k, 30 * unit}));
+    }
+    return factors;
+}
+
+// With s = S / sUnit and l = L / lUnit percent and the factor m = M / (30 hUnit), a channel is
+// l - s min(l, 100 - l) m / 100 percent, that is
+// (3000 hUnit sUnit L - S min(L, 100 lUnit - L) M) / (3000 hUnit sUnit lUnit) percent.
+template<typename Integer>
+ColorValue exactHsl(const Decimal &h, const Decimal &s, const Decimal &l)
+{
+    const auto hUnit = Integer(powerOfTen(h.digits));
+    const auto sUnit = Integer(powerOfTen(s.digits));
+    const auto lUnit = Integer(powerOfTen(l.digits));
+    const Integer saturation = clampedScaled(s, 100 * sUnit);
+    const Integer lightness = clampedScaled(l, 100 * lUnit);
+    const Integer nearerEnd = std::min(lightness, 100 * lUnit - lightness);
+    const Integer whole = 100 * 3000 * hUnit * sUnit * lUnit; // percent to 0..1 as well
+    const std::array<Integer, 3> m = hueFactors(h, hUnit);
+    int channels[3];
+    for (size_t i = 0; i < 3; ++i)
+        channels[i] =
+                channelOf(3000 * hUnit * sUnit * lightness - saturation * nearerEnd * m[i], whole);
+    return Color::pack(channels[0], channels[1], channels[2]);
+}
+
+// With w = W / wUnit and b = B / bUnit percent: gray w / (w + b) when w + b >= 100, else each
+// channel of the pure hue, (1 - m) / 2 in 0..1, scaled into the rest: (1 - m) / 2 (100 - w - b) + w
+// percent, that is ((30 hUnit - M) R + 60 hUnit W') / (60 hUnit wUnit bUnit) percent with
+// R = (100 - w - b) wUnit bUnit and W' = w wUnit bUnit.
+template<typename Integer>
+ColorValue exactHwb(const Decimal &h, const Decimal &w, const Decimal &b)
+{
+    const auto hUnit = Integer(powerOfTen(h.digits));
+    const auto wUnit = Integer(powerOfTen(w.digits));
+    const auto bUnit = Integer(powerOfTen(b.digits));
+    const Integer white = clampedScaled(w, 100 * wUnit) * bUnit;
+    const Integer black = clampedScaled(b, 100 * bUnit) * wUnit;
+    const Integer all = 100 * wUnit * bUnit;
+    if (white + black >= all) {
+        const int gray = channelOf(white, white + black);
+        return Color::pack(gray, gray, gray);
+    }
+    const Integer rest = all - white - black;
+    const Integer whole = 100 * 60 * hUnit * wUnit * bUnit;
+    const std::array<Integer, 3> m = hueFactors(h, hUnit);
+    int channels[3];
+    for (size_t i = 0; i < 3; ++i)
+        channels[i] = channelOf((30 * hUnit - m[i]) * rest + 60 * hUnit * white, whole);
+    return Color::pack(channels[0], channels[1], channels[2]);
+}
+
+// Up to eight places in all, every product above stays below 2^63 (the largest, 510 times the
+// numerator of hsl(), below 2.3e16): the arithmetic of the formatter's short candidates needs
+// no 128-bit division.
+bool fitsSixtyFourBits(const Decimal &a, const Decimal &b, const Decimal &c)
+{
+    return a.digits + b.digits + c.digits <= 8;
+}
+
+ColorValue resolveHsl(const Number &h, const Number &s, const Number &l)
+{
+    if (h.exact && s.exact && l.exact) {
+        if (fitsSixtyFourBits(*h.exact, *s.exact, *l.exact))
+            return exactHsl<qint64>(*h.exact, *s.exact, *l.exact);
+        return exactHsl<Wide>(*h.exact, *s.exact, *l.exact);
+    }
+    return ColorSpace::roundSrgb(ColorSpace::hslToSrgb(h.value, std::clamp(s.value, 0.0, 100.0),
+                                                       std::clamp(l.value, 0.0, 100.0)));
+}
+
+ColorValue resolveHwb(const Number &h, const Number &w, const Number &b)
+{
+    if (h.exact && w.exact && b.exact) {
+        if (fitsSixtyFourBits(*h.exact, *w.exact, *b.exact))
+            return exactHwb<qint64>(*h.exact, *w.exact, *b.exact);
+        return exactHwb<Wide>(*h.exact, *w.exact, *b.exact);
+    }
+    return ColorSpace::roundSrgb(ColorSpace::hwbToSrgb(h.value, std::clamp(w.value, 0.0, 100.0),
+                                                       std::clamp(b.value, 0.0, 100.0)));
 }
 
 // The components that CSS leaves unbounded (Lab's a and b, chroma, the channels of color())
@@ -538,7 +796,7 @@ Triple bounded(const Triple &v)
 Triple linearOfLab(double l, double a, double b)
 {
     const Triple lab {std::clamp(l, 0.0, 100.0), bounded(a), bounded(b)};
-    return ColorSpace::xyz65ToLinearSrgb(ColorSpace::xyz50ToXyz65(ColorSpace::labToXyz50(lab)));
+    return ColorSpace::xyz50ToLinearSrgb(ColorSpace::labToXyz50(lab));
 }
 
 Triple linearOfLch(double l, double c, double h)
@@ -550,8 +808,7 @@ Triple linearOfLch(double l, double c, double h)
 
 Triple linearOfOklab(double l, double a, double b)
 {
-    return ColorSpace::xyz65ToLinearSrgb(
-            ColorSpace::oklabToXyz65({std::clamp(l, 0.0, 1.0), bounded(a), bounded(b)}));
+    return ColorSpace::oklabToLinearSrgb({std::clamp(l, 0.0, 1.0), bounded(a), bounded(b)});
 }
 
 Triple linearOfOklch(double l, double c, double h)
@@ -652,9 +909,9 @@ std::optional<ColorValue> hueFunction(const Token *tokens, qsizetype count, bool
     }
     if (!c)
         return std::nullopt;
-    const auto h = hue((*c)[0]);
-    const auto first = numberOrPercentage((*c)[1], 100);
-    const auto second = numberOrPercentage((*c)[2], 100);
+    const auto h = hueNumber((*c)[0]);
+    const auto first = percentNumber((*c)[1]);
+    const auto second = percentNumber((*c)[2]);
     if (!h || !first || !second)
         return std::nullopt;
     return resolve(*h, *first, *second);
@@ -736,29 +993,6 @@ std::optional<ColorValue> threeNumbers(QStringView text)
 
 // ---- Shortest digits ----
 
-constexpr double kPowersOfTen[] = {1,   1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
-                                   1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
-constexpr int kMaxDigits = 12;
-
-// A decimal written with `digits` places: value = scaled / 10^digits. Its double is what
-// reading the text gives, since both are the correctly rounded quotient of the same numbers.
-struct Decimal
-{
-    qint64 scaled = 0;
-    int digits = 0;
-    double value() const { return double(scaled) / kPowersOfTen[digits]; }
-};
-
-// Trailing zeros say nothing: 2.50 is 2.5.
-Decimal normalized(Decimal d)
-{
-    while (d.digits > 0 && d.scaled % 10 == 0) {
-        d.scaled /= 10;
-        --d.digits;
-    }
-    return d;
-}
-
 Decimal wrapHue(Decimal d)
 {
     const qint64 full = 360 * qint64(kPowersOfTen[d.digits]);
@@ -770,7 +1004,7 @@ Decimal wrapHue(Decimal d)
 Decimal nearest(double exact, int digits, bool isHue)
 {
     const Decimal d {std::llround(exact * kPowersOfTen[digits]), digits};
-    return isHue ? wrapHue(d) : normalized(d);
+    return withValue(isHue ? wrapHue(d) : normalized(d));
 }
 
 // The two decimals of `digits` places on either side of the exact value, the nearer first.
@@ -782,7 +1016,7 @@ std::array<Decimal, 2> around(double exact, int digits, bool isHue)
     if (scaled - double(below) > 0.5)
         std::swap(d[0], d[1]);
     for (Decimal &one : d)
-        one = isHue ? wrapHue(one) : normalized(one);
+        one = withValue(isHue ? wrapHue(one) : normalized(one));
     return d;
 }
 
@@ -858,12 +1092,8 @@ private:
 // turn loses digits while one place fewer (rounded either way) still serves with the others as
 // they stand, until none can lose another.
 template<typename Fits>
-std::array<Decimal, 3> shortest(const Triple &exact, const std::array<bool, 3> &isHue,
-                                Fits fitsValues)
+std::array<Decimal, 3> shortest(const Triple &exact, const std::array<bool, 3> &isHue, Fits &fits)
 {
-    const auto fits = [&](const std::array<Decimal, 3> &candidate) {
-        return fitsValues(candidate[0].value(), candidate[1].value(), candidate[2].value());
-    };
     std::array<Decimal, 3> d;
     for (int common = 0; common <= kMaxDigits; ++common) {
         d = {nearest(exact[0], common, isHue[0]), nearest(exact[1], common, isHue[1]),
@@ -871,52 +1101,171 @@ std::array<Decimal, 3> shortest(const Triple &exact, const std::array<bool, 3> &
         if (fits(d))
             break; // past kMaxDigits the best try stands; the full sweep shows it never comes
     }
-    // Cycle through the components until three in a row cannot lose a digit.
-    for (int i = 0, unchanged = 0; unchanged < 3; i = (i + 1) % 3) {
+    // Cycle through the components until three in a row cannot lose a digit. A component's
+    // failed tries stand until another component changes: trying them again would only repeat
+    // them.
+    // The hue goes first: it needs the fewest digits, and cut first it leaves the others a single
+    // round of tries.
+    // The places on either side of each component at each number of places, found once.
+    std::array<std::array<std::array<Decimal, 2>, kMaxDigits + 1>, 3> found;
+    std::array<quint16, 3> foundAt {};
+    const auto options = [&](size_t i, int digits) -> const std::array<Decimal, 2> & {
+        if (!(foundAt[i] & (1u << digits))) {
+            found[i][size_t(digits)] = around(exact[i], digits, isHue[i]);
+            foundAt[i] |= quint16(1u << digits);
+        }
+        return found[i][size_t(digits)];
+    };
+    std::array<int, 3> failedAt {-1, -1, -1};
+    int changes = 0;
+    const int start = isHue[2] ? 2 : 0;
+    for (int i = start, unchanged = 0; unchanged < 3; i = (i + 1) % 3) {
         bool cut = false;
-        for (bool again = true; again && d[size_t(i)].digits > 0;) {
-            again = false;
-            const int digits = d[size_t(i)].digits - 1;
-            for (const Decimal &option : around(exact[size_t(i)], digits, isHue[size_t(i)])) {
-                std::array<Decimal, 3> candidate = d;
-                candidate[size_t(i)] = option;
-                if (fits(candidate)) {
-                    d = candidate;
-                    cut = again = true;
-                    break;
+        if (failedAt[size_t(i)] != changes) {
+            for (bool again = true; again && d[size_t(i)].digits > 0;) {
+                again = false;
+                const int digits = d[size_t(i)].digits - 1;
+                for (const Decimal &option : options(size_t(i), digits)) {
+                    std::array<Decimal, 3> candidate = d;
+                    candidate[size_t(i)] = option;
+                    if (fits(candidate)) {
+                        d = candidate;
+                        ++changes;
+                        cut = again = true;
+                        break;
+                    }
                 }
             }
+            failedAt[size_t(i)] = changes;
         }
         unchanged = cut ? 0 : unchanged + 1;
     }
     return d;
 }
 
-// Whether reading the components gives the color back.
-template<ColorValue (*resolve)(double, double, double)>
+// ---- What a written text must do ----
+// Read back as the color (through exactly the parser's arithmetic), and describe the color
+// itself: before any gamut mapping, within the just-noticeable difference of CSS's gamut
+// mapping (deltaEOK 0.02) of it. A text far outside sRGB that the mapping happens to pull back
+// onto the color (oklch(0.87 1 142) for #00FF00) shows another color wherever it is not mapped.
+
+constexpr double kJustNoticeable = 0.02;
+
+bool within(const Triple &oklab, const Triple &target)
+{
+    const double dl = oklab[0] - target[0];
+    const double da = oklab[1] - target[1];
+    const double db = oklab[2] - target[2];
+    return dl * dl + da * da + db * db <= kJustNoticeable * kJustNoticeable;
+}
+
+Triple oklabOfLinear(const Triple &linear)
+{
+    return ColorSpace::xyz65ToOklab(ColorSpace::linearSrgbToXyz65(linear));
+}
+
+Triple oklabOfEncoded(const Triple &encoded)
+{
+    return oklabOfLinear(ColorSpace::srgbToLinear(encoded));
+}
+
+Triple oklabOf(ColorValue color)
+{
+    return oklabOfLinear(ColorSpace::colorToLinearSrgb(color));
+}
+
+// The fewest digits that read back as the color and describe it. Inside the gamut a text that
+// reads back lies within half a level of each channel of the color: for a color with a channel
+// above kDarkLevel that keeps it well within deltaEOK 0.02 (the sweep over all colors checks
+// every text), for the darkest colors it can be 0.05 away. So `fits` asks about the distance only
+// outside the gamut, and for a dark color the result is checked by `describes` (the search runs
+// again with it where that fails).
+constexpr int kDarkLevel = 64;
+
+bool isDark(ColorValue color)
+{
+    return Color::red(color) <= kDarkLevel && Color::green(color) <= kDarkLevel
+            && Color::blue(color) <= kDarkLevel;
+}
+
+template<typename Fits, typename Describes>
+std::array<Decimal, 3> shortestDescribing(ColorValue color, const Triple &exact,
+                                          const std::array<bool, 3> &isHue, Fits fits,
+                                          Describes describes)
+{
+    const std::array<Decimal, 3> d = shortest(exact, isHue, fits);
+    if (!isDark(color) || describes(d))
+        return d;
+    auto both = [&](const std::array<Decimal, 3> &candidate) {
+        return describes(candidate) && fits(candidate);
+    };
+    return shortest(exact, isHue, both);
+}
+
+// hsl() and hwb(): reading the components gives the color back.
+template<ColorValue (*resolve)(const Number &, const Number &, const Number &)>
 auto gives(ColorValue color)
 {
-    return [color](double first, double second, double third) {
-        return resolve(first, second, third) == color;
+    return [color](const std::array<Decimal, 3> &d) {
+        return resolve(numberOf(d[0]), numberOf(d[1]), numberOf(d[2])) == color;
     };
 }
 
-// The same for components that go through linear-light sRGB, faster. Gamut mapping ends on
-// the clipped edge of the gamut (or at white or black), where some channel is 0 or 255; for a
-// color with no such channel a candidate outside the gamut cannot give it back, and the search
-// for a chroma need not run to say so.
-template<Triple (*linearOf)(double, double, double)>
-auto givesLinear(ColorValue color)
+template<Triple (*encodedOf)(double, double, double)>
+auto describesEncoded(ColorValue color)
 {
-    const bool onEdge = Color::red(color) % 255 == 0 || Color::green(color) % 255 == 0
-            || Color::blue(color) % 255 == 0;
-    return [color, onEdge](double first, double second, double third) {
-        const Triple linear = linearOf(first, second, third);
-        if (ColorSpace::inSrgbGamut(linear))
-            return ColorSpace::linearSrgbRoundsTo(linear, color);
-        return onEdge && ColorSpace::linearSrgbToColor(linear) == color;
+    return [target = oklabOf(color)](const std::array<Decimal, 3> &d) {
+        return within(oklabOfEncoded(encodedOf(d[0].value(), d[1].value(), d[2].value())), target);
     };
 }
+
+Triple encodedOfHsl(double h, double s, double l)
+{
+    return ColorSpace::hslToSrgb(h, std::clamp(s, 0.0, 100.0), std::clamp(l, 0.0, 100.0));
+}
+
+Triple encodedOfHwb(double h, double w, double b)
+{
+    return ColorSpace::hwbToSrgb(h, std::clamp(w, 0.0, 100.0), std::clamp(b, 0.0, 100.0));
+}
+
+// Components that go through linear-light sRGB. Gamut mapping ends on the clipped edge of the
+// gamut (or at white or black), where some channel is 0 or 255; for a color with no such channel
+// a candidate outside the gamut cannot give it back, and the search for a chroma need not run to
+// say so. Outside the gamut the distance is asked first: it is cheaper than the mapping.
+class LinearCheck
+{
+public:
+    explicit LinearCheck(ColorValue color)
+        : m_color(color),
+          m_onEdge(Color::red(color) % 255 == 0 || Color::green(color) % 255 == 0
+                   || Color::blue(color) % 255 == 0)
+    { }
+    // The color's own Oklab, worked out when first asked for: Lab and LCH need it only for
+    // candidates outside the gamut and for the darkest colors.
+    const Triple &target() const
+    {
+        if (!m_target)
+            m_target = oklabOf(m_color);
+        return *m_target;
+    }
+    // `oklab` is the candidate's Oklab where the caller has it already, else null.
+    bool gives(const Triple &linear, const Triple *oklab) const
+    {
+        if (ColorSpace::inSrgbGamut(linear))
+            return ColorSpace::linearSrgbRoundsTo(linear, m_color);
+        if (!m_onEdge)
+            return false;
+        if (!oklab && !within(oklabOfLinear(linear), target()))
+            return false;
+        return ColorSpace::linearSrgbToColor(linear) == m_color;
+    }
+
+private:
+    ColorValue m_color;
+    bool m_onEdge;
+    mutable std::optional<Triple> m_target;
+};
 
 // The cosines and sines of the last few hues asked for. The search for the shortest digits
 // tries the same few hues again and again, as the other components lose their digits and as
@@ -946,16 +1295,85 @@ private:
     size_t m_next = 0;
 };
 
-// givesLinear for (L, C, H) components. The arithmetic is the parser's (linearOfLch,
-// linearOfOklch), step for step.
-template<Triple (*linearOfRectangular)(double, double, double)>
-auto givesPolar(ColorValue color)
+// Lab and LCH: the arithmetic is the parser's (linearOfLab, linearOfLch), step for step.
+auto givesLab(const LinearCheck &check)
 {
-    return [gives = givesLinear<linearOfRectangular>(color),
-            directions = HueDirections {}](double l, double c, double h) mutable {
-        const Triple lab = ColorSpace::toRectangular(l, bounded(std::max(c, 0.0)), directions(h));
-        return gives(lab[0], lab[1], lab[2]);
+    return [&check](const std::array<Decimal, 3> &d) {
+        return check.gives(linearOfLab(d[0].value(), d[1].value(), d[2].value()), nullptr);
     };
+}
+
+auto describesLab(const LinearCheck &check)
+{
+    return [&check](const std::array<Decimal, 3> &d) {
+        return within(oklabOfLinear(linearOfLab(d[0].value(), d[1].value(), d[2].value())),
+                      check.target());
+    };
+}
+
+// LCH's rectangular Lab, as linearOfLch makes it.
+auto labOfLch()
+{
+    return [directions = HueDirections {}](const std::array<Decimal, 3> &d) mutable {
+        return ColorSpace::toRectangular(d[0].value(), bounded(std::max(d[1].value(), 0.0)),
+                                         directions(d[2].value()));
+    };
+}
+
+auto givesLch(const LinearCheck &check)
+{
+    return [&check, lab = labOfLch()](const std::array<Decimal, 3> &d) mutable {
+        const Triple rectangular = lab(d);
+        return check.gives(linearOfLab(rectangular[0], rectangular[1], rectangular[2]), nullptr);
+    };
+}
+
+auto describesLch(const LinearCheck &check)
+{
+    return [&check, lab = labOfLch()](const std::array<Decimal, 3> &d) mutable {
+        const Triple rectangular = lab(d);
+        return within(oklabOfLinear(linearOfLab(rectangular[0], rectangular[1], rectangular[2])),
+                      check.target());
+    };
+}
+
+// Oklab and Oklch: the components are the Oklab that the distance needs, so it is asked of every
+// candidate, first. The arithmetic is the parser's (linearOfOklab, linearOfOklch).
+Triple oklabOfComponents(double l, double a, double b)
+{
+    return {std::clamp(l, 0.0, 1.0), bounded(a), bounded(b)};
+}
+
+auto givesOklab(const LinearCheck &check)
+{
+    return [&check](const std::array<Decimal, 3> &d) {
+        const Triple oklab = oklabOfComponents(d[0].value(), d[1].value(), d[2].value());
+        if (!within(oklab, check.target()))
+            return false;
+        return check.gives(linearOfOklab(d[0].value(), d[1].value(), d[2].value()), &oklab);
+    };
+}
+
+// `oklch` is the color's own: lightness and chroma alone, before any hue, can put a candidate
+// too far away (the distance is at least that of lightness and chroma).
+auto givesOklch(const LinearCheck &check, const Triple &oklch)
+{
+    return [&check, oklch, lab = labOfLch()](const std::array<Decimal, 3> &d) mutable {
+        const double dl = std::clamp(d[0].value(), 0.0, 1.0) - oklch[0];
+        const double dc = bounded(std::max(d[1].value(), 0.0)) - oklch[1];
+        if (dl * dl + dc * dc > kJustNoticeable * kJustNoticeable)
+            return false;
+        const Triple rectangular = lab(d);
+        const Triple oklab = oklabOfComponents(rectangular[0], rectangular[1], rectangular[2]);
+        if (!within(oklab, check.target()))
+            return false;
+        return check.gives(linearOfOklab(rectangular[0], rectangular[1], rectangular[2]), &oklab);
+    };
+}
+
+bool always(const std::array<Decimal, 3> &)
+{
+    return true;
 }
 
 // A hue means nothing without saturation or chroma; written as 0 it changes nothing and
@@ -984,18 +1402,28 @@ Triple xyz50Of(ColorValue color)
     return ColorSpace::xyz65ToXyz50(ColorSpace::linearSrgbToXyz65(linear));
 }
 
-Triple oklabOf(ColorValue color)
-{
-    const Triple linear = ColorSpace::colorToLinearSrgb(color);
-    return ColorSpace::xyz65ToOklab(ColorSpace::linearSrgbToXyz65(linear));
-}
-
-// The fraction channel / 255 with the fewest digits that rounds back to the channel.
-Decimal shortestFraction(int channel)
+// The places of the fraction channel / 255 with the fewest digits that rounds back to the channel.
+int fractionPlaces(int channel)
 {
     for (int digits = 0;; ++digits) {
         const Decimal d = nearest(channel / 255.0, digits, false);
         if (std::floor(d.value() * 255 + 0.5) == channel)
+            return digits;
+    }
+}
+
+// The three fractions, each as short as it can be; for the darkest colors, where what reads back
+// can still lie further than deltaEOK 0.02 from the color, all given more places together until
+// they describe it.
+std::array<Decimal, 3> shortestFractions(ColorValue color)
+{
+    const int channels[] = {Color::red(color), Color::green(color), Color::blue(color)};
+    std::array<Decimal, 3> d;
+    for (int extra = 0;; ++extra) {
+        for (size_t i = 0; i < 3; ++i)
+            d[i] = nearest(channels[i] / 255.0, fractionPlaces(channels[i]) + extra, false);
+        if (!isDark(color) || extra == kMaxDigits
+            || within(oklabOfEncoded({d[0].value(), d[1].value(), d[2].value()}), oklabOf(color)))
             return d;
     }
 }
@@ -1028,44 +1456,61 @@ QString format(ColorValue color, Form form)
     case Form::Hsl: {
         const Triple hsl = ColorSpace::srgbToHsl(ColorSpace::colorToSrgb(color));
         return function("hsl",
-                        withoutPowerlessHue(shortest(hsl, hueFirst, gives<resolveHsl>(color)), 0),
+                        withoutPowerlessHue(
+                                shortestDescribing(color, hsl, hueFirst, gives<resolveHsl>(color),
+                                                   describesEncoded<encodedOfHsl>(color)),
+                                0),
                         "%", "%");
     }
     case Form::Hwb: {
         const Triple hwb = ColorSpace::srgbToHwb(ColorSpace::colorToSrgb(color));
-        return function("hwb", shortest(hwb, hueFirst, gives<resolveHwb>(color)), "%", "%");
+        return function("hwb",
+                        shortestDescribing(color, hwb, hueFirst, gives<resolveHwb>(color),
+                                           describesEncoded<encodedOfHwb>(color)),
+                        "%", "%");
     }
-    case Form::Lab:
+    case Form::Lab: {
+        const LinearCheck check(color);
         return function("lab",
-                        shortest(ColorSpace::xyz50ToLab(xyz50Of(color)), noHue,
-                                 givesLinear<linearOfLab>(color)));
-    case Form::Lch: {
-        const Triple lch = ColorSpace::toPolar(ColorSpace::xyz50ToLab(xyz50Of(color)));
-        return function(
-                "lch",
-                withoutPowerlessHue(shortest(lch, hueLast, givesPolar<linearOfLab>(color)), 2));
+                        shortestDescribing(color, ColorSpace::xyz50ToLab(xyz50Of(color)), noHue,
+                                           givesLab(check), describesLab(check)));
     }
-    case Form::Oklab:
-        return function("oklab",
-                        shortest(oklabOf(color), noHue, givesLinear<linearOfOklab>(color)));
-    case Form::Oklch: {
-        const Triple oklch = ColorSpace::toPolar(oklabOf(color));
+    case Form::Lch: {
+        const LinearCheck check(color);
+        const Triple lch = ColorSpace::toPolar(ColorSpace::xyz50ToLab(xyz50Of(color)));
+        return function("lch",
+                        withoutPowerlessHue(shortestDescribing(color, lch, hueLast, givesLch(check),
+                                                               describesLch(check)),
+                                            2));
+    }
+    case Form::Oklab: {
+        const LinearCheck check(color);
         return function(
-                "oklch",
-                withoutPowerlessHue(shortest(oklch, hueLast, givesPolar<linearOfOklab>(color)), 2));
+                "oklab",
+                shortestDescribing(color, check.target(), noHue, givesOklab(check), always));
+    }
+    case Form::Oklch: {
+        const LinearCheck check(color);
+        const Triple oklch = ColorSpace::toPolar(check.target());
+        return function("oklch",
+                        withoutPowerlessHue(shortestDescribing(color, oklch, hueLast,
+                                                               givesOklch(check, oklch), always),
+                                            2));
     }
     case Form::ColorSrgb: {
+        const std::array<Decimal, 3> d = shortestFractions(color);
         Writer out;
         out << "color(srgb";
-        for (int channel : {r, g, b})
-            out << " ", out.decimal(shortestFraction(channel));
+        for (const Decimal &channel : d)
+            out << " ", out.decimal(channel);
         return (out << ")").text();
     }
     case Form::Fractions: {
+        const std::array<Decimal, 3> d = shortestFractions(color);
         Writer out;
-        out.decimal(shortestFraction(r), true) << ", ";
-        out.decimal(shortestFraction(g), true) << ", ";
-        out.decimal(shortestFraction(b), true);
+        out.decimal(d[0], true) << ", ";
+        out.decimal(d[1], true) << ", ";
+        out.decimal(d[2], true);
         return out.text();
     }
     }
