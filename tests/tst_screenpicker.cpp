@@ -96,6 +96,7 @@ private slots:
     void clickPicksWhereTheLoupeIs();
     void readsTheFrozenPicture();
     void sharedMemoryPictureIsQtsPicture();
+    void keptPictureOutlivesTheNextGrab();
     void cancelChangesNothing_data();
     void cancelChangesNothing();
     void zoomsBetweenFourAndThirtyTwo();
@@ -322,6 +323,22 @@ void tst_ScreenPicker::sharedMemoryPictureIsQtsPicture()
                                          .arg(want[x] & 0xFFFFFFu, 6, 16, QLatin1Char('0'))));
         }
     }
+}
+
+void tst_ScreenPicker::keptPictureOutlivesTheNextGrab()
+{
+    // The memory of a picture is taken again by a later grab only once the picture is gone.
+    QScreen *screen = m_pattern->screen();
+    const QImage first = SharedMemoryGrab::grab(screen);
+    QVERIFY(SharedMemoryGrab::lastGrabWasShared());
+    const QImage firstCopy = first.copy();
+    m_pattern->blackOut();
+    QTest::qWait(50);
+    const QImage second = SharedMemoryGrab::grab(screen);
+    QVERIFY(SharedMemoryGrab::lastGrabWasShared());
+    QVERIFY(first.constBits() != second.constBits());
+    QVERIFY(first == firstCopy);
+    QVERIFY(second != first); // the pattern is black in the second
 }
 
 void tst_ScreenPicker::cancelChangesNothing_data()

@@ -19,15 +19,67 @@ namespace Tintora::SharedMemoryGrab {
 
 namespace {
 
+// A segment that the server has attached, kept from one pick to the next: a fresh segment costs
+// the server more than the copy it saves (at 4K it maps, faults in and clears 32 MB each time).
 struct Segment
 {
     int id = -1;
     void *address = nullptr;
+    size_t size = 0;
+    xcb_shm_seg_t server = 0;
+    bool inUse = false; // a picture lives in it
 };
 
-void detachSegment(void *address)
+// One a screen size; pictures of several screens are alive at once during a pick.
+std::vector<Segment> &segments()
 {
-    shmdt(address);
+    static std::vector<Segment> kept;
+    return kept;
+}
+
+void segmentFreed(void *address)
+{
+    for (Segment &segment : segments()) {
+        if (segment.address == address)
+            segment.inUse = false;
+    }
+}
+
+Segment *newSegment(xcb_connection_t *connection, size_t size)
+{
+    Segment segment;
+    segment.size = size;
+    segment.id = shmget(IPC_PRIVATE, size, IPC_CREAT | 0600);
+    if (segment.id < 0)
+        return nullptr;
+    segment.address = shmat(segment.id, nullptr, 0);
+    if (segment.address == reinterpret_cast<void *>(-1)) {
+        shmctl(segment.id, IPC_RMID, nullptr);
+        return nullptr;
+    }
+    segment.server = xcb_generate_id(connection);
+    xcb_generic_error_t *error = xcb_request_check(
+            connection,
+            xcb_shm_attach_checked(connection, segment.server, uint32_t(segment.id), false));
+    // The server has the segment now (or has refused it): it goes away with the last detach,
+    // at the latest when this program ends.
+    shmctl(segment.id, IPC_RMID, nullptr);
+    if (error) {
+        std::free(error);
+        shmdt(segment.address);
+        return nullptr;
+    }
+    segments().push_back(segment);
+    return &segments().back();
+}
+
+Segment *freeSegment(xcb_connection_t *connection, size_t size)
+{
+    for (Segment &segment : segments()) {
+        if (!segment.inUse && segment.size == size)
+            return &segment;
+    }
+    return newSegment(connection, size);
 }
 
 xcb_connection_t *connection()
@@ -100,43 +152,25 @@ QImage grabRoot(xcb_connection_t *connection, const xcb_screen_t *root, const QR
 {
     const qsizetype bytesPerLine = qsizetype(area.width()) * 4;
     const size_t size = size_t(bytesPerLine) * size_t(area.height());
-    Segment segment;
-    segment.id = shmget(IPC_PRIVATE, size, IPC_CREAT | 0600);
-    if (segment.id < 0)
+    Segment *segment = freeSegment(connection, size);
+    if (!segment)
         return {};
-    segment.address = shmat(segment.id, nullptr, 0);
-    if (segment.address == reinterpret_cast<void *>(-1)) {
-        shmctl(segment.id, IPC_RMID, nullptr);
-        return {};
-    }
-    const xcb_shm_seg_t server = xcb_generate_id(connection);
-    xcb_generic_error_t *error = xcb_request_check(
-            connection, xcb_shm_attach_checked(connection, server, uint32_t(segment.id), false));
-    // The server has the segment now (or has refused it): it goes away with the last detach.
-    shmctl(segment.id, IPC_RMID, nullptr);
-    if (error) {
-        std::free(error);
-        shmdt(segment.address);
-        return {};
-    }
+    xcb_generic_error_t *error = nullptr;
     xcb_shm_get_image_reply_t *reply = xcb_shm_get_image_reply(
             connection,
             xcb_shm_get_image(connection, root->root, int16_t(area.x()), int16_t(area.y()),
                               uint16_t(area.width()), uint16_t(area.height()), ~0u,
-                              XCB_IMAGE_FORMAT_Z_PIXMAP, server, 0),
+                              XCB_IMAGE_FORMAT_Z_PIXMAP, segment->server, 0),
             &error);
-    xcb_shm_detach(connection, server);
-    xcb_flush(connection);
     const bool whole = reply && reply->size == size; // in bytes
     std::free(reply);
     std::free(error);
-    if (!whole) {
-        shmdt(segment.address);
+    if (!whole)
         return {};
-    }
-    // The image owns the segment and lets it go with its last copy.
-    return QImage(static_cast<uchar *>(segment.address), area.width(), area.height(), bytesPerLine,
-                  QImage::Format_RGB32, detachSegment, segment.address);
+    // The picture is the segment's until its last copy goes.
+    segment->inUse = true;
+    return QImage(static_cast<uchar *>(segment->address), area.width(), area.height(), bytesPerLine,
+                  QImage::Format_RGB32, segmentFreed, segment->address);
 }
 
 } // namespace
