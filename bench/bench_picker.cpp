@@ -7,6 +7,7 @@
 #include "color/loupe.h"
 #include "ui/pickeroverlay.h"
 #include "ui/screenpicker.h"
+#include "ui/sharedmemorygrab.h"
 
 #include <QAction>
 #include <QApplication>
@@ -93,7 +94,7 @@ void BM_PickUntilFrozenScreenShown(benchmark::State &state)
 }
 BENCHMARK(BM_PickUntilFrozenScreenShown)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// The picture alone, for the share of the above that the X server takes.
+// Qt's grab alone, through the X connection: the way without MIT-SHM (a remote X server).
 void BM_GrabScreen(benchmark::State &state)
 {
     if (!onX11(state))
@@ -105,7 +106,23 @@ void BM_GrabScreen(benchmark::State &state)
     }
     addScreenSize(state);
 }
-BENCHMARK(BM_GrabScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GrabScreen)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The picture through the X server's shared memory, as the picker takes it.
+void BM_GrabScreenShared(benchmark::State &state)
+{
+    if (!onX11(state))
+        return;
+    QScreen *screen = QGuiApplication::primaryScreen();
+    for (auto _ : state) {
+        QImage picture = Tintora::SharedMemoryGrab::grab(screen);
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+    if (!Tintora::SharedMemoryGrab::lastGrabWasShared())
+        state.SkipWithError("the X server has no MIT-SHM for this program");
+    addScreenSize(state);
+}
+BENCHMARK(BM_GrabScreenShared)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // One move of the pointer over the frozen screen: the overlay hears of it, magnifies the new
 // neighbourhood, and repaints where the loupe was and where it is now, flushed to the X server.

@@ -8,6 +8,7 @@
 #include "color/color.h"
 #include "ui/pickeroverlay.h"
 #include "ui/screenpicker.h"
+#include "ui/sharedmemorygrab.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -95,6 +96,8 @@ private slots:
     void nudgesByDevicePixels();
     void clickPicksWhereTheLoupeIs();
     void readsTheFrozenPicture();
+    void sharedMemoryPictureIsQtsPicture();
+    void keptPictureOutlivesTheNextGrab();
     void cancelChangesNothing_data();
     void cancelChangesNothing();
     void zoomsBetweenFourAndThirtyTwo();
@@ -287,6 +290,56 @@ void tst_ScreenPicker::readsTheFrozenPicture()
     QTest::keyClick(overlay, Qt::Key_Enter);
     QCOMPARE(hex(), frozen);
     QVERIFY(hex() != QStringLiteral("#000000"));
+}
+
+void tst_ScreenPicker::sharedMemoryPictureIsQtsPicture()
+{
+    // Xvfb has MIT-SHM, so a pick takes its picture through it.
+    PickerOverlay *overlay = startPick(QPoint(60, 40));
+    QVERIFY(overlay);
+    QVERIFY(SharedMemoryGrab::lastGrabWasShared());
+    QScreen *screen = overlay->screen();
+    QTest::keyClick(overlay, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTest::qWait(100); // the overlay leaves the screen
+
+    // The picture must be the one Qt's own grab gives, pixel for pixel and at the same ratio,
+    // also at fractional ratios.
+    const QImage shared = SharedMemoryGrab::grab(screen);
+    const QPixmap pixmap = screen->grabWindow(0);
+    const QImage expected = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shared.format(), QImage::Format_RGB32);
+    QCOMPARE(shared.size(), expected.size());
+    QCOMPARE(shared.devicePixelRatio(), pixmap.devicePixelRatio());
+    // The pattern and everything else on the screen; the top byte is the server's and unread.
+    for (int y = 0; y < shared.height(); ++y) {
+        const auto *got = reinterpret_cast<const quint32 *>(shared.constScanLine(y));
+        const auto *want = reinterpret_cast<const quint32 *>(expected.constScanLine(y));
+        for (int x = 0; x < shared.width(); ++x) {
+            if ((got[x] & 0xFFFFFFu) != (want[x] & 0xFFFFFFu))
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2 is %3, not %4")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(got[x] & 0xFFFFFFu, 6, 16, QLatin1Char('0'))
+                                         .arg(want[x] & 0xFFFFFFu, 6, 16, QLatin1Char('0'))));
+        }
+    }
+}
+
+void tst_ScreenPicker::keptPictureOutlivesTheNextGrab()
+{
+    // The memory of a picture is taken again by a later grab only once the picture is gone.
+    QScreen *screen = m_pattern->screen();
+    const QImage first = SharedMemoryGrab::grab(screen);
+    QVERIFY(SharedMemoryGrab::lastGrabWasShared());
+    const QImage firstCopy = first.copy();
+    m_pattern->blackOut();
+    QTest::qWait(50);
+    const QImage second = SharedMemoryGrab::grab(screen);
+    QVERIFY(SharedMemoryGrab::lastGrabWasShared());
+    QVERIFY(first.constBits() != second.constBits());
+    QVERIFY(first == firstCopy);
+    QVERIFY(second != first); // the pattern is black in the second
 }
 
 void tst_ScreenPicker::cancelChangesNothing_data()

@@ -2,6 +2,9 @@
 #include "app/desktop.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace Tintora::Desktop {
 
@@ -13,12 +16,20 @@ QList<int> iconSizes()
 QIcon icon()
 {
     // The icon theme's own PNGs, built into the program: the window needs no installed theme.
+    // Read as PNG and nothing else: a reader left to detect the format first asks every image
+    // format plugin whether it reads the file; told, it makes the icon in a quarter fewer
+    // instructions (2 of 9 million, callgrind).
     QIcon icon;
-    for (int size : iconSizes())
-        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png")
-                             .arg(size)
-                             .arg(QLatin1String(kApplicationId)),
-                     QSize(size, size));
+    for (int size : iconSizes()) {
+        QImageReader reader(QStringLiteral(":/icons/%1x%1/apps/%2.png")
+                                    .arg(size)
+                                    .arg(QLatin1String(kApplicationId)),
+                            QByteArrayLiteral("png"));
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
     return icon;
 }
 

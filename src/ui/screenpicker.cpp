@@ -6,6 +6,7 @@
 #include "core/error.h"
 #include "core/memory.h"
 #include "ui/pickeroverlay.h"
+#include "ui/sharedmemorygrab.h"
 
 #include <QCursor>
 #include <QDBusConnection>
@@ -97,12 +98,17 @@ void ScreenPicker::startGrab()
     // Every picture is taken before the first overlay shows, so that none of them shows one.
     QList<Shot> shots;
     for (QScreen *screen : QGuiApplication::screens()) {
-        const QPixmap pixmap = screen->grabWindow(0);
-        if (pixmap.isNull())
-            throw PickError(ScreenPick::unavailable(
-                    tr("the screen %1 could not be captured").arg(screen->name())));
-        QImage picture = pixmap.toImage();
-        picture.setDevicePixelRatio(pixmap.devicePixelRatio());
+        // Shared memory spares the X server a 32 MB copy through the socket at 4K, and the
+        // program the copy into a pixmap and out again.
+        QImage picture = SharedMemoryGrab::grab(screen);
+        if (picture.isNull()) {
+            const QPixmap pixmap = screen->grabWindow(0);
+            if (pixmap.isNull())
+                throw PickError(ScreenPick::unavailable(
+                        tr("the screen %1 could not be captured").arg(screen->name())));
+            picture = pixmap.toImage();
+            picture.setDevicePixelRatio(pixmap.devicePixelRatio());
+        }
         shots.append({screen, std::move(picture)});
     }
     if (shots.isEmpty())
