@@ -21,8 +21,10 @@ ColorValue hex(const char *text)
 
 QString describe(const Position &p)
 {
-    return QStringLiteral("(%1, %2, %3)").arg(p[0], 0, 'f', 4).arg(p[1], 0, 'f', 4).arg(p[2], 0,
-                                                                                       'f', 4);
+    return QStringLiteral("(%1, %2, %3)")
+            .arg(p[0], 0, 'f', 4)
+            .arg(p[1], 0, 'f', 4)
+            .arg(p[2], 0, 'f', 4);
 }
 
 Position oklchOf(ColorValue color)
@@ -80,22 +82,19 @@ void tst_ColorModel::positionOfColor_data()
     QTest::addColumn<double>("tolerance");
 
     QTest::newRow("hsl red") << Model::Hsl << hex("#FF0000") << Position {0, 100, 50} << 1e-9;
-    QTest::newRow("hsl 3366CC") << Model::Hsl << hex("#3366CC") << Position {220, 60, 50}
-                                << 1e-9;
-    QTest::newRow("hsl gray") << Model::Hsl << hex("#808080")
-                              << Position {0, 0, 100 * 128 / 255.0} << 1e-9;
+    QTest::newRow("hsl 3366CC") << Model::Hsl << hex("#3366CC") << Position {220, 60, 50} << 1e-9;
+    QTest::newRow("hsl gray") << Model::Hsl << hex("#808080") << Position {0, 0, 100 * 128 / 255.0}
+                              << 1e-9;
     QTest::newRow("hsl black") << Model::Hsl << hex("#000000") << Position {0, 0, 0} << 1e-9;
     QTest::newRow("hsl white") << Model::Hsl << hex("#FFFFFF") << Position {0, 0, 100} << 1e-9;
     QTest::newRow("hsl magenta, hue near 360")
             << Model::Hsl << hex("#FF0080") << Position {360 - 128 / 255.0 * 60, 100, 50} << 1e-9;
-    QTest::newRow("hsv 3366CC") << Model::Hsv << hex("#3366CC") << Position {220, 75, 80}
-                                << 1e-9;
+    QTest::newRow("hsv 3366CC") << Model::Hsv << hex("#3366CC") << Position {220, 75, 80} << 1e-9;
     QTest::newRow("hsv red") << Model::Hsv << hex("#FF0000") << Position {0, 100, 100} << 1e-9;
     QTest::newRow("hsv black") << Model::Hsv << hex("#000000") << Position {0, 0, 0} << 1e-9;
-    QTest::newRow("hsv gray") << Model::Hsv << hex("#808080")
-                              << Position {0, 0, 100 * 128 / 255.0} << 1e-9;
-    QTest::newRow("hwb 3366CC") << Model::Hwb << hex("#3366CC") << Position {220, 20, 20}
-                                << 1e-9;
+    QTest::newRow("hsv gray") << Model::Hsv << hex("#808080") << Position {0, 0, 100 * 128 / 255.0}
+                              << 1e-9;
+    QTest::newRow("hwb 3366CC") << Model::Hwb << hex("#3366CC") << Position {220, 20, 20} << 1e-9;
     QTest::newRow("hwb gray") << Model::Hwb << hex("#808080")
                               << Position {0, 100 * 128 / 255.0, 100 * 127 / 255.0} << 1e-9;
     QTest::newRow("oklch red") << Model::Oklch << hex("#FF0000")
@@ -104,14 +103,12 @@ void tst_ColorModel::positionOfColor_data()
                                 << Position {86.6440, 0.294827, 142.4953} << 1e-3;
     QTest::newRow("oklch blue") << Model::Oklch << hex("#0000FF")
                                 << Position {45.2014, 0.313214, 264.0520} << 1e-3;
-    QTest::newRow("oklch white") << Model::Oklch << hex("#FFFFFF") << Position {100, 0, 0}
-                                 << 1e-9;
-    QTest::newRow("oklch black") << Model::Oklch << hex("#000000") << Position {0, 0, 0}
-                                 << 1e-9;
+    QTest::newRow("oklch white") << Model::Oklch << hex("#FFFFFF") << Position {100, 0, 0} << 1e-9;
+    QTest::newRow("oklch black") << Model::Oklch << hex("#000000") << Position {0, 0, 0} << 1e-9;
     QTest::newRow("oklch gray has no hue")
             << Model::Oklch << hex("#808080") << Position {59.9871, 0, 0} << 1e-3;
-    QTest::newRow("lab red") << Model::Lab << hex("#FF0000")
-                             << Position {54.2905, 80.8049, 69.8910} << 1e-3;
+    QTest::newRow("lab red") << Model::Lab << hex("#FF0000") << Position {54.2905, 80.8049, 69.8910}
+                             << 1e-3;
     QTest::newRow("lab lime") << Model::Lab << hex("#00FF00")
                               << Position {87.8185, -79.2711, 80.9946} << 1e-3;
     QTest::newRow("lab blue") << Model::Lab << hex("#0000FF")
@@ -140,10 +137,10 @@ void tst_ColorModel::colorOfPosition_data()
     QTest::addColumn<ColorValue>("expected");
 
     QTest::newRow("hsl 3366CC") << Model::Hsl << Position {220, 60, 50} << hex("#3366CC");
-    QTest::newRow("hsl hue 360 is hue 0") << Model::Hsl << Position {360, 100, 50}
-                                          << hex("#FF0000");
-    QTest::newRow("hsl black whatever the hue") << Model::Hsl << Position {200, 80, 0}
-                                                << hex("#000000");
+    QTest::newRow("hsl hue 360 is hue 0")
+            << Model::Hsl << Position {360, 100, 50} << hex("#FF0000");
+    QTest::newRow("hsl black whatever the hue")
+            << Model::Hsl << Position {200, 80, 0} << hex("#000000");
     QTest::newRow("hsv lime") << Model::Hsv << Position {120, 100, 100} << hex("#00FF00");
     QTest::newRow("hsv 3366CC") << Model::Hsv << Position {220, 75, 80} << hex("#3366CC");
     QTest::newRow("hsv hue 360") << Model::Hsv << Position {360, 100, 100} << hex("#FF0000");
@@ -422,8 +419,7 @@ void tst_ColorModel::colorFromElsewhereMovesEveryModel()
     state.follow(hex("#FF8000"));
     QCOMPARE(state.color(), hex("#FF8000"));
     for (Model model : allModels) {
-        QCOMPARE(Color::buildHex(toColor(model, state.position(model))),
-                 QStringLiteral("#FF8000"));
+        QCOMPARE(Color::buildHex(toColor(model, state.position(model))), QStringLiteral("#FF8000"));
     }
     QVERIFY(std::abs(state.position(Model::Hsl)[0] - 30.1) < 0.1);
 }

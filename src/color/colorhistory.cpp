@@ -10,8 +10,7 @@ namespace Tintora {
 
 ColorHistory::ColorHistory(const QString &fileName, QObject *parent)
     : QObject(parent), m_fileName(fileName.isEmpty() ? Settings::fileName() : fileName)
-{
-}
+{ }
 
 ColorHistory::~ColorHistory() = default;
 
@@ -62,9 +61,8 @@ void ColorHistory::load() const
     if (!value.isValid())
         return;
     // A single entry reads back as a string, several as a list.
-    const QStringList texts = value.typeId() == QMetaType::QString
-            ? QStringList {value.toString()}
-            : value.toStringList();
+    const QStringList texts = value.typeId() == QMetaType::QString ? QStringList {value.toString()}
+                                                                   : value.toStringList();
     if (texts.isEmpty() && !value.canConvert<QStringList>())
         return;
     static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));

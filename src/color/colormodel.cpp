@@ -22,10 +22,8 @@ bool near(double value, double target, double tolerance = kNoPercent)
     return std::abs(value - target) <= tolerance;
 }
 
-constexpr Channel hue {"Hue", QT_TRANSLATE_NOOP("Tintora::ColorModel", "Hue"),
-                       0,     360,
-                       Unit::Degrees, 1,
-                       true};
+constexpr Channel hue {
+        "Hue", QT_TRANSLATE_NOOP("Tintora::ColorModel", "Hue"), 0, 360, Unit::Degrees, 1, true};
 
 constexpr Channel percent(const char *key, const char *name)
 {

@@ -372,8 +372,9 @@ Triple hsvToSrgb(double hue, double saturation, double value)
     // HSV and HSL share their hue and differ only in how far the channels spread from it.
     const double v = value / 100;
     const double lightness = v * (1 - saturation / 200);
-    const double hslSaturation =
-            (lightness == 0 || lightness == 1) ? 0 : (v - lightness) / std::min(lightness, 1 - lightness);
+    const double hslSaturation = (lightness == 0 || lightness == 1)
+            ? 0
+            : (v - lightness) / std::min(lightness, 1 - lightness);
     return hslToSrgb(hue, hslSaturation * 100, lightness * 100);
 }
 

@@ -67,8 +67,8 @@ std::vector<Point> histogram(const Pixels &pixels, double &total)
         const double n = double(bin.count);
         const Triple encoded {double(bin.red) / n / 255, double(bin.green) / n / 255,
                               double(bin.blue) / n / 255};
-        points.push_back({ColorSpace::xyz65ToOklab(ColorSpace::linearSrgbToXyz65(
-                                  ColorSpace::srgbToLinear(encoded))),
+        points.push_back({ColorSpace::xyz65ToOklab(
+                                  ColorSpace::linearSrgbToXyz65(ColorSpace::srgbToLinear(encoded))),
                           n});
         total += n;
     }
@@ -117,19 +117,34 @@ std::vector<Share> find(const Pixels &pixels, int count)
     if (points.empty())
         return {};
 
-    std::vector<Triple> centers = firstCenters(points, count);
+    const std::vector<Triple> first = firstCenters(points, count);
+    const size_t k = first.size();
+    // Lloyd's rounds over flat arrays: the inner loop is all the time there is.
+    std::vector<double> centers(k * 3);
+    for (size_t c = 0; c < k; ++c)
+        std::copy(first[c].begin(), first[c].end(), centers.begin() + qsizetype(c * 3));
+    std::vector<double> lab(points.size() * 3);
+    for (size_t i = 0; i < points.size(); ++i)
+        std::copy(points[i].lab.begin(), points[i].lab.end(), lab.begin() + qsizetype(i * 3));
     std::vector<int> cluster(points.size(), -1);
-    std::vector<double> weights(centers.size());
-    constexpr int kMaxRounds = 60;
+    std::vector<double> weights(k);
+    std::vector<double> sums(k * 3);
+    constexpr int kMaxRounds = 40;
     for (int round = 0; round < kMaxRounds; ++round) {
         bool moved = false;
+        const double *centerData = centers.data();
         for (size_t i = 0; i < points.size(); ++i) {
+            const double *point = lab.data() + i * 3;
             int best = 0;
             double bestDistance = std::numeric_limits<double>::max();
-            for (size_t c = 0; c < centers.size(); ++c) {
-                const double d = distance2(points[i].lab, centers[c]);
-                if (d < bestDistance) {
-                    bestDistance = d;
+            for (size_t c = 0; c < k; ++c) {
+                const double *center = centerData + c * 3;
+                const double a = point[0] - center[0];
+                const double b = point[1] - center[1];
+                const double d = point[2] - center[2];
+                const double distance = a * a + b * b + d * d;
+                if (distance < bestDistance) {
+                    bestDistance = distance;
                     best = int(c);
                 }
             }
@@ -138,28 +153,31 @@ std::vector<Share> find(const Pixels &pixels, int count)
                 moved = true;
             }
         }
-        std::vector<Triple> sums(centers.size(), Triple {0, 0, 0});
+        std::fill(sums.begin(), sums.end(), 0.0);
         std::fill(weights.begin(), weights.end(), 0.0);
         for (size_t i = 0; i < points.size(); ++i) {
             const auto c = size_t(cluster[i]);
-            for (size_t k = 0; k < 3; ++k)
-                sums[c][k] += points[i].lab[k] * points[i].weight;
-            weights[c] += points[i].weight;
+            const double w = points[i].weight;
+            for (size_t j = 0; j < 3; ++j)
+                sums[c * 3 + j] += lab[i * 3 + j] * w;
+            weights[c] += w;
         }
-        for (size_t c = 0; c < centers.size(); ++c) {
-            if (weights[c] > 0)
-                centers[c] = {sums[c][0] / weights[c], sums[c][1] / weights[c],
-                              sums[c][2] / weights[c]};
+        for (size_t c = 0; c < k; ++c) {
+            if (weights[c] > 0) {
+                for (size_t j = 0; j < 3; ++j)
+                    centers[c * 3 + j] = sums[c * 3 + j] / weights[c];
+            }
         }
         if (!moved)
             break;
     }
 
     std::vector<Share> shares;
-    for (size_t c = 0; c < centers.size(); ++c) {
+    for (size_t c = 0; c < k; ++c) {
         if (weights[c] <= 0)
             continue;
-        const ColorValue color = ColorSpace::xyz65ToColor(ColorSpace::oklabToXyz65(centers[c]));
+        const ColorValue color = ColorSpace::xyz65ToColor(
+                ColorSpace::oklabToXyz65({centers[c * 3], centers[c * 3 + 1], centers[c * 3 + 2]}));
         const double share = weights[c] / total;
         const auto same = std::find_if(shares.begin(), shares.end(),
                                        [color](const Share &s) { return s.color == color; });

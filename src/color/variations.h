@@ -9,9 +9,10 @@
 #include <array>
 #include <vector>
 
-// Colors made from one color in OKLCH, where equal steps look equal: tints and shades step the
-// lightness towards white and black, tones step the chroma towards gray, and the harmonies turn
-// the hue. Every result is the CSS Color 4 gamut-mapped color of its OKLCH position.
+// Colors made from one color in OKLCH, where equal steps look equal: tints and shades step
+// towards white and black (lightness and chroma together), tones step the chroma towards gray, and
+// the harmonies turn the hue. Every result is the CSS Color 4 gamut-mapped color of its OKLCH
+// position.
 namespace Tintora::Variations {
 
 using Color::ColorValue;
