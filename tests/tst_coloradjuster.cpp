@@ -71,6 +71,7 @@ private slots:
 
     void dragGoesThroughApplyColor();
     void worksOnTheActiveTarget();
+    void keyStepsApplyAndSettle();
     void typedChannelReadsBack_data();
     void typedChannelReadsBack();
     void hueKeptThroughGray();
@@ -187,6 +188,24 @@ void tst_ColorAdjuster::worksOnTheActiveTarget()
     QCOMPARE(m_commands->applied.back().first, SampleTarget::TextSample2);
     QCOMPARE(m_samples->background(), hex("#FFFFFF"));
     QVERIFY(std::abs(ColorModel::positionOf(Model::Hsl, m_samples->sample2())[0] - 200) < 1);
+}
+
+// From the keyboard each step is whole at once: applied and kept in the history.
+void tst_ColorAdjuster::keyStepsApplyAndSettle()
+{
+    showModel(Model::Hsv);
+    auto *slider = child<GrooveSlider>(QStringLiteral("HsvValueSlider"));
+    slider->setFocus();
+    const int before = slider->value();
+    QTest::keyClick(slider, Qt::Key_Left);
+    QTest::keyClick(slider, Qt::Key_Left);
+    QCOMPARE(slider->value(), before - 2 * slider->singleStep());
+    QCOMPARE(m_commands->applied.size(), 2);
+    QCOMPARE(m_adjuster->state().position(Model::Hsv)[2], 78.0);
+    QCOMPARE(m_history->colors().size(), 2);
+    QCOMPARE(m_history->colors().front(), m_samples->background());
+    QTest::keyClick(slider, Qt::Key_End);
+    QCOMPARE(m_adjuster->state().position(Model::Hsv)[2], 100.0);
 }
 
 void tst_ColorAdjuster::typedChannelReadsBack_data()
