@@ -792,6 +792,10 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
 <context>
     <name>TForm1</name>
     <message>
+        <source>&amp;Adjust Color</source>
+        <translation>Farbe an&amp;passen</translation>
+    </message>
+    <message>
         <source>Tintora - Release 1.0</source>
         <translation>Tintora - Version 1.0</translation>
     </message>
@@ -1311,6 +1315,154 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
     </message>
 </context>
 <context>
+    <name>Tintora::ColorAdjuster</name>
+    <message>
+        <source>Adjust Color</source>
+        <translation>Farbe anpassen</translation>
+    </message>
+    <message>
+        <source>Changes the selected sample&apos;s color by hue, saturation, lightness and the other channels of five color models; Esc closes it</source>
+        <translation>Ändert die Farbe der gewählten Probe nach Farbton, Sättigung, Helligkeit und den anderen Kanälen von fünf Farbmodellen; Esc schließt das Fenster</translation>
+    </message>
+    <message>
+        <source>Color being adjusted</source>
+        <translation>Farbe, die angepasst wird</translation>
+    </message>
+    <message>
+        <source>Text Sample 2: %1  %2</source>
+        <translation>Textprobe 2: %1  %2</translation>
+    </message>
+    <message>
+        <source>gamut-mapped</source>
+        <translation>in den Farbraum abgebildet</translation>
+    </message>
+    <message>
+        <source>Color models</source>
+        <translation>Farbmodelle</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>The groove shows the colors this channel gives with the others held</source>
+        <translation>Die Rille zeigt die Farben, die dieser Kanal ergibt, während die anderen bleiben</translation>
+    </message>
+    <message>
+        <source>Drag, click or use the arrow keys; the groove shows the colors %1 gives with the other channels held</source>
+        <translation>Ziehen, klicken oder die Pfeiltasten benutzen; die Rille zeigt die Farben, die %1 ergibt, während die anderen Kanäle bleiben</translation>
+    </message>
+    <message>
+        <source>%1 %2 value</source>
+        <translation>Wert von %1 %2</translation>
+    </message>
+    <message>
+        <source>Hatched beneath a groove: outside sRGB. There the color shown and applied
+is the nearest one inside, gamut-mapped as CSS Color 4 does.</source>
+        <translation>Schraffiert unter einer Rille: außerhalb von sRGB. Dort ist die gezeigte und angewendete Farbe
+die nächste darin, abgebildet wie in CSS Color 4.</translation>
+    </message>
+    <message>
+        <source>Gamut</source>
+        <translation>Farbraum</translation>
+    </message>
+    <message>
+        <source>Variations (in OKLCH)</source>
+        <translation>Variationen (in OKLCH)</translation>
+    </message>
+    <message>
+        <source>Add to List</source>
+        <translation>In Liste aufnehmen</translation>
+    </message>
+    <message>
+        <source>Add %1 to the list</source>
+        <translation>%1 in die Liste aufnehmen</translation>
+    </message>
+    <message>
+        <source>Add these colors to the color list</source>
+        <translation>Diese Farben in die Farbliste aufnehmen</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Clear the history</source>
+        <translation>Den Verlauf leeren</translation>
+    </message>
+    <message>
+        <source>Forget the colors of the history</source>
+        <translation>Die Farben des Verlaufs vergessen</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Text Sample 1</source>
+        <translation>Textprobe 1</translation>
+    </message>
+    <message>
+        <source>Text Sample 2</source>
+        <translation>Textprobe 2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>This position is outside sRGB: the color is gamut-mapped.</source>
+        <translation>Diese Stelle liegt außerhalb von sRGB: Die Farbe ist in den Farbraum abgebildet.</translation>
+    </message>
+    <message>
+        <source>History %1</source>
+        <translation>Verlauf %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::ColorModel</name>
+    <message>
+        <source>Hue</source>
+        <translation>Farbton</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>Lightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Hellwert</translation>
+    </message>
+    <message>
+        <source>Whiteness</source>
+        <translation>Weißanteil</translation>
+    </message>
+    <message>
+        <source>Blackness</source>
+        <translation>Schwarzanteil</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Buntheit</translation>
+    </message>
+    <message>
+        <source>a (green-red)</source>
+        <translation>a (Grün-Rot)</translation>
+    </message>
+    <message>
+        <source>b (blue-yellow)</source>
+        <translation>b (Blau-Gelb)</translation>
+    </message>
+</context>
+<context>
     <name>Tintora::ContrastChecker</name>
     <message>
         <source>  (selected)</source>
@@ -1536,6 +1688,73 @@ Sie wurde als &quot;%2&quot; beiseitegelegt.</translation>
     <message>
         <source>there is no screen</source>
         <translation>es gibt keinen Bildschirm</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::Variations</name>
+    <message>
+        <source>Tints</source>
+        <translation>Aufhellungen</translation>
+    </message>
+    <message>
+        <source>tint</source>
+        <translation>Aufhellung</translation>
+    </message>
+    <message>
+        <source>Shades</source>
+        <translation>Abdunklungen</translation>
+    </message>
+    <message>
+        <source>shade</source>
+        <translation>Abdunklung</translation>
+    </message>
+    <message>
+        <source>Tones</source>
+        <translation>Abtönungen</translation>
+    </message>
+    <message>
+        <source>tone</source>
+        <translation>Abtönung</translation>
+    </message>
+    <message>
+        <source>Complementary</source>
+        <translation>Komplementär</translation>
+    </message>
+    <message>
+        <source>complementary</source>
+        <translation>komplementär</translation>
+    </message>
+    <message>
+        <source>Analogous</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>analogous</source>
+        <translation>analog</translation>
+    </message>
+    <message>
+        <source>Triadic</source>
+        <translation>Triadisch</translation>
+    </message>
+    <message>
+        <source>triadic</source>
+        <translation>triadisch</translation>
+    </message>
+    <message>
+        <source>Split-complementary</source>
+        <translation>Geteilt komplementär</translation>
+    </message>
+    <message>
+        <source>split-complementary</source>
+        <translation>geteilt komplementär</translation>
+    </message>
+    <message>
+        <source>Tetradic</source>
+        <translation>Tetradisch</translation>
+    </message>
+    <message>
+        <source>tetradic</source>
+        <translation>tetradisch</translation>
     </message>
 </context>
 <context>

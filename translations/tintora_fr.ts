@@ -792,6 +792,10 @@ couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes 
 <context>
     <name>TForm1</name>
     <message>
+        <source>&amp;Adjust Color</source>
+        <translation>&amp;Ajuster la couleur</translation>
+    </message>
+    <message>
         <source>Tintora - Release 1.0</source>
         <translation>Tintora - Version 1.0</translation>
     </message>
@@ -1311,6 +1315,154 @@ couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes 
     </message>
 </context>
 <context>
+    <name>Tintora::ColorAdjuster</name>
+    <message>
+        <source>Adjust Color</source>
+        <translation>Ajuster la couleur</translation>
+    </message>
+    <message>
+        <source>Changes the selected sample&apos;s color by hue, saturation, lightness and the other channels of five color models; Esc closes it</source>
+        <translation>Change la couleur de l’échantillon choisi par la teinte, la saturation, la luminosité et les autres canaux de cinq modèles de couleur ; Échap la ferme</translation>
+    </message>
+    <message>
+        <source>Color being adjusted</source>
+        <translation>Couleur ajustée</translation>
+    </message>
+    <message>
+        <source>Text Sample 2: %1  %2</source>
+        <translation>Texte d’exemple 2 : %1  %2</translation>
+    </message>
+    <message>
+        <source>gamut-mapped</source>
+        <translation>ramenée dans la gamme</translation>
+    </message>
+    <message>
+        <source>Color models</source>
+        <translation>Modèles de couleur</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>The groove shows the colors this channel gives with the others held</source>
+        <translation>La glissière montre les couleurs que donne ce canal, les autres restant fixes</translation>
+    </message>
+    <message>
+        <source>Drag, click or use the arrow keys; the groove shows the colors %1 gives with the other channels held</source>
+        <translation>Faites glisser, cliquez ou utilisez les flèches ; la glissière montre les couleurs que donne %1, les autres canaux restant fixes</translation>
+    </message>
+    <message>
+        <source>%1 %2 value</source>
+        <translation>Valeur %1 %2</translation>
+    </message>
+    <message>
+        <source>Hatched beneath a groove: outside sRGB. There the color shown and applied
+is the nearest one inside, gamut-mapped as CSS Color 4 does.</source>
+        <translation>Hachuré sous une glissière : hors de sRGB. La couleur montrée et appliquée y est
+la plus proche dans sRGB, ramenée dans la gamme comme le fait CSS Color 4.</translation>
+    </message>
+    <message>
+        <source>Gamut</source>
+        <translation>Gamme</translation>
+    </message>
+    <message>
+        <source>Variations (in OKLCH)</source>
+        <translation>Variations (en OKLCH)</translation>
+    </message>
+    <message>
+        <source>Add to List</source>
+        <translation>Ajouter à la liste</translation>
+    </message>
+    <message>
+        <source>Add %1 to the list</source>
+        <translation>Ajouter %1 à la liste</translation>
+    </message>
+    <message>
+        <source>Add these colors to the color list</source>
+        <translation>Ajouter ces couleurs à la liste de couleurs</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Clear the history</source>
+        <translation>Effacer l’historique</translation>
+    </message>
+    <message>
+        <source>Forget the colors of the history</source>
+        <translation>Oublier les couleurs de l’historique</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Text Sample 1</source>
+        <translation>Texte d’exemple 1</translation>
+    </message>
+    <message>
+        <source>Text Sample 2</source>
+        <translation>Texte d’exemple 2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>This position is outside sRGB: the color is gamut-mapped.</source>
+        <translation>Cette position est hors de sRGB : la couleur est ramenée dans la gamme.</translation>
+    </message>
+    <message>
+        <source>History %1</source>
+        <translation>Historique %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::ColorModel</name>
+    <message>
+        <source>Hue</source>
+        <translation>Teinte</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Lightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Whiteness</source>
+        <translation>Blancheur</translation>
+    </message>
+    <message>
+        <source>Blackness</source>
+        <translation>Noirceur</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+    <message>
+        <source>a (green-red)</source>
+        <translation>a (vert-rouge)</translation>
+    </message>
+    <message>
+        <source>b (blue-yellow)</source>
+        <translation>b (bleu-jaune)</translation>
+    </message>
+</context>
+<context>
     <name>Tintora::ContrastChecker</name>
     <message>
         <source>  (selected)</source>
@@ -1536,6 +1688,73 @@ Elle a été mise de côté sous le nom «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>there is no screen</source>
         <translation>il n&apos;y a aucun écran</translation>
+    </message>
+</context>
+<context>
+    <name>Tintora::Variations</name>
+    <message>
+        <source>Tints</source>
+        <translation>Teintes claires</translation>
+    </message>
+    <message>
+        <source>tint</source>
+        <translation>teinte claire</translation>
+    </message>
+    <message>
+        <source>Shades</source>
+        <translation>Ombres</translation>
+    </message>
+    <message>
+        <source>shade</source>
+        <translation>ombre</translation>
+    </message>
+    <message>
+        <source>Tones</source>
+        <translation>Tons rompus</translation>
+    </message>
+    <message>
+        <source>tone</source>
+        <translation>ton rompu</translation>
+    </message>
+    <message>
+        <source>Complementary</source>
+        <translation>Complémentaire</translation>
+    </message>
+    <message>
+        <source>complementary</source>
+        <translation>complémentaire</translation>
+    </message>
+    <message>
+        <source>Analogous</source>
+        <translation>Analogues</translation>
+    </message>
+    <message>
+        <source>analogous</source>
+        <translation>analogue</translation>
+    </message>
+    <message>
+        <source>Triadic</source>
+        <translation>Triade</translation>
+    </message>
+    <message>
+        <source>triadic</source>
+        <translation>triade</translation>
+    </message>
+    <message>
+        <source>Split-complementary</source>
+        <translation>Complémentaires adjacentes</translation>
+    </message>
+    <message>
+        <source>split-complementary</source>
+        <translation>complémentaire adjacente</translation>
+    </message>
+    <message>
+        <source>Tetradic</source>
+        <translation>Tétrade</translation>
+    </message>
+    <message>
+        <source>tetradic</source>
+        <translation>tétrade</translation>
     </message>
 </context>
 <context>

@@ -410,6 +410,25 @@ Triple srgbToHwb(const Triple &encoded)
     return {srgbToHsl(encoded)[0], white * 100, black * 100};
 }
 
+Triple hsvToSrgb(double hue, double saturation, double value)
+{
+    // HSV and HSL share their hue and differ only in how far the channels spread from it.
+    const double v = value / 100;
+    const double lightness = v * (1 - saturation / 200);
+    const double hslSaturation = (lightness == 0 || lightness == 1)
+            ? 0
+            : (v - lightness) / std::min(lightness, 1 - lightness);
+    return hslToSrgb(hue, hslSaturation * 100, lightness * 100);
+}
+
+Triple srgbToHsv(const Triple &encoded)
+{
+    const double max = std::max({encoded[0], encoded[1], encoded[2]});
+    const double min = std::min({encoded[0], encoded[1], encoded[2]});
+    const double saturation = max == 0 ? 0 : (max - min) / max;
+    return {srgbToHsl(encoded)[0], saturation * 100, max * 100};
+}
+
 Color::ColorValue roundSrgb(const Triple &encoded)
 {
     return Color::pack(roundEncodedChannel(encoded[0]), roundEncodedChannel(encoded[1]),

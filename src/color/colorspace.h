@@ -52,7 +52,7 @@ Triple toRectangular(const Triple &lch);
 std::array<double, 2> hueDirection(double hue);
 Triple toRectangular(double lightness, double chroma, const std::array<double, 2> &direction);
 
-// ---- HSL and HWB: other coordinates of gamma-encoded sRGB ----
+// ---- HSL, HSV and HWB: other coordinates of gamma-encoded sRGB ----
 // Hue in degrees (any value, taken modulo 360); saturation, lightness, whiteness and blackness
 // in percent, 0..100. The results of the *ToSrgb functions are encoded sRGB, 0..1 for inputs
 // within those ranges.
@@ -62,6 +62,10 @@ Triple hslToSrgb(double hue, double saturation, double lightness);
 Triple srgbToHsl(const Triple &encoded);
 Triple hwbToSrgb(double hue, double whiteness, double blackness);
 Triple srgbToHwb(const Triple &encoded);
+// HSV (also called HSB): hue in degrees, saturation and value in percent, 0..100.
+Triple hsvToSrgb(double hue, double saturation, double value);
+// Hue 0..360 (0 for grays), saturation 0 for grays and black.
+Triple srgbToHsv(const Triple &encoded);
 
 // ---- Into an 8-bit color value ----
 
