@@ -3,6 +3,8 @@
 
 #include "color/color.h"
 
+#include <QtGlobal>
+
 class QWidget;
 
 namespace Tintora {
@@ -24,6 +26,9 @@ public:
     virtual bool showHints() const = 0;
     // The main window, for placing a tool beside it and following it.
     virtual QWidget *window() = 0;
+    // A color a tool applied has come to rest (a Fix, a click, the end of a drag): it enters
+    // the history of colors that became current.
+    virtual void colorSettled(Color::ColorValue color) { Q_UNUSED(color); }
 };
 
 } // namespace Tintora

@@ -682,6 +682,7 @@ void ContrastChecker::fixSample(int sample, Level level)
     m_commands.applyColor(sample == 1 ? Color::SampleTarget::TextSample1
                                       : Color::SampleTarget::TextSample2,
                           *fixed);
+    m_commands.colorSettled(*fixed);
 }
 
 void ContrastChecker::fixBackground(Level level)
@@ -695,6 +696,7 @@ void ContrastChecker::fixBackground(Level level)
         return;
     }
     m_commands.applyColor(Color::SampleTarget::Background, *fixed);
+    m_commands.colorSettled(*fixed);
 }
 
 QString ContrastChecker::report() const

@@ -12,7 +12,9 @@
 #include "app/scrollbar.h"
 #include "app/shape.h"
 #include "app/windoweventfilter.h"
+#include "color/colorhistory.h"
 #include "lists/colorlistmodel.h"
+#include "ui/coloradjuster.h"
 #include "ui/contrastchecker.h"
 #include "ui/findbar.h"
 #include "ui/lookandfeel.h"
@@ -56,6 +58,7 @@ public:
     void pickColorFor(SampleTarget target) override { m_form->pickColorFor(target); }
     bool showHints() const override { return m_form->showHints(); }
     QWidget *window() override { return m_form; }
+    void colorSettled(ColorValue color) override { m_form->settleColor(color); }
 
 private:
     TForm1 *m_form;
@@ -130,6 +133,7 @@ TForm1::~TForm1()
 {
     // The tools go first, while the window they follow is still whole.
     delete m_contrastChecker;
+    delete m_colorAdjuster;
 }
 
 ColorCommands &TForm1::commands()
@@ -330,6 +334,8 @@ void TForm1::buildMenu()
     ViewFullList1 = makeItem(options, "ViewFullList1", tr(kViewFullListMenuCaption));
     ContrastChecker1 = makeItem(options, "ContrastChecker1", tr("Contrast &Checker"),
                                 QKeySequence(Qt::CTRL | Qt::Key_K));
+    AdjustColor1 = makeItem(options, "AdjustColor1", tr("&Adjust Color"),
+                            QKeySequence(Qt::CTRL | Qt::Key_J));
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -379,6 +385,7 @@ void TForm1::wireHandlers()
     onTrigger(ViewFullList1, [this] { ViewFullList1Click(); });
     onTrigger(About1, [this] { About1Click(); });
     onTrigger(ContrastChecker1, [this] { ContrastChecker1Click(); });
+    onTrigger(AdjustColor1, [this] { AdjustColor1Click(); });
     onTrigger(PickScreen1, [this] { PickScreen1Click(); });
     wireNotations();
     onTrigger(Find1, [this] { Find1Click(); });
@@ -457,6 +464,8 @@ void TForm1::setListsEnabled(bool enabled)
     Find1->setEnabled(enabled);
     if (!enabled && m_findBar)
         m_findBar->close();
+    if (m_colorAdjuster)
+        m_colorAdjuster->setAddToListEnabled(enabled);
 }
 
 void TForm1::setFullListOpen(bool open)

@@ -23,6 +23,8 @@ class QMimeData;
 class QPushButton;
 
 namespace Tintora {
+class ColorAdjuster;
+class ColorHistory;
 class ColorList;
 class RecoverableList;
 struct ColorRequest;
@@ -299,6 +301,7 @@ private:
     QAction *Contents1 = nullptr;
     QAction *About1 = nullptr;
     QAction *ContrastChecker1 = nullptr;
+    QAction *AdjustColor1 = nullptr;
     QAction *DeleteFromList1 = nullptr;
     QAction *ViewFullList1 = nullptr;
     QMenu *CopyAs1 = nullptr;
@@ -307,6 +310,14 @@ private:
     QAction *PickScreen1 = nullptr;
 
     QPointer<Tintora::ContrastChecker> m_contrastChecker;
+    QPointer<Tintora::ColorAdjuster> m_colorAdjuster;
+    // The colors that became current; read from the settings when first needed.
+    std::unique_ptr<Tintora::ColorHistory> m_history;
+    Tintora::ColorHistory &history();
+    // A color that became current by a pick, a paste, the color dialog, a list choice or a
+    // tool enters the history.
+    void settleColor(ColorValue color);
+    void AdjustColor1Click();
     std::unique_ptr<Tintora::WindowEventFilter> m_eventFilter;
 
     // Made at the first pick: start-up pays for no screen grab, overlay or D-Bus call.

@@ -225,6 +225,7 @@ void TForm1::SetClrBtnClick()
         m_currentColor = *chosen;
         Edit1->assign(buildHexStr(m_currentColor));
         Update();
+        settleColor(m_currentColor);
         if (before != toColorValue(Shape1->brushColor()))
             ComboBox1->setText(QString());
     }

@@ -8,7 +8,10 @@
 #include "app/combobox.h"
 #include "app/dialogs.h"
 #include "app/edit.h"
+#include "color/colorhistory.h"
 #include "lists/colorlistmodel.h"
+#include "lists/listrules.h"
+#include "ui/coloradjuster.h"
 #include "ui/contrastchecker.h"
 #include "ui/helpwindow.h"
 #include "ui/stringgrid.h"
@@ -103,4 +106,39 @@ void TForm1::ContrastChecker1Click()
     if (!m_contrastChecker)
         m_contrastChecker = new ContrastChecker(m_samples, commands());
     m_contrastChecker->open();
+}
+
+ColorHistory &TForm1::history()
+{
+    if (!m_history)
+        m_history = std::make_unique<ColorHistory>();
+    return *m_history;
+}
+
+void TForm1::settleColor(ColorValue color)
+{
+    history().settle(color);
+}
+
+void TForm1::AdjustColor1Click()
+{
+    if (!m_colorAdjuster) {
+        m_colorAdjuster = new ColorAdjuster(m_samples, commands(), history());
+        // A row of variations joins the list as Add to List adds an entry, named after the
+        // entry the color is (if it is one) or its hex.
+        m_colorAdjuster->nameOf = [this](ColorValue color) {
+            const QString hex = buildHexStr(color);
+            const qsizetype row = m_list->list().lastRowWithHex(hex);
+            return row >= 0 ? m_list->list().name(row) : hex;
+        };
+        m_colorAdjuster->onAddToList = [this](const std::vector<ColorAdjuster::Entry> &entries) {
+            for (const ColorAdjuster::Entry &entry : entries)
+                m_list->append(ListRules::storableName(entry.name), buildHexStr(entry.color));
+            setListModified(true);
+            Save1->setEnabled(true);
+            matchListEntry();
+        };
+        m_colorAdjuster->setAddToListEnabled(m_listsEnabled);
+    }
+    m_colorAdjuster->open();
 }

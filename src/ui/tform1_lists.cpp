@@ -79,12 +79,14 @@ void TForm1::ComboBox1Click()
         return;
     Edit1->assign(m_list->list().hex(row));
     Update();
+    settleColor(m_currentColor);
 }
 
 void TForm1::StringGrid1DblClick()
 {
     Edit1->assign(m_list->cell(1, StringGrid1->currentRow()));
     Update();
+    settleColor(m_currentColor);
 }
 
 void TForm1::listEditedInPlace()

@@ -264,7 +264,9 @@ void TForm1::PasteColor1Click()
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (!data || (!data->hasColor() && data->text().trimmed().isEmpty()))
         throw Error(tr("There is no color on the clipboard to paste"));
-    applyColor(m_samples.activeTarget(), colorFromMimeData(data));
+    const ColorValue color = colorFromMimeData(data);
+    applyColor(m_samples.activeTarget(), color);
+    settleColor(color);
 }
 
 bool TForm1::dropColor(SampleTarget target, const QMimeData *data)
@@ -283,6 +285,7 @@ bool TForm1::dropColor(SampleTarget target, const QMimeData *data)
             return;
         }
         applyColor(target, color);
+        settleColor(color);
         applied = true;
     });
     return applied;

@@ -35,7 +35,10 @@ void TForm1::startScreenPick(SampleTarget target)
         m_screenPicker = new ScreenPicker(this);
         // The color goes to the target the pick was made for, even if another target was
         // chosen while the desktop's picker was up.
-        m_screenPicker->onPicked = [this](ColorValue color) { applyColor(m_pickTarget, color); };
+        m_screenPicker->onPicked = [this](ColorValue color) {
+            applyColor(m_pickTarget, color);
+            settleColor(color);
+        };
     }
     m_pickTarget = target;
     m_screenPicker->start();
