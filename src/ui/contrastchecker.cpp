@@ -2,7 +2,6 @@
 #include "ui/contrastchecker.h"
 
 #include "app/application.h"
-#include "app/desktop.h"
 #include "app/handler.h"
 #include "app/qtcolor.h"
 #include "app/windoweventfilter.h"
@@ -15,6 +14,7 @@
 #include "ui/lookandfeel.h"
 #include "ui/samples.h"
 #include "ui/toolfollower.h"
+#include "ui/toolplacement.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,7 +24,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace Tintora {
@@ -721,31 +720,7 @@ void ContrastChecker::open()
 
 void ContrastChecker::placeBesideForm()
 {
-    ensurePolished(); // the style's fonts and margins decide the size
-    adjustSize();
-    if (!Tintora::Desktop::canPlaceWindows())
-        return; // the compositor puts the window where it sees fit
-    const QWidget *window = m_commands.window();
-    const QRect form = window->frameGeometry();
-    // Before the first show the frame is not known yet; the main window's is the best guess.
-    const QSize formFrame = window->frameGeometry().size() - window->size();
-    const QSize outer = frameGeometry().size().expandedTo(size() + formFrame);
-    constexpr int gap = 6;
-    QPoint at(form.right() + 1 + gap, form.top());
-    if (const QScreen *screen = window->screen()) {
-        const QRect available = screen->availableGeometry();
-        const int rightmost = available.right() + 1 - outer.width();
-        if (at.x() > rightmost) {
-            const int leftOfForm = form.left() - gap - outer.width();
-            // Left of the main window if it fits there, else against the screen's right edge,
-            // where it covers the least of the main window.
-            at.setX(leftOfForm >= available.left() ? leftOfForm
-                                                   : qMax(available.left(), rightmost));
-        }
-        at.setY(qBound(available.top(), at.y(),
-                       qMax(available.top(), available.bottom() + 1 - outer.height())));
-    }
-    move(at);
+    placeBeside(this, m_commands.window());
 }
 
 void ContrastChecker::keyPressEvent(QKeyEvent *event)
