@@ -22,9 +22,9 @@ bool endsWith(const QString &path, const char *suffix)
 // names the file Load List would have looked for.
 QString nameFileOf(const QString &hexPath)
 {
-    const QString base = hexPath.chopped(4);
+    QString base = hexPath.chopped(4);
     const bool upper = hexPath.endsWith(QLatin1String(".HEX"));
-    const QString withClr = base + (upper ? QLatin1String(".CLR") : QLatin1String(".clr"));
+    QString withClr = base + (upper ? QLatin1String(".CLR") : QLatin1String(".clr"));
     if (QFileInfo::exists(withClr))
         return withClr;
     if (QFileInfo::exists(base) && ListFile::hexPathFor(base) == hexPath)

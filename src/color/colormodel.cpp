@@ -150,7 +150,7 @@ Result labEvaluate(const Position &p)
     return wide(xyz65ToLinearSrgb(xyz50ToXyz65(labToXyz50(p))));
 }
 
-void labKeep(Position &, const Position &)
+void labKeep(Position & /*position*/, const Position & /*previous*/)
 {
     // a and b say all there is of the color; nothing of them is undefined.
 }

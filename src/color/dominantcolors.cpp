@@ -64,7 +64,7 @@ std::vector<Point> histogram(const Pixels &pixels, double &total)
     for (const Bin &bin : bins) {
         if (bin.count == 0)
             continue;
-        const double n = double(bin.count);
+        const auto n = double(bin.count);
         const Triple encoded {double(bin.red) / n / 255, double(bin.green) / n / 255,
                               double(bin.blue) / n / 255};
         points.push_back({ColorSpace::xyz65ToOklab(

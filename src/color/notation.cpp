@@ -1371,7 +1371,7 @@ auto givesOklch(const LinearCheck &check, const Triple &oklch)
     };
 }
 
-bool always(const std::array<Decimal, 3> &)
+bool always(const std::array<Decimal, 3> & /*candidate*/)
 {
     return true;
 }

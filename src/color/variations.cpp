@@ -20,22 +20,22 @@ constexpr int kSteps = 5;
 // by a turn of its hue. Tints and shades go the straight way to white or black: the chroma
 // shrinks with the distance left. Kept whole, it would leave sRGB at once, and the mapping back
 // would shift the lightness and the hue the steps are meant to keep.
-Triple towardsWhite(const Triple &lch, double step, double)
+Triple towardsWhite(const Triple &lch, double step, double /*turn*/)
 {
     return {lch[0] + (1 - lch[0]) * step, lch[1] * (1 - step), lch[2]};
 }
 
-Triple towardsBlack(const Triple &lch, double step, double)
+Triple towardsBlack(const Triple &lch, double step, double /*turn*/)
 {
     return {lch[0] * (1 - step), lch[1] * (1 - step), lch[2]};
 }
 
-Triple towardsGray(const Triple &lch, double step, double)
+Triple towardsGray(const Triple &lch, double step, double /*turn*/)
 {
     return {lch[0], lch[1] * (1 - step), lch[2]};
 }
 
-Triple turned(const Triple &lch, double, double turn)
+Triple turned(const Triple &lch, double /*step*/, double turn)
 {
     return {lch[0], lch[1], lch[2] + turn};
 }
@@ -112,7 +112,9 @@ std::vector<ColorValue> of(Kind kind, const Triple &oklch)
     std::vector<ColorValue> colors;
     colors.reserve(size_t(r.count));
     for (int i = 0; i < r.count; ++i) {
-        const Triple moved = r.move(oklch, double(i + 1) / (kSteps + 1), r.turns[size_t(i)]);
+        // Only the harmonies have turns; the steps have more entries than turns.
+        const double turn = size_t(i) < r.turns.size() ? r.turns[size_t(i)] : 0;
+        const Triple moved = r.move(oklch, double(i + 1) / (kSteps + 1), turn);
         colors.push_back(fromOklch(moved[0], moved[1], moved[2]));
     }
     return colors;

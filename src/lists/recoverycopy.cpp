@@ -12,11 +12,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
 #include <optional>
-#include <signal.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -249,7 +249,7 @@ public:
     qint64 number()
     {
         need(8);
-        const qint64 value = qFromLittleEndian<qint64>(m_p);
+        const auto value = qFromLittleEndian<qint64>(m_p);
         m_p += 8;
         return value;
     }
@@ -257,7 +257,7 @@ public:
     QByteArrayView text()
     {
         need(4);
-        const quint32 length = qFromLittleEndian<quint32>(m_p);
+        const auto length = qFromLittleEndian<quint32>(m_p);
         m_p += 4;
         need(length);
         const QByteArrayView bytes(m_p, qsizetype(length));
@@ -454,12 +454,12 @@ Summary readSummary(const QString &path)
     QFile file(path);
     openCopy(file, path);
     const qint64 size = file.size();
-    if (size < kHeaderSize + 4 * 3 + kTrailerSize || size > kMaxSize)
+    if (size < kHeaderSize + qint64(4) * 3 + kTrailerSize || size > kMaxSize)
         failDamaged(path);
     QByteArray head = file.read(kHeaderSize + 4);
     if (head.size() != kHeaderSize + 4 || std::memcmp(head.constData(), kMagic, 8) != 0)
         failDamaged(path);
-    const quint32 fileLength = qFromLittleEndian<quint32>(head.constData() + kHeaderSize);
+    const auto fileLength = qFromLittleEndian<quint32>(head.constData() + kHeaderSize);
     if (qint64(fileLength) > size)
         failDamaged(path);
     head += file.read(fileLength);
@@ -476,7 +476,7 @@ ColorList read(const QString &path, Summary *summary)
     QFile file(path);
     openCopy(file, path);
     const qint64 size = file.size();
-    if (size < kHeaderSize + 4 * 3 + kTrailerSize || size > kMaxSize)
+    if (size < kHeaderSize + qint64(4) * 3 + kTrailerSize || size > kMaxSize)
         failDamaged(path);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)

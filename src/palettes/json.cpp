@@ -146,7 +146,7 @@ QString parseErrorReason(const QJsonParseError &error, QByteArrayView text)
         return QCoreApplication::translate("JsonPalette", "expected %1")
                 .arg(QCoreApplication::translate("JsonPalette", "\":\" after a member name"));
     case QJsonParseError::IllegalNumber: {
-        const char before = error.offset > 0 ? text[error.offset - 1] : 0;
+        const char before = error.offset > 0 ? text[error.offset - 1] : char(0);
         if (before == 'e' || before == 'E' || before == '+'
             || (before == '-' && error.offset > 1
                 && (text[error.offset - 2] == 'e' || text[error.offset - 2] == 'E')))
