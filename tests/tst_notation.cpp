@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 using namespace Tintora;
 using namespace Tintora::Notation;
@@ -199,6 +200,8 @@ private slots:
     void roundsLinearLightLikeTheCurve();
     void mapsAnyLinearValueIntoTheGamut_data();
     void mapsAnyLinearValueIntoTheGamut();
+    void turnsHuesIntoDirections_data();
+    void turnsHuesIntoDirections();
     void roundsExactHalvesUp_data();
     void roundsExactHalvesUp();
     void roundsEveryExactHalfOfWholeNumbers();
@@ -434,8 +437,9 @@ void tst_Notation::readsExtremeNumbers_data()
     QTest::newRow("oklch chroma of 40 digits")
             << "oklch(39% 8888888888888888888888888888888888888888.1 200)"
             << "#005257";
+    // 1e308 degrees is 296 degrees exactly: the same color as lch(50 1e6 296).
     QTest::newRow("lch chroma and hue at 1e308") << "lch(50 1e308 1e308)"
-                                                 << "#000000";
+                                                 << "#FFFFFF";
     QTest::newRow("lab a and b of opposite huge signs") << "lab(50 -1e300 1e300)"
                                                         << "#000000";
     QTest::newRow("oklab huge percentage") << "oklab(50% 1e308% 0)"
@@ -694,6 +698,45 @@ void tst_Notation::roundsLinearLightLikeTheCurve()
 
 // Whatever arithmetic hands the gamut mapping and the rounding, not-a-number and infinities
 // included, a color inside sRGB comes out (the rounding tables are indexed by these values).
+// Quarter turns point exactly along the axes, whatever the number of whole turns; other hues
+// as the sine and cosine give them.
+void tst_Notation::turnsHuesIntoDirections_data()
+{
+    QTest::addColumn<double>("hue");
+    QTest::addColumn<double>("cosine");
+    QTest::addColumn<double>("sine");
+    QTest::newRow("0") << 0.0 << 1.0 << 0.0;
+    QTest::newRow("90") << 90.0 << 0.0 << 1.0;
+    QTest::newRow("180") << 180.0 << -1.0 << 0.0;
+    QTest::newRow("270") << 270.0 << 0.0 << -1.0;
+    QTest::newRow("360") << 360.0 << 1.0 << 0.0;
+    QTest::newRow("-90") << -90.0 << 0.0 << -1.0;
+    QTest::newRow("450") << 450.0 << 0.0 << 1.0;
+    QTest::newRow("tiny negative") << -1e-300 << 1.0 << -1e-300 * std::numbers::pi / 180;
+    QTest::newRow("1e308 is 296") << 1e308 << std::cos(296 * std::numbers::pi / 180)
+                                  << std::sin(296 * std::numbers::pi / 180);
+    QTest::newRow("30") << 30.0 << std::sqrt(3.0) / 2 << 0.5;
+    QTest::newRow("225") << 225.0 << -std::sqrt(0.5) << -std::sqrt(0.5);
+}
+
+void tst_Notation::turnsHuesIntoDirections()
+{
+    QFETCH(double, hue);
+    QFETCH(double, cosine);
+    QFETCH(double, sine);
+    const std::array<double, 2> direction = ColorSpace::hueDirection(hue);
+    const bool quarter = std::fmod(hue, 90.0) == 0;
+    if (quarter) {
+        QCOMPARE(direction[0], cosine);
+        QCOMPARE(direction[1], sine);
+    } else {
+        QVERIFY2(std::abs(direction[0] - cosine) <= 1e-15,
+                 qPrintable(QString::number(direction[0], 'g', 17)));
+        QVERIFY2(std::abs(direction[1] - sine) <= 1e-15 + std::abs(sine) * 1e-15,
+                 qPrintable(QString::number(direction[1], 'g', 17)));
+    }
+}
+
 void tst_Notation::mapsAnyLinearValueIntoTheGamut_data()
 {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();

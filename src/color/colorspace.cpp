@@ -336,8 +336,31 @@ Triple toRectangular(const Triple &lch)
 
 std::array<double, 2> hueDirection(double hue)
 {
-    const double radians = hue * std::numbers::pi / 180;
-    return {std::cos(radians), std::sin(radians)};
+    if (!std::isfinite(hue))
+        return {std::cos(hue), std::sin(hue)}; // no direction at all
+    // Turned to the nearest quarter turn first, in degrees, where every step is exact: the
+    // quarter turns give exact directions (the cosine of 90 degrees is 0, not 6e-17), and the
+    // sine and cosine are asked only of an angle within 45 degrees, where they are cheapest.
+    double degrees = hue;
+    if (degrees < 0 || degrees >= 360) {
+        degrees = std::fmod(degrees, 360.0);
+        if (degrees < 0)
+            degrees += 360; // a tiny negative angle can give 360: that is a quarter turn of 4
+    }
+    const double quarters = std::nearbyint(degrees / 90);
+    const double radians = (degrees - quarters * 90) * (std::numbers::pi / 180);
+    const double cosine = std::cos(radians);
+    const double sine = std::sin(radians);
+    switch (int(quarters) % 4) {
+    case 1:
+        return {-sine, cosine};
+    case 2:
+        return {-cosine, -sine};
+    case 3:
+        return {sine, -cosine};
+    default:
+        return {cosine, sine};
+    }
 }
 
 Triple toRectangular(double lightness, double chroma, const std::array<double, 2> &direction)

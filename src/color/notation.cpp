@@ -1001,9 +1001,19 @@ Decimal wrapHue(Decimal d)
     return normalized(d);
 }
 
+// Half away from zero, as std::llround rounds, without its call (the search rounds often). The
+// difference is exact: below 2^53 the whole part is within a factor of two of the value, above
+// it the value is whole.
+qint64 roundHalfAway(double value)
+{
+    const auto whole = qint64(value);
+    const double rest = value - double(whole);
+    return rest >= 0.5 ? whole + 1 : rest <= -0.5 ? whole - 1 : whole;
+}
+
 Decimal nearest(double exact, int digits, bool isHue)
 {
-    const Decimal d {std::llround(exact * kPowersOfTen[digits]), digits};
+    const Decimal d {roundHalfAway(exact * kPowersOfTen[digits]), digits};
     return withValue(isHue ? wrapHue(d) : normalized(d));
 }
 
