@@ -825,7 +825,7 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
     </message>
     <message>
         <source>Sample 2: ...makes us vilify our own age.    -Marlowen</source>
-        <translation>Probe 2: ...lässt uns die eigene Zeit schmähen.    -Marlowen</translation>
+        <translation>Probe 2: ...lässt uns unsere Zeit schelten.    -Marlowen</translation>
     </message>
     <message>
         <source>Custom Color Name:</source>
@@ -845,7 +845,7 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
     </message>
     <message>
         <source>Add To List</source>
-        <translation>In Liste aufnehmen</translation>
+        <translation>In Liste eintragen</translation>
     </message>
     <message>
         <source>Add the color displayed in the sample to custom color list.</source>
@@ -1372,7 +1372,7 @@ die nächste darin, abgebildet wie in CSS Color 4.</translation>
     </message>
     <message>
         <source>Add to List</source>
-        <translation>In Liste aufnehmen</translation>
+        <translation>In Liste eintragen</translation>
     </message>
     <message>
         <source>Add %1 to the list</source>

@@ -825,7 +825,7 @@ couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes 
     </message>
     <message>
         <source>Sample 2: ...makes us vilify our own age.    -Marlowen</source>
-        <translation>Exemple 2&#xa0;: ...nous fait dénigrer notre époque.    -Marlowen</translation>
+        <translation>Exemple 2&#xa0;: ...fait dénigrer notre époque.    -Marlowen</translation>
     </message>
     <message>
         <source>Custom Color Name:</source>
