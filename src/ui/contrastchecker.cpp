@@ -74,15 +74,17 @@ void setBold(QWidget *widget, bool bold)
 }
 
 // Room for the widest text a label will show, so that the window keeps its size as the numbers
-// change and verdicts flip.
+// change and verdicts flip. Measured as the label measures its text: the advance rounded up,
+// where horizontalAdvance() rounds to nearest and would leave a pixel too little.
 void reserveWidth(QLabel *label, const QStringList &texts)
 {
     const QFontMetrics metrics(label->font());
     int width = 0;
-    for (const QString &text : texts) {
-        for (const QString &line : text.split(QLatin1Char('\n')))
-            width = qMax(width, metrics.horizontalAdvance(line));
-    }
+    for (const QString &text : texts)
+        width = qMax(
+                width,
+                metrics.boundingRect(0, 0, 2000, 2000, Qt::AlignLeft | Qt::TextExpandTabs, text)
+                        .width());
     label->setMinimumWidth(width);
 }
 
