@@ -1035,6 +1035,66 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
         <source>&quot;%1&quot; already exists. Replace it?</source>
         <translation>„%1“ ist bereits vorhanden. Ersetzen?</translation>
     </message>
+    <message>
+        <source>&amp;Hex</source>
+        <translation>&amp;Hex</translation>
+    </message>
+    <message>
+        <source>Hex, &amp;lowercase</source>
+        <translation>Hex, &amp;Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>Hex, &amp;no #</source>
+        <translation>Hex, oh&amp;ne #</translation>
+    </message>
+    <message>
+        <source>&amp;RGB</source>
+        <translation>&amp;RGB</translation>
+    </message>
+    <message>
+        <source>RGB, co&amp;mmas</source>
+        <translation>RGB, Ko&amp;mmas</translation>
+    </message>
+    <message>
+        <source>H&amp;SL</source>
+        <translation>H&amp;SL</translation>
+    </message>
+    <message>
+        <source>H&amp;WB</source>
+        <translation>H&amp;WB</translation>
+    </message>
+    <message>
+        <source>L&amp;ab</source>
+        <translation>L&amp;ab</translation>
+    </message>
+    <message>
+        <source>L&amp;CH</source>
+        <translation>L&amp;CH</translation>
+    </message>
+    <message>
+        <source>&amp;Oklab</source>
+        <translation>&amp;Oklab</translation>
+    </message>
+    <message>
+        <source>O&amp;klch</source>
+        <translation>Ok&amp;lch</translation>
+    </message>
+    <message>
+        <source>color(sr&amp;gb)</source>
+        <translation>color(sr&amp;gb)</translation>
+    </message>
+    <message>
+        <source>Hex number, 0&amp;x</source>
+        <translation>Hex-Zahl, 0&amp;x</translation>
+    </message>
+    <message>
+        <source>&amp;Bytes</source>
+        <translation>&amp;Bytes</translation>
+    </message>
+    <message>
+        <source>&amp;Fractions</source>
+        <translation>Bruch&amp;teile</translation>
+    </message>
 </context>
 <context>
     <name>TextCommands</name>
