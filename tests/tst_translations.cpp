@@ -12,8 +12,10 @@
 #include "ui/taboutbox.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
@@ -108,6 +110,7 @@ private slots:
     void textsFitTheirControls_data();
     void textsFitTheirControls();
     void aboutBoxContrastCheckerAndFindBar();
+    void numbersFollowTheLanguage();
     void listsAndFullViewWorkByTheirFlags();
     void questionsAndSavingOnClose();
     void loadingAndErrorMessages();
@@ -352,6 +355,36 @@ void tst_Translations::aboutBoxContrastCheckerAndFindBar()
              text(QStringLiteral("Find &Next")));
 
     QCOMPARE(f.form->ImportDialog1().filters.at(1), text(QStringLiteral("GIMP palette (*.gpl)")));
+}
+
+// The checker writes its numbers as the language does ("21,00:1", "14,5 px" in German and French),
+// its report too; the colors stay #RRGGBB there, and what Copy As writes stays CSS.
+void tst_Translations::numbersFollowTheLanguage()
+{
+    // The number as English writes it, in the running language.
+    const auto written = [this](QString english) {
+        return m_language.isEmpty() ? english : english.replace(u'.', u',');
+    };
+    f.action("ContrastChecker1")->trigger();
+    auto *checker = f.form->findChild<ContrastChecker *>(QStringLiteral("ContrastChecker"));
+    QVERIFY(checker);
+    const auto shown = [checker](const char *name) {
+        return checker->findChild<QLabel *>(QLatin1String(name))->text();
+    };
+    // Black on white.
+    QCOMPARE(shown("Sample1Ratio"), written(QStringLiteral("21.00:1")));
+    QCOMPARE(shown("AaNormalMinimum"), written(QStringLiteral("4.5:1")));
+    QCOMPARE(shown("Sample1FontSizes"), written(QStringLiteral("14.5 px, 12 px")));
+    QCOMPARE(shown("Sample1Lc"), written(QStringLiteral("Lc 106.0")));
+    const QString report = checker->report();
+    QVERIFY(report.contains(QStringLiteral(": %1\n").arg(written(QStringLiteral("21.00:1")))));
+    QVERIFY(report.contains(QStringLiteral(": #FFFFFF\n")));
+
+    // The locale that the windows' number fields (the color adjuster's) take.
+    QCOMPARE(f.form->locale().toString(0.5, 'f', 3), written(QStringLiteral("0.500")));
+
+    f.action("CopyAsFractions1")->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1.0, 1.0, 1.0"));
 }
 
 void tst_Translations::listsAndFullViewWorkByTheirFlags()

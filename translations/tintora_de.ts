@@ -1550,7 +1550,7 @@ die nächste darin, abgebildet wie in CSS Color 4.</translation>
     </message>
     <message>
         <source>The background&apos;s hue from dark to light; the bands mark where both samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
-        <translation>Der Farbton des Hintergrunds von dunkel nach hell; die Bänder zeigen, wo beide Proben AA (4.5:1) und AAA (7:1) bestehen. Zum Wählen klicken oder ziehen.</translation>
+        <translation>Der Farbton des Hintergrunds von dunkel nach hell; die Bänder zeigen, wo beide Proben AA (4,5:1) und AAA (7:1) bestehen. Zum Wählen klicken oder ziehen.</translation>
     </message>
     <message>
         <source>Text against text (a link among body text), %1:1</source>
@@ -1626,7 +1626,7 @@ die nächste darin, abgebildet wie in CSS Color 4.</translation>
     </message>
     <message>
         <source>Text Sample %1&apos;s hue from dark to light; the bands mark where it passes AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
-        <translation>Der Farbton von Textprobe %1 von dunkel nach hell; die Bänder zeigen, wo sie AA (4.5:1) und AAA (7:1) besteht. Zum Wählen klicken oder ziehen.</translation>
+        <translation>Der Farbton von Textprobe %1 von dunkel nach hell; die Bänder zeigen, wo sie AA (4,5:1) und AAA (7:1) besteht. Zum Wählen klicken oder ziehen.</translation>
     </message>
     <message>
         <source>Fix text</source>

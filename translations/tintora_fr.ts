@@ -1550,7 +1550,7 @@ la plus proche dans sRGB, ramenée dans la gamme comme le fait CSS Color 4.</tra
     </message>
     <message>
         <source>The background&apos;s hue from dark to light; the bands mark where both samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
-        <translation>La teinte de l&apos;arrière-plan, du sombre au clair&#xa0;; les bandes indiquent où les deux exemples réussissent AA (4.5:1) et AAA (7:1). Cliquez ou faites glisser pour choisir.</translation>
+        <translation>La teinte de l&apos;arrière-plan, du sombre au clair&#xa0;; les bandes indiquent où les deux exemples réussissent AA (4,5:1) et AAA (7:1). Cliquez ou faites glisser pour choisir.</translation>
     </message>
     <message>
         <source>Text against text (a link among body text), %1:1</source>
@@ -1626,7 +1626,7 @@ la plus proche dans sRGB, ramenée dans la gamme comme le fait CSS Color 4.</tra
     </message>
     <message>
         <source>Text Sample %1&apos;s hue from dark to light; the bands mark where it passes AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
-        <translation>La teinte du texte exemple %1, du sombre au clair&#xa0;; les bandes indiquent où il réussit AA (4.5:1) et AAA (7:1). Cliquez ou faites glisser pour choisir.</translation>
+        <translation>La teinte du texte exemple %1, du sombre au clair&#xa0;; les bandes indiquent où il réussit AA (4,5:1) et AAA (7:1). Cliquez ou faites glisser pour choisir.</translation>
     </message>
     <message>
         <source>Fix text</source>
