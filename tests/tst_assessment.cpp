@@ -42,6 +42,8 @@ private slots:
     void report();
     void reportNotes_data();
     void reportNotes();
+    void numbersInTheLocale_data();
+    void numbersInTheLocale();
 };
 
 // One row per kind of rule: what the verdict, the "just below" and both fixes say.
@@ -274,6 +276,69 @@ void tst_Assessment::reportNotes()
             found << lines.at(i - 1) << lines.at(i);
     }
     QCOMPARE(found, notes);
+}
+
+// The texts write their numbers as the locale does, the report too; its colors stay #RRGGBB and
+// the criteria keep their numbers ("1.4.3").
+void tst_Assessment::numbersInTheLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("ratio"); // #777777 on white
+    QTest::addColumn<QString>("lc");
+    QTest::addColumn<QString>("fontSizes");
+    QTest::addColumn<QString>("blackOnWhite");
+    QTest::addColumn<QString>("minimum"); // 4.5
+    QTest::newRow("C, as CSS and the command line write them")
+            << QLocale::c() << "4.47:1, just below 4.5:1"
+            << "Lc 71.1"
+            << "19.5 px, 14.5 px"
+            << "21.00:1"
+            << "4.5";
+    QTest::newRow("German") << QLocale(QLocale::German) << "4,47:1, just below 4,5:1"
+                            << "Lc 71,1"
+                            << "19,5 px, 14,5 px"
+                            << "21,00:1"
+                            << "4,5";
+    QTest::newRow("French") << QLocale(QLocale::French) << "4,47:1, just below 4,5:1"
+                            << "Lc 71,1"
+                            << "19,5 px, 14,5 px"
+                            << "21,00:1"
+                            << "4,5";
+    QTest::newRow("Swiss German, with its point")
+            << QLocale(QLocale::German, QLocale::Switzerland) << "4.47:1, just below 4.5:1"
+            << "Lc 71.1"
+            << "19.5 px, 14.5 px"
+            << "21.00:1"
+            << "4.5";
+}
+
+void tst_Assessment::numbersInTheLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, ratio);
+    QFETCH(QString, lc);
+    QFETCH(QString, fontSizes);
+    QFETCH(QString, blackOnWhite);
+    QFETCH(QString, minimum);
+    Assessment assessment = assess(kWhite, gray(0x77), kBlack, locale);
+    QCOMPARE(assessment.sample(1).ratioText, ratio);
+    QCOMPARE(assessment.sample(1).lcText, lc);
+    QCOMPARE(assessment.sample(1).fontSizes, fontSizes);
+    QCOMPARE(assessment.sample(2).ratioText, blackOnWhite);
+    const VisionAssessment &achromat = assessment.visions[size_t(Vision::Achromatopsia)];
+    const QString ratioAlone = ratio.first(ratio.indexOf(u':') + 2); // "4.47:1"
+    QCOMPARE(achromat.ratiosText, QStringLiteral("1: %1  2: %2").arg(ratioAlone, blackOnWhite));
+
+    assessment.backgroundOutOfReach = 4.5;
+    const QString report = formatReport(assessment);
+    for (const QString &line :
+         {QStringLiteral("Background: #FFFFFF"), QStringLiteral("Text Sample 1: #777777"),
+          QStringLiteral("No background of this hue gives both samples %1:1").arg(minimum),
+          QStringLiteral("Contrast ratio: %1").arg(ratio),
+          QStringLiteral("1.4.3 AA normal text, %1:1: Fail").arg(minimum),
+          QStringLiteral("APCA, advisory: %1, Content text; least for body text").arg(lc),
+          QStringLiteral("Least size, weight 400, 700: %1").arg(fontSizes)})
+        QVERIFY2(report.contains(QLatin1Char('\n') + line + QLatin1Char('\n')), qPrintable(line));
 }
 
 QTEST_GUILESS_MAIN(tst_Assessment)

@@ -56,8 +56,8 @@ private slots:
     void textCommands_data();
     void textCommands();
     void contrastJsonForPrograms();
-    void helpIsTranslated_data();
-    void helpIsTranslated();
+    void speaksTheLanguageButWritesNumbersAsCss_data();
+    void speaksTheLanguageButWritesNumbersAsCss();
     void unreadableFileGivesTheErrorBoxAndTheWindowStays_data();
     void unreadableFileGivesTheErrorBoxAndTheWindowStays();
 };
@@ -135,7 +135,7 @@ void tst_Cli::contrastJsonForPrograms()
     QCOMPARE(report.value(u"textAgainstText")[u"pass"].toBool(), false);
 }
 
-void tst_Cli::helpIsTranslated_data()
+void tst_Cli::speaksTheLanguageButWritesNumbersAsCss_data()
 {
     QTest::addColumn<QString>("lang");
     QTest::addColumn<QString>("says");
@@ -147,7 +147,7 @@ void tst_Cli::helpIsTranslated_data()
                             << "Affiche cette aide.";
 }
 
-void tst_Cli::helpIsTranslated()
+void tst_Cli::speaksTheLanguageButWritesNumbersAsCss()
 {
     QFETCH(QString, lang);
     QFETCH(QString, says);
@@ -160,6 +160,12 @@ void tst_Cli::helpIsTranslated()
     for (const char *option : {"--pick", "--copy", "--convert", "--contrast", "--format", "--json",
                                "--help", "--version"})
         QVERIFY2(result.out.contains(QLatin1String(option)), option);
+
+    // What it prints is for programs and scripts too: numbers stay as CSS writes them.
+    const Run contrast = run({"--contrast", "white", "#767676"}, environment);
+    QCOMPARE(contrast.exitCode, 0);
+    for (const char *number : {": 4.54:1\n", ", 4.5:1: ", "Lc 71.5, ", ": 19.5 px, 14.5 px\n"})
+        QVERIFY2(contrast.out.contains(QLatin1String(number)), qPrintable(contrast.out));
 }
 
 void tst_Cli::unreadableFileGivesTheErrorBoxAndTheWindowStays_data()

@@ -55,6 +55,8 @@ private slots:
     void fixBackgroundSaysWhenNoneExists();
     void reportIsWhatTheWindowShows();
     void keepsItsSizeAsVerdictsFlip();
+    void keepsItsSizeAsTheTargetChanges_data();
+    void keepsItsSizeAsTheTargetChanges();
     void ownTextsReadableInLightAndDarkPalettes();
     void pickButtonsPickForTheirTarget_data();
     void pickButtonsPickForTheirTarget();
@@ -761,6 +763,30 @@ void tst_ContrastChecker::keepsItsSizeAsVerdictsFlip()
     }
     QTest::mouseClick(button(QStringLiteral("Sample1AaaNormalFixBackground")), Qt::LeftButton);
     QCOMPARE(checker()->size(), size);
+}
+
+// The selected target's title is bold and says so: selecting each target in turn, from each,
+// leaves the window the size it opened at.
+void tst_ContrastChecker::keepsItsSizeAsTheTargetChanges_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::newRow("from Background") << "RadioButton1";
+    QTest::newRow("from Text Sample 1") << "RadioButton2";
+    QTest::newRow("from Text Sample 2") << "RadioButton3";
+}
+
+void tst_ContrastChecker::keepsItsSizeAsTheTargetChanges()
+{
+    QFETCH(QString, first);
+    clickRadio(qPrintable(first));
+    openChecker();
+    const QSize size = checker()->size();
+    for (const char *radio : {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton1"}) {
+        clickRadio(radio);
+        QCoreApplication::processEvents(); // the layout follows its labels on a posted event
+        QCOMPARE(checker()->sizeHint(), size);
+        QCOMPARE(checker()->size(), size);
+    }
 }
 
 void tst_ContrastChecker::ownTextsReadableInLightAndDarkPalettes()

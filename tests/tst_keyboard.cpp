@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/combobox.h"
 #include "app/edit.h"
+#include "color/notation.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
 #include "lists/listfind.h"
@@ -362,6 +363,13 @@ void tst_Keyboard::shortcutsRunTheirCommands()
     QTest::keyClick(edit, Qt::Key_C); // Copy to Clipboard
     QTRY_VERIFY(!QApplication::activePopupWidget());
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#FF6347"));
+    QTest::keyClick(focused(), Qt::Key_E, Qt::AltModifier);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A); // Copy As
+    QTRY_COMPARE(QApplication::activePopupWidget(), f.child<QMenu>("CopyAs1"));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_K); // Oklch
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             Notation::format(Color::pack(0xFF, 0x63, 0x47), Notation::Form::Oklch));
 
     // Ctrl+P starts picking from the screen (its keys are the screen picker's own tests').
     QCOMPARE(f.action("PickScreen1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -140,42 +140,59 @@ void tst_NotationHandlers::selectTarget(SampleTarget target)
 void tst_NotationHandlers::copiesEachForm_data()
 {
     QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("name"); // with the item's letter
     QTest::addColumn<QString>("text");
     QTest::newRow("#RRGGBB") << "CopyAsHex1"
+                             << "&Hex"
                              << "#0C2238";
     QTest::newRow("#rrggbb") << "CopyAsHexLowercase1"
+                             << "Hex, &lowercase"
                              << "#0c2238";
     QTest::newRow("RRGGBB") << "CopyAsHexBare1"
+                            << "Hex, &no #"
                             << "0C2238";
     QTest::newRow("rgb spaces") << "CopyAsRgb1"
+                                << "&RGB"
                                 << "rgb(12 34 56)";
     QTest::newRow("rgb commas") << "CopyAsRgbCommas1"
+                                << "RGB, co&mmas"
                                 << "rgb(12, 34, 56)";
     QTest::newRow("hsl") << "CopyAsHsl1"
+                         << "H&SL"
                          << "hsl(210 65% 13.3%)";
     QTest::newRow("hwb") << "CopyAsHwb1"
+                         << "H&WB"
                          << "hwb(210 4.7% 78%)";
     QTest::newRow("lab") << "CopyAsLab1"
+                         << "L&ab"
                          << "lab(12.4 -2 -17.2)";
     QTest::newRow("lch") << "CopyAsLch1"
+                         << "L&CH"
                          << "lch(12.4 17.3 263)";
     QTest::newRow("oklab") << "CopyAsOklab1"
+                           << "&Oklab"
                            << "oklab(0.247 -0.017 -0.048)";
     QTest::newRow("oklch") << "CopyAsOklch1"
+                           << "O&klch"
                            << "oklch(0.247 0.051 251)";
     QTest::newRow("color srgb") << "CopyAsColorSrgb1"
+                                << "color(sr&gb)"
                                 << "color(srgb 0.047 0.133 0.22)";
     QTest::newRow("0xRRGGBB") << "CopyAsHexNumber1"
+                              << "Hex number, 0&x"
                               << "0x0C2238";
     QTest::newRow("bytes") << "CopyAsBytes1"
+                           << "&Bytes"
                            << "12, 34, 56";
     QTest::newRow("fractions") << "CopyAsFractions1"
+                               << "&Fractions"
                                << "0.047, 0.133, 0.22";
 }
 
 void tst_NotationHandlers::copiesEachForm()
 {
     QFETCH(QString, item);
+    QFETCH(QString, name);
     QFETCH(QString, text);
     auto *menu = f.child<QMenu>("CopyAs1");
     QCOMPARE(menu->title(), QStringLiteral("Copy &As"));
@@ -187,7 +204,8 @@ void tst_NotationHandlers::copiesEachForm()
     // What Qt tells the menu before it shows (a shown popup would need a window manager).
     const auto open = [menu] { emit menu->aboutToShow(); };
     open();
-    QCOMPARE(action->text(), text);
+    // The notation's name, then in a column of their own the text that the item copies.
+    QCOMPARE(action->text(), name + QLatin1Char('\t') + text);
     QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
     action->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), text);
@@ -195,10 +213,11 @@ void tst_NotationHandlers::copiesEachForm()
     // The captions follow the current color each time the menu opens.
     f.setColor(QStringLiteral("#FF8000"));
     open();
-    QVERIFY(action->text() != text);
+    const QString shown = action->text().section(QLatin1Char('\t'), 1);
+    QVERIFY(shown != text);
     action->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text(), action->text());
-    QCOMPARE(Notation::parseColor(action->text()), std::optional(Color::pack(255, 128, 0)));
+    QCOMPARE(QGuiApplication::clipboard()->text(), shown);
+    QCOMPARE(Notation::parseColor(shown), std::optional(Color::pack(255, 128, 0)));
 }
 
 void tst_NotationHandlers::keepsTheDesignsCommands()

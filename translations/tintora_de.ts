@@ -825,7 +825,7 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
     </message>
     <message>
         <source>Sample 2: ...makes us vilify our own age.    -Marlowen</source>
-        <translation>Probe 2: ...lässt uns die eigene Zeit schmähen.    -Marlowen</translation>
+        <translation>Probe 2: ...lässt uns unsere Zeit schelten.    -Marlowen</translation>
     </message>
     <message>
         <source>Custom Color Name:</source>
@@ -845,7 +845,7 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
     </message>
     <message>
         <source>Add To List</source>
-        <translation>In Liste aufnehmen</translation>
+        <translation>In Liste eintragen</translation>
     </message>
     <message>
         <source>Add the color displayed in the sample to custom color list.</source>
@@ -1034,6 +1034,66 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
     <message>
         <source>&quot;%1&quot; already exists. Replace it?</source>
         <translation>„%1“ ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>&amp;Hex</source>
+        <translation>&amp;Hex</translation>
+    </message>
+    <message>
+        <source>Hex, &amp;lowercase</source>
+        <translation>Hex, &amp;Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>Hex, &amp;no #</source>
+        <translation>Hex, oh&amp;ne #</translation>
+    </message>
+    <message>
+        <source>&amp;RGB</source>
+        <translation>&amp;RGB</translation>
+    </message>
+    <message>
+        <source>RGB, co&amp;mmas</source>
+        <translation>RGB, Ko&amp;mmas</translation>
+    </message>
+    <message>
+        <source>H&amp;SL</source>
+        <translation>H&amp;SL</translation>
+    </message>
+    <message>
+        <source>H&amp;WB</source>
+        <translation>H&amp;WB</translation>
+    </message>
+    <message>
+        <source>L&amp;ab</source>
+        <translation>L&amp;ab</translation>
+    </message>
+    <message>
+        <source>L&amp;CH</source>
+        <translation>L&amp;CH</translation>
+    </message>
+    <message>
+        <source>&amp;Oklab</source>
+        <translation>&amp;Oklab</translation>
+    </message>
+    <message>
+        <source>O&amp;klch</source>
+        <translation>Ok&amp;lch</translation>
+    </message>
+    <message>
+        <source>color(sr&amp;gb)</source>
+        <translation>color(sr&amp;gb)</translation>
+    </message>
+    <message>
+        <source>Hex number, 0&amp;x</source>
+        <translation>Hex-Zahl, 0&amp;x</translation>
+    </message>
+    <message>
+        <source>&amp;Bytes</source>
+        <translation>&amp;Bytes</translation>
+    </message>
+    <message>
+        <source>&amp;Fractions</source>
+        <translation>Bruch&amp;teile</translation>
     </message>
 </context>
 <context>
@@ -1372,7 +1432,7 @@ die nächste darin, abgebildet wie in CSS Color 4.</translation>
     </message>
     <message>
         <source>Add to List</source>
-        <translation>In Liste aufnehmen</translation>
+        <translation>In Liste eintragen</translation>
     </message>
     <message>
         <source>Add %1 to the list</source>
@@ -1490,7 +1550,7 @@ die nächste darin, abgebildet wie in CSS Color 4.</translation>
     </message>
     <message>
         <source>The background&apos;s hue from dark to light; the bands mark where both samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
-        <translation>Der Farbton des Hintergrunds von dunkel nach hell; die Bänder zeigen, wo beide Proben AA (4.5:1) und AAA (7:1) bestehen. Zum Wählen klicken oder ziehen.</translation>
+        <translation>Der Farbton des Hintergrunds von dunkel nach hell; die Bänder zeigen, wo beide Proben AA (4,5:1) und AAA (7:1) bestehen. Zum Wählen klicken oder ziehen.</translation>
     </message>
     <message>
         <source>Text against text (a link among body text), %1:1</source>
@@ -1566,7 +1626,7 @@ die nächste darin, abgebildet wie in CSS Color 4.</translation>
     </message>
     <message>
         <source>Text Sample %1&apos;s hue from dark to light; the bands mark where it passes AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
-        <translation>Der Farbton von Textprobe %1 von dunkel nach hell; die Bänder zeigen, wo sie AA (4.5:1) und AAA (7:1) besteht. Zum Wählen klicken oder ziehen.</translation>
+        <translation>Der Farbton von Textprobe %1 von dunkel nach hell; die Bänder zeigen, wo sie AA (4,5:1) und AAA (7:1) besteht. Zum Wählen klicken oder ziehen.</translation>
     </message>
     <message>
         <source>Fix text</source>

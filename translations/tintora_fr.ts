@@ -825,7 +825,7 @@ couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes 
     </message>
     <message>
         <source>Sample 2: ...makes us vilify our own age.    -Marlowen</source>
-        <translation>Exemple 2&#xa0;: ...nous fait dénigrer notre époque.    -Marlowen</translation>
+        <translation>Exemple 2&#xa0;: ...fait dénigrer notre époque.    -Marlowen</translation>
     </message>
     <message>
         <source>Custom Color Name:</source>
@@ -1034,6 +1034,66 @@ couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes 
     <message>
         <source>&quot;%1&quot; already exists. Replace it?</source>
         <translation>«&#xa0;%1&#xa0;» existe déjà. Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Hex</source>
+        <translation>&amp;Hex</translation>
+    </message>
+    <message>
+        <source>Hex, &amp;lowercase</source>
+        <translation>Hex, &amp;minuscules</translation>
+    </message>
+    <message>
+        <source>Hex, &amp;no #</source>
+        <translation>Hex, sa&amp;ns #</translation>
+    </message>
+    <message>
+        <source>&amp;RGB</source>
+        <translation>&amp;RGB</translation>
+    </message>
+    <message>
+        <source>RGB, co&amp;mmas</source>
+        <translation>RGB, &amp;virgules</translation>
+    </message>
+    <message>
+        <source>H&amp;SL</source>
+        <translation>H&amp;SL</translation>
+    </message>
+    <message>
+        <source>H&amp;WB</source>
+        <translation>H&amp;WB</translation>
+    </message>
+    <message>
+        <source>L&amp;ab</source>
+        <translation>L&amp;ab</translation>
+    </message>
+    <message>
+        <source>L&amp;CH</source>
+        <translation>L&amp;CH</translation>
+    </message>
+    <message>
+        <source>&amp;Oklab</source>
+        <translation>&amp;Oklab</translation>
+    </message>
+    <message>
+        <source>O&amp;klch</source>
+        <translation>Ok&amp;lch</translation>
+    </message>
+    <message>
+        <source>color(sr&amp;gb)</source>
+        <translation>color(sr&amp;gb)</translation>
+    </message>
+    <message>
+        <source>Hex number, 0&amp;x</source>
+        <translation>Nombre hex, 0&amp;x</translation>
+    </message>
+    <message>
+        <source>&amp;Bytes</source>
+        <translation>Oc&amp;tets</translation>
+    </message>
+    <message>
+        <source>&amp;Fractions</source>
+        <translation>&amp;Fractions</translation>
     </message>
 </context>
 <context>
@@ -1490,7 +1550,7 @@ la plus proche dans sRGB, ramenée dans la gamme comme le fait CSS Color 4.</tra
     </message>
     <message>
         <source>The background&apos;s hue from dark to light; the bands mark where both samples pass AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
-        <translation>La teinte de l&apos;arrière-plan, du sombre au clair&#xa0;; les bandes indiquent où les deux exemples réussissent AA (4.5:1) et AAA (7:1). Cliquez ou faites glisser pour choisir.</translation>
+        <translation>La teinte de l&apos;arrière-plan, du sombre au clair&#xa0;; les bandes indiquent où les deux exemples réussissent AA (4,5:1) et AAA (7:1). Cliquez ou faites glisser pour choisir.</translation>
     </message>
     <message>
         <source>Text against text (a link among body text), %1:1</source>
@@ -1566,7 +1626,7 @@ la plus proche dans sRGB, ramenée dans la gamme comme le fait CSS Color 4.</tra
     </message>
     <message>
         <source>Text Sample %1&apos;s hue from dark to light; the bands mark where it passes AA (4.5:1) and AAA (7:1). Click or drag to choose.</source>
-        <translation>La teinte du texte exemple %1, du sombre au clair&#xa0;; les bandes indiquent où il réussit AA (4.5:1) et AAA (7:1). Cliquez ou faites glisser pour choisir.</translation>
+        <translation>La teinte du texte exemple %1, du sombre au clair&#xa0;; les bandes indiquent où il réussit AA (4,5:1) et AAA (7:1). Cliquez ou faites glisser pour choisir.</translation>
     </message>
     <message>
         <source>Fix text</source>

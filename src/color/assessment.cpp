@@ -6,12 +6,12 @@ namespace Tintora::Contrast {
 namespace {
 
 SampleAssessment assessSample(ColorValue text, ColorValue background,
-                              const std::array<ColorValue, 2> &samples)
+                              const std::array<ColorValue, 2> &samples, const QLocale &locale)
 {
     SampleAssessment sample;
     sample.text = text;
     sample.ratio = contrastRatio(text, background);
-    sample.ratioText = describeRatio(sample.ratio);
+    sample.ratioText = describeRatio(sample.ratio, locale);
     for (size_t i = 0; i < allLevels.size(); ++i) {
         RuleAssessment &rule = sample.rules[i];
         rule.level = allLevels[i];
@@ -30,9 +30,9 @@ SampleAssessment assessSample(ColorValue text, ColorValue background,
     }
 
     sample.lc = apcaContrast(text, background);
-    sample.lcText = formatLc(sample.lc);
+    sample.lcText = formatLc(sample.lc, locale);
     sample.apcaReading = apcaReading(sample.lc);
-    sample.fontSizes = fontSizesText(sample.lc);
+    sample.fontSizes = fontSizesText(sample.lc, locale);
     const ApcaUse reached = apcaUse(sample.lc);
     for (size_t i = 0; i < judgedApcaUses.size(); ++i)
         sample.apcaPasses[i] = reached >= judgedApcaUses[i];
@@ -41,24 +41,27 @@ SampleAssessment assessSample(ColorValue text, ColorValue background,
 
 } // namespace
 
-QString fontSizesText(double lc)
+QString fontSizesText(double lc, const QLocale &locale)
 {
     if (!apcaFontRow(lc))
-        return apcaFontSize(lc, 400);
-    return QStringLiteral("%1, %2").arg(apcaFontSize(lc, 400), apcaFontSize(lc, 700));
+        return apcaFontSize(lc, 400, locale);
+    return QStringLiteral("%1, %2").arg(apcaFontSize(lc, 400, locale),
+                                        apcaFontSize(lc, 700, locale));
 }
 
-Assessment assess(ColorValue background, ColorValue sample1, ColorValue sample2)
+Assessment assess(ColorValue background, ColorValue sample1, ColorValue sample2,
+                  const QLocale &locale)
 {
     const std::array<ColorValue, 2> texts {sample1, sample2};
     Assessment assessment;
+    assessment.locale = locale;
     assessment.background = background;
     for (size_t i = 0; i < texts.size(); ++i)
-        assessment.samples[i] = assessSample(texts[i], background, texts);
+        assessment.samples[i] = assessSample(texts[i], background, texts, locale);
 
     PairAssessment &pair = assessment.textAgainstText;
     pair.ratio = contrastRatio(sample1, sample2);
-    pair.ratioText = describeRatio(pair.ratio, std::span(&textAgainstTextMinimum, 1));
+    pair.ratioText = describeRatio(pair.ratio, std::span(&textAgainstTextMinimum, 1), locale);
     pair.pass = passes(pair.ratio, textAgainstTextMinimum);
 
     for (const Vision vision : allVisions) {
@@ -70,7 +73,8 @@ Assessment assess(ColorValue background, ColorValue sample1, ColorValue sample2)
             seen.ratios[i] = seenRatio(texts[i], background, vision);
         }
         seen.ratiosText = QStringLiteral("1: %1  2: %2")
-                                  .arg(formatRatio(seen.ratios[0]), formatRatio(seen.ratios[1]));
+                                  .arg(formatRatio(seen.ratios[0], locale),
+                                       formatRatio(seen.ratios[1], locale));
     }
     return assessment;
 }

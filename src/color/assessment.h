@@ -3,6 +3,7 @@
 
 #include "color/contrast.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -68,6 +69,8 @@ struct VisionAssessment
 
 struct Assessment
 {
+    // The locale that the texts write their numbers in.
+    QLocale locale = QLocale::c();
     ColorValue background = 0;
     std::array<SampleAssessment, 2> samples;
     PairAssessment textAgainstText;
@@ -79,9 +82,12 @@ struct Assessment
     const SampleAssessment &sample(int number) const { return samples[size_t(number - 1)]; }
 };
 
-Assessment assess(ColorValue background, ColorValue sample1, ColorValue sample2);
+// The texts write their numbers as the locale does: the checker's in the language of the
+// program's texts, whose report they also make.
+Assessment assess(ColorValue background, ColorValue sample1, ColorValue sample2,
+                  const QLocale &locale = QLocale::c());
 
 // "19.5 px, 14.5 px" at weights 400 and 700, or what the Lc is good for instead of text.
-QString fontSizesText(double lc);
+QString fontSizesText(double lc, const QLocale &locale = QLocale::c());
 
 } // namespace Tintora::Contrast

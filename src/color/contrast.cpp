@@ -227,15 +227,17 @@ int ratioHundredths(double ratio)
     return Convert::saturatingInt(std::floor(ratio * 100 + kHundredthsTolerance));
 }
 
-QString formatRatio(double ratio)
+QString formatRatio(double ratio, const QLocale &locale)
 {
     const int h = ratioHundredths(ratio);
-    return QStringLiteral("%1.%2:1").arg(h / 100).arg(h % 100, 2, 10, QLatin1Char('0'));
+    return locale.toString(h / 100) + locale.decimalPoint()
+            + locale.toString(h % 100).rightJustified(2, locale.zeroDigit().at(0))
+            + QStringLiteral(":1");
 }
 
-QString formatMinimum(double minimum)
+QString formatMinimum(double minimum, const QLocale &locale)
 {
-    return QString::number(minimum, 'g', 3);
+    return locale.toString(minimum, 'g', 3);
 }
 
 bool passes(double ratio, double minimum)
@@ -249,16 +251,16 @@ bool justBelow(double ratio, double minimum)
     return !passes(ratio, minimum) && ratioHundredths(ratio) >= int(std::lround(minimum * 100)) - 5;
 }
 
-QString describeRatio(double ratio, std::span<const double> minimums)
+QString describeRatio(double ratio, std::span<const double> minimums, const QLocale &locale)
 {
     for (const double minimum : minimums) {
         if (justBelow(ratio, minimum))
-            return justBelowText(formatRatio(ratio), minimum);
+            return justBelowText(formatRatio(ratio, locale), minimum, locale);
     }
-    return formatRatio(ratio);
+    return formatRatio(ratio, locale);
 }
 
-QString describeRatio(double ratio)
+QString describeRatio(double ratio, const QLocale &locale)
 {
     static constexpr std::array<double, levelRules.size()> minimums = [] {
         std::array<double, levelRules.size()> m {};
@@ -266,13 +268,13 @@ QString describeRatio(double ratio)
             m[i] = levelRules[i].minimum;
         return m;
     }();
-    return describeRatio(ratio, minimums);
+    return describeRatio(ratio, minimums, locale);
 }
 
-QString justBelowText(const QString &ratioText, double minimum)
+QString justBelowText(const QString &ratioText, double minimum, const QLocale &locale)
 {
     return QCoreApplication::translate("Contrast", "%1, just below %2:1")
-            .arg(ratioText, formatMinimum(minimum));
+            .arg(ratioText, formatMinimum(minimum, locale));
 }
 
 bool passes(double ratio, Level level)
@@ -359,23 +361,24 @@ std::optional<ApcaFontRow> apcaFontRow(double lc)
     return reached;
 }
 
-QString apcaFontSize(double lc, int weight)
+QString apcaFontSize(double lc, int weight, const QLocale &locale)
 {
     if (const std::optional<ApcaFontRow> row = apcaFontRow(lc))
-        return QStringLiteral("%1 px").arg(weight >= 700 ? row->weight700 : row->weight400);
+        return QStringLiteral("%1 px").arg(
+                locale.toString(weight >= 700 ? row->weight700 : row->weight400, 'g',
+                                QLocale::FloatingPointShortest));
     return apcaUse(lc) == ApcaUse::NotReadable
             ? QCoreApplication::translate("Contrast", "Not readable")
             : QCoreApplication::translate("Contrast", "Non-text only");
 }
 
-QString formatLc(double lc)
+QString formatLc(double lc, const QLocale &locale)
 {
     const int tenths = lcTenths(lc);
     const int magnitude = std::abs(tenths);
-    return QStringLiteral("Lc %1%2.%3")
-            .arg(tenths < 0 ? QStringLiteral("-") : QString())
-            .arg(magnitude / 10)
-            .arg(magnitude % 10);
+    return QStringLiteral("Lc %1%2%3%4")
+            .arg(tenths < 0 ? locale.negativeSign() : QString(), locale.toString(magnitude / 10),
+                 locale.decimalPoint(), locale.toString(magnitude % 10));
 }
 
 double lightness(ColorValue color)

@@ -3,6 +3,7 @@
 
 #include "color/color.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -13,6 +14,8 @@
 // How readable one color is on another: the WCAG 2.x contrast ratio, the APCA lightness
 // contrast, the nearest readable color of the same hue, and colors as people with a color
 // vision deficiency see them. Plain functions of color values; nothing here touches a widget.
+// The texts write their numbers as the locale given writes them ("4,47:1" in German); the C
+// locale, the default, writes them as CSS and the command line do ("4.47:1").
 namespace Tintora::Contrast {
 
 using Color::ColorValue;
@@ -85,9 +88,9 @@ inline constexpr double textAgainstTextMinimum = 3.0;
 // 20.999999999999996 at 2100; it lets nothing through that the arithmetic can tell apart.)
 int ratioHundredths(double ratio);
 // "4.47:1": two decimals, truncated as above.
-QString formatRatio(double ratio);
+QString formatRatio(double ratio, const QLocale &locale = QLocale::c());
 // "4.5", "3", "7": a minimum as people quote it.
-QString formatMinimum(double minimum);
+QString formatMinimum(double minimum, const QLocale &locale = QLocale::c());
 bool passes(double ratio, double minimum);
 bool passes(double ratio, Level level);
 // A fail that a ratio rounded to one decimal would have passed (4.45 to 4.49 for 4.5): the
@@ -96,11 +99,13 @@ bool justBelow(double ratio, double minimum);
 // "4.47:1", or "4.49:1, just below 4.5:1" when the ratio is just below one of the minimums
 // (the first in their order): only a row's own minimums, so that a row judged by 3:1 alone
 // never speaks of 4.5:1.
-QString describeRatio(double ratio, std::span<const double> minimums);
+QString describeRatio(double ratio, std::span<const double> minimums,
+                      const QLocale &locale = QLocale::c());
 // The same against the minimums of levelRules.
-QString describeRatio(double ratio);
+QString describeRatio(double ratio, const QLocale &locale = QLocale::c());
 // "4.49:1, just below 4.5:1" for the ratio's text and the minimum it falls short of.
-QString justBelowText(const QString &ratioText, double minimum);
+QString justBelowText(const QString &ratioText, double minimum,
+                      const QLocale &locale = QLocale::c());
 
 // ---- APCA ----
 
@@ -145,7 +150,7 @@ double apcaMinimum(ApcaUse use);
 // The reading shown beside an Lc, e.g. "Large text and headlines".
 QString apcaReading(double lc);
 // "Lc 63.0", "Lc -68.5": one decimal, truncated toward zero like the ratio.
-QString formatLc(double lc);
+QString formatLc(double lc, const QLocale &locale = QLocale::c());
 // The tenths of the Lc that formatLc shows, with its sign: 630, -685.
 int lcTenths(double lc);
 
@@ -168,7 +173,7 @@ inline constexpr std::array<ApcaFontRow, 20> apcaFontTable {{
 // promise more than the table does. Nothing below Lc 30.
 std::optional<ApcaFontRow> apcaFontRow(double lc);
 // "24 px" at weight 400 or 700, else "Non-text only" or "Not readable".
-QString apcaFontSize(double lc, int weight);
+QString apcaFontSize(double lc, int weight, const QLocale &locale = QLocale::c());
 
 // ---- Fix: the nearest readable color of the same hue ----
 

@@ -17,15 +17,16 @@ QString noTextFixText()
     return QCoreApplication::translate("ContrastReport", "No color of this hue passes");
 }
 
-QString noBackgroundFixText(double minimum)
+QString noBackgroundFixText(double minimum, const QLocale &locale)
 {
     return QCoreApplication::translate("ContrastReport",
                                        "No background of this hue gives both samples %1:1")
-            .arg(formatMinimum(minimum));
+            .arg(formatMinimum(minimum, locale));
 }
 
 QString formatReport(const Assessment &assessment)
 {
+    const QLocale &locale = assessment.locale;
     QStringList lines;
     lines << QCoreApplication::translate("ContrastReport", "Contrast Checker");
     lines << QCoreApplication::translate("ContrastReport", "Background: %1")
@@ -35,7 +36,7 @@ QString formatReport(const Assessment &assessment)
                          .arg(number)
                          .arg(Color::buildHex(assessment.sample(number).text));
     if (assessment.backgroundOutOfReach)
-        lines << noBackgroundFixText(*assessment.backgroundOutOfReach);
+        lines << noBackgroundFixText(*assessment.backgroundOutOfReach, locale);
 
     const auto least = [](ApcaUse use) { return int(apcaMinimum(use)); };
     static_assert(judgedApcaUses.size() == 3, "the row names its three uses in one sentence");
@@ -53,7 +54,7 @@ QString formatReport(const Assessment &assessment)
                          .arg(sample.ratioText);
         for (const RuleAssessment &rule : sample.rules)
             lines << QStringLiteral("%1, %2:1: %3")
-                             .arg(levelName(rule.level), formatMinimum(rule.minimum),
+                             .arg(levelName(rule.level), formatMinimum(rule.minimum, locale),
                                   verdictText(rule.pass));
         lines << QStringLiteral("%1: %2, %3")
                          .arg(QCoreApplication::translate("ContrastReport", "APCA, advisory"),
@@ -75,7 +76,7 @@ QString formatReport(const Assessment &assessment)
                      .arg(QCoreApplication::translate(
                                   "ContrastReport",
                                   "Text against text (a link among body text), %1:1")
-                                  .arg(formatMinimum(textAgainstTextMinimum)),
+                                  .arg(formatMinimum(textAgainstTextMinimum, locale)),
                           pair.ratioText, verdictText(pair.pass));
     lines << QCoreApplication::translate("ContrastReport",
                                          "Large text: at least 18 pt, or 14 pt bold");

@@ -54,9 +54,9 @@ QString selectedMark()
     return ContrastChecker::tr("  (selected)");
 }
 
-QString noBackgroundFix(double minimum)
+QString noBackgroundFix(double minimum, const QLocale &locale)
 {
-    return Contrast::noBackgroundFixText(minimum);
+    return Contrast::noBackgroundFixText(minimum, locale);
 }
 
 QLabel *makeLabel(const QString &name, QWidget *parent, const QString &text = QString())
@@ -74,15 +74,17 @@ void setBold(QWidget *widget, bool bold)
 }
 
 // Room for the widest text a label will show, so that the window keeps its size as the numbers
-// change and verdicts flip.
+// change and verdicts flip. Measured as the label measures its text: the advance rounded up,
+// where horizontalAdvance() rounds to nearest and would leave a pixel too little.
 void reserveWidth(QLabel *label, const QStringList &texts)
 {
     const QFontMetrics metrics(label->font());
     int width = 0;
-    for (const QString &text : texts) {
-        for (const QString &line : text.split(QLatin1Char('\n')))
-            width = qMax(width, metrics.horizontalAdvance(line));
-    }
+    for (const QString &text : texts)
+        width = qMax(
+                width,
+                metrics.boundingRect(0, 0, 2000, 2000, Qt::AlignLeft | Qt::TextExpandTabs, text)
+                        .width());
     label->setMinimumWidth(width);
 }
 
@@ -98,8 +100,8 @@ QString widestHex(const QFont &font)
     return QLatin1Char('#') + QString(6, widest);
 }
 
-// Every shape a ratio's text takes, with the widest digits of the font in it.
-QStringList ratioShapes(const QFont &font)
+// The widest digit of the font.
+QChar widestDigit(const QFont &font)
 {
     const QFontMetrics metrics(font);
     QChar widest = QLatin1Char('0');
@@ -107,11 +109,19 @@ QStringList ratioShapes(const QFont &font)
         if (metrics.horizontalAdvance(digit) > metrics.horizontalAdvance(widest))
             widest = digit;
     }
+    return widest;
+}
+
+// Every shape a ratio's text takes in the locale, with the widest digits of the font in it.
+QStringList ratioShapes(const QFont &font, const QLocale &locale)
+{
+    const QChar widest = widestDigit(font);
     const QString two(2, widest);
-    QStringList shapes {two + QLatin1Char('.') + two + QStringLiteral(":1")};
+    const QString point = locale.decimalPoint();
+    QStringList shapes {two + point + two + QStringLiteral(":1")};
     for (const Contrast::LevelRule &rule : Contrast::levelRules)
-        shapes << Contrast::justBelowText(widest + QLatin1Char('.') + two + QStringLiteral(":1"),
-                                          rule.minimum);
+        shapes << Contrast::justBelowText(widest + point + two + QStringLiteral(":1"), rule.minimum,
+                                          locale);
     return shapes;
 }
 
@@ -195,7 +205,7 @@ ContrastChecker::ContrastChecker(const Samples &samples, ColorCommands &commands
     m_backgroundNote = makeLabel(QStringLiteral("BackgroundNote"), this);
     m_backgroundNote->setAccessibleDescription(
             QCoreApplication::translate("Tintora::Accessibility", "What Fix background found"));
-    reserveWidth(m_backgroundNote, {noBackgroundFix(4.5)});
+    reserveWidth(m_backgroundNote, {noBackgroundFix(4.5, locale())});
     m_backgroundHeader->addWidget(m_backgroundNote, 1, Qt::AlignRight);
     m_backgroundHeader->addWidget(makePickButton(
             QStringLiteral("BackgroundPick"), Color::SampleTarget::Background,
@@ -220,10 +230,10 @@ ContrastChecker::ContrastChecker(const Samples &samples, ColorCommands &commands
 
     auto *pair = new QHBoxLayout;
     pair->setSpacing(8);
-    auto *pairName =
-            makeLabel(QStringLiteral("TextAgainstTextName"), this,
-                      tr("Text against text (a link among body text), %1:1")
-                              .arg(Contrast::formatMinimum(Contrast::textAgainstTextMinimum)));
+    auto *pairName = makeLabel(
+            QStringLiteral("TextAgainstTextName"), this,
+            tr("Text against text (a link among body text), %1:1")
+                    .arg(Contrast::formatMinimum(Contrast::textAgainstTextMinimum, locale())));
     pairName->setToolTip(tr("Text Sample 1 against Text Sample 2: a link told apart "
                             "from the text around it by color alone needs 3:1"));
     pair->addWidget(pairName);
@@ -231,13 +241,13 @@ ContrastChecker::ContrastChecker(const Samples &samples, ColorCommands &commands
     m_textAgainstTextRatio->setAccessibleDescription(QCoreApplication::translate(
             "Tintora::Accessibility", "Contrast ratio of Text Sample 1 against Text Sample 2"));
     setBold(m_textAgainstTextRatio, true);
-    reserveWidth(m_textAgainstTextRatio, ratioShapes(m_textAgainstTextRatio->font()));
+    reserveWidth(m_textAgainstTextRatio, ratioShapes(m_textAgainstTextRatio->font(), locale()));
     pair->addWidget(m_textAgainstTextRatio);
     m_textAgainstText = makeLabel(QStringLiteral("TextAgainstText"), this);
     m_textAgainstText->setAccessibleDescription(
             QCoreApplication::translate("Tintora::Accessibility",
                                         "Text against text, at least %1:1")
-                    .arg(Contrast::formatMinimum(Contrast::textAgainstTextMinimum)));
+                    .arg(Contrast::formatMinimum(Contrast::textAgainstTextMinimum, locale())));
     setBold(m_textAgainstText, true);
     reserveWidth(m_textAgainstText, {tr("Pass"), tr("Fail")});
     pair->addWidget(m_textAgainstText);
@@ -302,9 +312,10 @@ QWidget *ContrastChecker::buildTable()
                 makeLabel(key + QStringLiteral("Name"), frame, Contrast::levelName(level));
         m_rowNames.levels[i]->setToolTip(levelTip(level));
         grid->addWidget(m_rowNames.levels[i], row, 0);
-        m_rowNames.minimums[i] = makeLabel(key + QStringLiteral("Minimum"), frame,
-                                           Contrast::formatMinimum(Contrast::minimumRatio(level))
-                                                   + QStringLiteral(":1"));
+        m_rowNames.minimums[i] =
+                makeLabel(key + QStringLiteral("Minimum"), frame,
+                          Contrast::formatMinimum(Contrast::minimumRatio(level), locale())
+                                  + QStringLiteral(":1"));
         grid->addWidget(m_rowNames.minimums[i], row, 1, Qt::AlignRight);
     }
     grid->setRowMinimumHeight(row++, 4);
@@ -411,7 +422,7 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
     big.setPixelSize(13);
     big.setBold(true);
     column.ratio->setFont(big);
-    reserveWidth(column.ratio, ratioShapes(big));
+    reserveWidth(column.ratio, ratioShapes(big, locale()));
     grid->addWidget(column.ratio, 3, firstColumn, 1, span);
 
     int row = 4;
@@ -424,7 +435,7 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
         levelRow.verdict->setAccessibleDescription(
                 QCoreApplication::translate("Tintora::Accessibility", "%1, %2, at least %3:1")
                         .arg(sampleName, levelName,
-                             Contrast::formatMinimum(Contrast::minimumRatio(level))));
+                             Contrast::formatMinimum(Contrast::minimumRatio(level), locale())));
         setBold(levelRow.verdict, true);
         reserveWidth(levelRow.verdict, {tr("Pass"), tr("Fail")});
         grid->addWidget(levelRow.verdict, row, firstColumn);
@@ -466,7 +477,11 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
                                         "APCA lightness contrast of %1, advisory")
                     .arg(sampleName));
     setBold(column.lc, true);
-    reserveWidth(column.lc, {QStringLiteral("Lc -888.8"), QStringLiteral("Lc -000.0")});
+    const QChar widest = widestDigit(column.lc->font());
+    reserveWidth(column.lc,
+                 {QStringLiteral("Lc %1%2%3%4")
+                          .arg(locale().negativeSign(), QString(3, widest), locale().decimalPoint(),
+                               QString(widest))});
     grid->addWidget(column.lc, row++, firstColumn, 1, span);
     column.reading = makeLabel(prefix + QStringLiteral("Reading"), frame);
     column.reading->setAccessibleDescription(
@@ -486,9 +501,9 @@ void ContrastChecker::buildColumn(QGridLayout *grid, int sample, int firstColumn
             QCoreApplication::translate("Tintora::Accessibility",
                                         "Least font size for %1 by APCA, at weights 400 and 700")
                     .arg(sampleName));
-    QStringList sizes {fontSizesText(0), fontSizesText(20)};
+    QStringList sizes {fontSizesText(0, locale()), fontSizesText(20, locale())};
     for (const Contrast::ApcaFontRow &fontRow : Contrast::apcaFontTable)
-        sizes << fontSizesText(fontRow.lc);
+        sizes << fontSizesText(fontRow.lc, locale());
     reserveWidth(column.fontSizes, sizes);
     grid->addWidget(column.fontSizes, row++, firstColumn, 1, span);
     auto *uses = new QHBoxLayout;
@@ -547,7 +562,8 @@ QWidget *ContrastChecker::buildVision(Vision vision)
                     "Tintora::Accessibility",
                     "Contrast ratios of Text Sample 1 and Text Sample 2 as seen with %1")
                     .arg(name));
-    reserveWidth(view.ratios, {QStringLiteral("1: 88.88:1  2: 88.88:1")});
+    const QString ratio = ratioShapes(view.ratios->font(), locale()).constFirst();
+    reserveWidth(view.ratios, {QStringLiteral("1: %1  2: %1").arg(ratio)});
     layout->addWidget(view.ratios);
     return box;
 }
@@ -579,7 +595,7 @@ Color::ColorValue ContrastChecker::sampleColor(int sample) const
 void ContrastChecker::refresh()
 {
     const Color::ColorValue background = m_samples.background();
-    m_assessment = Contrast::assess(background, sampleColor(1), sampleColor(2));
+    m_assessment = Contrast::assess(background, sampleColor(1), sampleColor(2), locale());
     const bool backgroundActive = m_samples.activeTarget() == Color::SampleTarget::Background;
     m_backgroundTitle->setText(tr("Background  %1%2")
                                        .arg(Color::buildHex(background),
@@ -691,7 +707,8 @@ void ContrastChecker::fixBackground(Level level)
             Contrast::fixBackgroundColor(m_samples.background(), samples, level);
     if (!fixed) {
         m_assessment.backgroundOutOfReach = Contrast::minimumRatio(level);
-        m_backgroundNote->setText(noBackgroundFix(*m_assessment.backgroundOutOfReach));
+        m_backgroundNote->setText(
+                noBackgroundFix(*m_assessment.backgroundOutOfReach, m_assessment.locale));
         return;
     }
     m_commands.applyColor(Color::SampleTarget::Background, *fixed);

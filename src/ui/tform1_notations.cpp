@@ -25,6 +25,8 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace Tintora;
 using Tintora::Notation::Form;
 
@@ -33,28 +35,31 @@ namespace {
 // The longest piece of a rejected text that the error box quotes.
 constexpr qsizetype kQuotedTextLength = 60;
 
+// An item of Edit > Copy As: the notation's name, with the item's letter, then the text that the
+// item copies (after a tab, so that the texts line up in a column of their own).
 struct CopyAsItem
 {
     const char *name;
     Form form;
+    const char *caption;
 };
 
 constexpr CopyAsItem kCopyAsItems[] = {
-        {"CopyAsHex1", Form::Hex},
-        {"CopyAsHexLowercase1", Form::HexLowercase},
-        {"CopyAsHexBare1", Form::HexBare},
-        {"CopyAsRgb1", Form::Rgb},
-        {"CopyAsRgbCommas1", Form::RgbCommas},
-        {"CopyAsHsl1", Form::Hsl},
-        {"CopyAsHwb1", Form::Hwb},
-        {"CopyAsLab1", Form::Lab},
-        {"CopyAsLch1", Form::Lch},
-        {"CopyAsOklab1", Form::Oklab},
-        {"CopyAsOklch1", Form::Oklch},
-        {"CopyAsColorSrgb1", Form::ColorSrgb},
-        {"CopyAsHexNumber1", Form::HexNumber},
-        {"CopyAsBytes1", Form::Bytes},
-        {"CopyAsFractions1", Form::Fractions},
+        {"CopyAsHex1", Form::Hex, QT_TRANSLATE_NOOP("TForm1", "&Hex")},
+        {"CopyAsHexLowercase1", Form::HexLowercase, QT_TRANSLATE_NOOP("TForm1", "Hex, &lowercase")},
+        {"CopyAsHexBare1", Form::HexBare, QT_TRANSLATE_NOOP("TForm1", "Hex, &no #")},
+        {"CopyAsRgb1", Form::Rgb, QT_TRANSLATE_NOOP("TForm1", "&RGB")},
+        {"CopyAsRgbCommas1", Form::RgbCommas, QT_TRANSLATE_NOOP("TForm1", "RGB, co&mmas")},
+        {"CopyAsHsl1", Form::Hsl, QT_TRANSLATE_NOOP("TForm1", "H&SL")},
+        {"CopyAsHwb1", Form::Hwb, QT_TRANSLATE_NOOP("TForm1", "H&WB")},
+        {"CopyAsLab1", Form::Lab, QT_TRANSLATE_NOOP("TForm1", "L&ab")},
+        {"CopyAsLch1", Form::Lch, QT_TRANSLATE_NOOP("TForm1", "L&CH")},
+        {"CopyAsOklab1", Form::Oklab, QT_TRANSLATE_NOOP("TForm1", "&Oklab")},
+        {"CopyAsOklch1", Form::Oklch, QT_TRANSLATE_NOOP("TForm1", "O&klch")},
+        {"CopyAsColorSrgb1", Form::ColorSrgb, QT_TRANSLATE_NOOP("TForm1", "color(sr&gb)")},
+        {"CopyAsHexNumber1", Form::HexNumber, QT_TRANSLATE_NOOP("TForm1", "Hex number, 0&x")},
+        {"CopyAsBytes1", Form::Bytes, QT_TRANSLATE_NOOP("TForm1", "&Bytes")},
+        {"CopyAsFractions1", Form::Fractions, QT_TRANSLATE_NOOP("TForm1", "&Fractions")},
 };
 // Edit > Copy As offers every notation, each once.
 static_assert(
@@ -235,8 +240,12 @@ void TForm1::wireNotations()
 void TForm1::CopyAs1Popup()
 {
     for (const auto &[action, form] : m_copyAsItems) {
-        QString caption = Notation::format(m_currentColor, form);
-        action->setText(caption.replace(QLatin1Char('&'), QLatin1String("&&")));
+        const auto item =
+                std::find_if(std::begin(kCopyAsItems), std::end(kCopyAsItems),
+                             [form = form](const CopyAsItem &i) { return i.form == form; });
+        QString text = Notation::format(m_currentColor, form);
+        action->setText(tr(item->caption) + QLatin1Char('\t')
+                        + text.replace(QLatin1Char('&'), QLatin1String("&&")));
     }
 }
 
