@@ -169,44 +169,68 @@ void tst_PaletteHandlers::importedListIsSavedUnderANewName()
 void tst_PaletteHandlers::importAsksTheQuestionsOfLoadList_data()
 {
     QTest::addColumn<QString>("before"); // "new", "loaded" or "disabled"
-    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("saveAs"); // the save dialog's answer: "" none, "-" cancelled
     QTest::addColumn<QString>("question");
-    QTest::newRow("new list, No") << "new" << false << "Save current color list to new file?";
-    QTest::newRow("new list, Yes") << "new" << true << "Save current color list to new file?";
-    QTest::newRow("changed file, No") << "loaded" << false << "Save changes to current file?";
-    QTest::newRow("changed file, Yes") << "loaded" << true << "Save changes to current file?";
-    QTest::newRow("new list, lists off") << "disabled" << false << "";
+    QTest::addColumn<bool>("imports");
+    const QString toNewFile = QStringLiteral("Save current color list to new file?");
+    const QString changes = QStringLiteral("Save changes to current file?");
+    QTest::newRow("new list, No") << "new" << int(Answer::No) << "" << toNewFile << true;
+    QTest::newRow("new list, Yes") << "new" << int(Answer::Yes) << "saved.clr" << toNewFile << true;
+    QTest::newRow("new list, Cancel") << "new" << int(Answer::Cancel) << "" << toNewFile << false;
+    QTest::newRow("new list, Yes, save dialog cancelled")
+            << "new" << int(Answer::Yes) << "-" << toNewFile << false;
+    QTest::newRow("changed file, No") << "loaded" << int(Answer::No) << "" << changes << true;
+    QTest::newRow("changed file, Yes") << "loaded" << int(Answer::Yes) << "" << changes << true;
+    QTest::newRow("changed file, Cancel")
+            << "loaded" << int(Answer::Cancel) << "" << changes << false;
+    QTest::newRow("new list, lists off") << "disabled" << int(Answer::No) << ""
+                                         << "" << true;
 }
 
 void tst_PaletteHandlers::importAsksTheQuestionsOfLoadList()
 {
     QFETCH(QString, before);
-    QFETCH(bool, answerYes);
+    QFETCH(int, answer);
+    QFETCH(QString, saveAs);
     QFETCH(QString, question);
+    QFETCH(bool, imports);
     if (before == QLatin1String("loaded"))
         loadPair(QStringLiteral("colors"), "Sky\r\n", "#87CEEB\r\n\r\n");
     f.addEntry(QStringLiteral("Sand"), QStringLiteral("#F4A460"));
     if (before == QLatin1String("disabled"))
         f.action("EnableLists1")->trigger();
+    const QStringList state = windowState();
     f.dialogs.clear();
     if (!question.isEmpty())
-        f.dialogs.answers.enqueue(answerYes ? Answer::Yes : Answer::No);
-    if (answerYes && before == QLatin1String("new"))
-        f.dialogs.files.enqueue(path(QStringLiteral("saved.clr")));
+        f.dialogs.answers.enqueue(Answer(answer));
+    if (!saveAs.isEmpty())
+        f.dialogs.files.enqueue(saveAs == u"-" ? std::nullopt
+                                               : std::optional<QString>(path(saveAs)));
     write(path(QStringLiteral("sea.gpl")), kGimp);
-    import(path(QStringLiteral("sea.gpl")));
+    if (imports) {
+        import(path(QStringLiteral("sea.gpl")));
+    } else {
+        f.action("Import1")->trigger();
+        QVERIFY(!f.dialogs.fileDialogs.contains(QStringLiteral("ImportDialog1")));
+        QCOMPARE(windowState(), state);
+    }
 
     VERIFY_NO_SURPRISES(f.dialogs);
     QCOMPARE(questions(), question.isEmpty() ? QStringList() : QStringList {question});
+    if (!question.isEmpty())
+        QCOMPARE(f.dialogs.messages.constFirst().buttons, Dialogs::Buttons::YesNoCancel);
     const QString saved = before == QLatin1String("loaded") ? QStringLiteral("colors.clr")
                                                             : QStringLiteral("saved.clr");
-    if (answerYes)
+    if (answer == int(Answer::Yes) && saveAs != u"-")
         QVERIFY(bytesOf(path(saved)).endsWith("Sand\r\n"));
     else
         QVERIFY(!bytesOf(path(saved)).contains("Sand"));
-    QCOMPARE(listEntries().size(), 3);
-    QVERIFY(f.form->listModified());
-    QVERIFY(!f.form->hasFile());
+    if (imports) {
+        QCOMPARE(listEntries().size(), 3);
+        QVERIFY(f.form->listModified());
+        QVERIFY(!f.form->hasFile());
+    }
 }
 
 void tst_PaletteHandlers::failedImportChangesNothing_data()

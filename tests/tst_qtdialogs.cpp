@@ -93,53 +93,73 @@ bool tst_QtDialogs::answerModal(const std::function<void(QWidget *dialog)> &answ
 
 void tst_QtDialogs::messageAnswers_data()
 {
-    QTest::addColumn<bool>("question");
+    using Buttons = Dialogs::Buttons;
+    QTest::addColumn<int>("buttons");
     QTest::addColumn<QString>("press");
     QTest::addColumn<int>("expected");
-    QTest::newRow("question, Enter") << true << "Enter" << int(Answer::Yes);
-    QTest::newRow("question, Escape") << true << "Escape" << int(Answer::No);
-    QTest::newRow("question, Yes") << true << "&Yes" << int(Answer::Yes);
-    QTest::newRow("question, No") << true << "&No" << int(Answer::No);
-    QTest::newRow("question, Alt+N") << true << "Alt+N" << int(Answer::No);
-    QTest::newRow("warning, Enter") << false << "Enter" << int(Answer::Ok);
-    QTest::newRow("warning, Escape") << false << "Escape" << int(Answer::Ok);
+    QTest::newRow("question, Enter") << int(Buttons::YesNo) << "Enter" << int(Answer::Yes);
+    QTest::newRow("question, Escape") << int(Buttons::YesNo) << "Escape" << int(Answer::No);
+    QTest::newRow("question, Yes") << int(Buttons::YesNo) << "&Yes" << int(Answer::Yes);
+    QTest::newRow("question, No") << int(Buttons::YesNo) << "&No" << int(Answer::No);
+    QTest::newRow("question, Alt+N") << int(Buttons::YesNo) << "Alt+N" << int(Answer::No);
+    // The questions that offer to save before a list is lost: Escape and closing stop.
+    const int save = int(Buttons::YesNoCancel);
+    QTest::newRow("save question, Enter") << save << "Enter" << int(Answer::Yes);
+    QTest::newRow("save question, Escape") << save << "Escape" << int(Answer::Cancel);
+    QTest::newRow("save question, box closed") << save << "close" << int(Answer::Cancel);
+    QTest::newRow("save question, Yes") << save << "&Yes" << int(Answer::Yes);
+    QTest::newRow("save question, No") << save << "&No" << int(Answer::No);
+    QTest::newRow("save question, Alt+N") << save << "Alt+N" << int(Answer::No);
+    QTest::newRow("save question, Cancel") << save << "Cancel" << int(Answer::Cancel);
+    QTest::newRow("warning, Enter") << int(Buttons::Ok) << "Enter" << int(Answer::Ok);
+    QTest::newRow("warning, Escape") << int(Buttons::Ok) << "Escape" << int(Answer::Ok);
 }
 
 void tst_QtDialogs::messageAnswers()
 {
-    QFETCH(bool, question);
+    QFETCH(int, buttons);
     QFETCH(QString, press);
     QFETCH(int, expected);
+    const bool question = buttons != int(Dialogs::Buttons::Ok);
     QString title;
-    QStringList buttons;
+    QStringList texts;
     Answer answer = Answer::Ok;
     const bool shown = answerModal(
             [&](QWidget *dialog) {
                 title = dialog->windowTitle();
                 for (const QPushButton *button : dialog->findChildren<QPushButton *>())
-                    buttons.append(button->text());
+                    texts.append(button->text());
                 if (press == u"Enter")
                     QTest::keyClick(dialog, Qt::Key_Return);
                 else if (press == u"Escape")
                     QTest::keyClick(dialog, Qt::Key_Escape);
-                else if (press == u"Alt+N")
+                else if (press == u"Alt+N") {
                     QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
+                    // A button's letter clicks it a moment later, as it shows the press.
+                    QTRY_VERIFY(!dialog->isVisible());
+                } else if (press == u"close")
+                    dialog->close();
                 else
                     for (QPushButton *button : dialog->findChildren<QPushButton *>())
                         if (button->text() == press)
                             QTest::mouseClick(button, Qt::LeftButton);
             },
             [&] {
-                answer = m_dialogs.message(
-                        nullptr, QStringLiteral("Save changes to current file?"),
-                        question ? Dialogs::Type::Confirmation : Dialogs::Type::Warning,
-                        question ? Dialogs::Buttons::YesNo : Dialogs::Buttons::Ok);
+                answer = m_dialogs.message(nullptr, QStringLiteral("Save changes to current file?"),
+                                           question ? Dialogs::Type::Confirmation
+                                                    : Dialogs::Type::Warning,
+                                           Dialogs::Buttons(buttons));
             });
     QVERIFY(shown);
     QCOMPARE(int(answer), expected);
     QCOMPARE(title, question ? QStringLiteral("Confirm") : QStringLiteral("Warning"));
-    buttons.sort();
-    QCOMPARE(buttons, question ? QStringList({"&No", "&Yes"}) : QStringList({"OK"}));
+    texts.sort();
+    QStringList expectedTexts {"OK"};
+    if (question)
+        expectedTexts = {"&No", "&Yes"};
+    if (buttons == int(Dialogs::Buttons::YesNoCancel))
+        expectedTexts.append(QStringLiteral("Cancel"));
+    QCOMPARE(texts, expectedTexts);
 }
 
 void tst_QtDialogs::recoveryQuestionAnswers_data()

@@ -89,9 +89,21 @@ Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, Type ty
     }
     QPushButton *yes =
             box.addButton(QCoreApplication::translate("QtDialogs", "&Yes"), QMessageBox::YesRole);
+    yes->setObjectName(QStringLiteral("YesButton"));
     QPushButton *no =
             box.addButton(QCoreApplication::translate("QtDialogs", "&No"), QMessageBox::NoRole);
+    no->setObjectName(QStringLiteral("NoButton"));
     box.setDefaultButton(yes);
+    if (buttons == Buttons::YesNoCancel) {
+        // Qt's own button, in the user's language with Qt's translations.
+        QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+        cancel->setObjectName(QStringLiteral("CancelButton"));
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == yes)
+            return Answer::Yes;
+        return box.clickedButton() == no ? Answer::No : Answer::Cancel;
+    }
     box.setEscapeButton(no);
     box.exec();
     // Only Yes counts as consent; closing the box any other way is No.

@@ -40,7 +40,8 @@ FileRequest TForm1::ExportDialog1() const
 
 void TForm1::Import1Click()
 {
-    offerToSaveBeforeLoading();
+    if (!offerToSaveBeforeLoading())
+        return;
 
     const auto choice = Dialogs::instance().chooseFile(this, ImportDialog1());
     if (!choice)
