@@ -281,7 +281,12 @@ void tst_QtDialogs::fileDialogFollowsTheRequest()
     QCOMPARE(folder, QDir(dir.path()).absolutePath());
     QVERIFY(saving);
 
-    // A typed name and Enter choose the file, with the default suffix added.
+    // A typed name and Enter choose the file, with the default suffix added. The completion
+    // that the name opens closes with the dialog: left open, it would take the next key.
+    {
+        QFile older(dir.filePath(QStringLiteral("colors-old.clr")));
+        QVERIFY(older.open(QIODevice::WriteOnly));
+    }
     QVERIFY(answerModal(
             [&](QWidget *dialog) {
                 auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
@@ -293,6 +298,13 @@ void tst_QtDialogs::fileDialogFollowsTheRequest()
     QVERIFY(choice);
     QCOMPARE(choice->path, QDir(dir.path()).absoluteFilePath(QStringLiteral("colors.clr")));
     QCOMPARE(choice->filter, 0);
+    QCoreApplication::processEvents();
+    QStringList shown;
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            shown.append(QString::fromLatin1(window->metaObject()->className()));
+    }
+    QCOMPARE(shown, QStringList());
 }
 
 void tst_QtDialogs::colorChooserOpensOnTheColor()

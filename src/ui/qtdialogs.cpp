@@ -5,7 +5,9 @@
 #include "app/qtcolor.h"
 #include "ui/taboutbox.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -158,7 +160,12 @@ std::optional<FileChoice> QtDialogs::chooseFile(QWidget *parent, const FileReque
     dialog->setDefaultSuffix(request.defaultSuffix);
     if (!request.folder.isEmpty())
         dialog->setDirectory(request.folder);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    const int result = dialog->exec();
+    // Enter chooses a typed name but leaves the name's completion open: it would stay on screen
+    // and take the next key from the main window.
+    for (QCompleter *completer : dialog->findChildren<QCompleter *>())
+        completer->popup()->hide();
+    if (result != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
     return FileChoice {
             dialog->selectedFiles().constFirst(),
