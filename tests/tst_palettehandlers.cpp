@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Import Palette... and Export Palette... in the main window: the questions before an
 // import, what the imported list is afterwards (changed, without a list file), failures that
-// change nothing, and exports in the chosen filter's format.
+// change nothing, and exports in the format that the typed extension or the chosen filter names.
 #include "app/combobox.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
@@ -295,27 +295,44 @@ void tst_PaletteHandlers::exportWritesTheChosenFormat_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("format"); // the filter of the format written
     QTest::newRow("GIMP, extension added") << "GIMP"
                                            << "out"
-                                           << "out.gpl";
+                                           << "out.gpl"
+                                           << "GIMP";
     QTest::newRow("LibreOffice") << "LibreOffice"
                                  << "out"
-                                 << "out.soc";
+                                 << "out.soc"
+                                 << "LibreOffice";
     QTest::newRow("Adobe") << "Adobe"
                            << "out"
-                           << "out.ase";
+                           << "out.ase"
+                           << "Adobe";
     QTest::newRow("CSS") << "CSS"
                          << "out."
-                         << "out.css";
+                         << "out.css"
+                         << "CSS";
     QTest::newRow("JSON") << "JSON"
                           << "out"
-                          << "out.json";
+                          << "out.json"
+                          << "JSON";
     QTest::newRow("Paint.NET") << "Paint.NET"
                                << "out"
-                               << "out.txt";
-    QTest::newRow("typed extension kept") << "JSON"
-                                          << "out.palette"
-                                          << "out.palette";
+                               << "out.txt"
+                               << "Paint.NET";
+    // A known extension that the user typed names the format, whatever the filter.
+    QTest::newRow("typed .soc under GIMP") << "GIMP"
+                                           << "out.soc"
+                                           << "out.soc"
+                                           << "LibreOffice";
+    QTest::newRow("typed .GPL under JSON") << "JSON"
+                                           << "out.GPL"
+                                           << "out.GPL"
+                                           << "GIMP";
+    QTest::newRow("typed unknown extension") << "JSON"
+                                             << "out.palette"
+                                             << "out.palette.json"
+                                             << "JSON";
 }
 
 void tst_PaletteHandlers::exportWritesTheChosenFormat()
@@ -323,6 +340,7 @@ void tst_PaletteHandlers::exportWritesTheChosenFormat()
     QFETCH(QString, filter);
     QFETCH(QString, typed);
     QFETCH(QString, written);
+    QFETCH(QString, format);
     loadPair(QStringLiteral("colors"), "Sky\r\n", "#87CEEB\r\n\r\n");
     f.addEntry(QStringLiteral("Café <&>"), QStringLiteral("#2E8B57"));
     const QStringList before = windowState();
@@ -337,8 +355,10 @@ void tst_PaletteHandlers::exportWritesTheChosenFormat()
     QCOMPARE(f.dialogs.fileRequests.constFirst().mode, FileRequest::Mode::Save);
     QCOMPARE(f.dialogs.fileRequests.constFirst().filters, filters);
     QCOMPARE(QDir(m_dir->path()).entryList({QStringLiteral("out*")}), QStringList {written});
-    const auto format = PaletteFile::exportFormat(filterIndex(filters, qPrintable(filter)));
-    const Palette::Colors colors = PaletteFile::read(path(written), format);
+    const QByteArray bytes = bytesOf(path(written));
+    const auto inFormat = PaletteFile::exportFormat(filterIndex(filters, qPrintable(format)));
+    QCOMPARE(PaletteFile::formatOfContents(bytes), std::optional(inFormat));
+    const Palette::Colors colors = PaletteFile::decode(inFormat, bytes, path(written));
     QCOMPARE(Palette::hexes(colors.values), QStringList({"#87CEEB", "#2E8B57"}));
     // Exporting is not saving: flags, caption and list stay as they were.
     QCOMPARE(windowState(), before);
