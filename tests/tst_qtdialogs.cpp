@@ -2,6 +2,7 @@
 // The real dialogs behind the seam, driven as a user drives them: keys and buttons.
 #include "app/application.h"
 #include "core/error.h"
+#include "core/text.h"
 #include "ui/qtdialogs.h"
 #include "ui/taboutbox.h"
 #include "ui/tform1.h"
@@ -37,6 +38,7 @@ private slots:
     void messageAnswers();
     void recoveryQuestionAnswers_data();
     void recoveryQuestionAnswers();
+    void errorBoxFitsTheScreen_data();
     void errorBoxFitsTheScreen();
     void fileDialogFollowsTheRequest();
     void colorChooserOpensOnTheColor();
@@ -212,32 +214,48 @@ void tst_QtDialogs::recoveryQuestionAnswers()
                      {"DiscardButton=&Discard", "LaterButton=&Later", "RestoreButton=&Restore"}));
 }
 
+void tst_QtDialogs::errorBoxFitsTheScreen_data()
+{
+    QTest::addColumn<QString>("message");
+    const QString folder = QString(60, u'f') + u'/';
+    const QString file = QString(70, u'n') + QStringLiteral(".clr");
+    // A huge number pasted into a field reaches the error box; its OK button must be reachable.
+    QTest::newRow("huge number")
+            << QStringLiteral("'%1' is not a valid integer value").arg(QString(20000, u'9'));
+    // A path is quoted as it is, so that the text copied from the box names the file.
+    QTest::newRow("long names") << QStringLiteral("Cannot open \"%1\": No such file or directory")
+                                           .arg(QStringLiteral("/tmp/") + folder + file);
+    QTest::newRow("deep path") << QStringLiteral("Cannot open \"%1\": No such file or directory")
+                                          .arg(QStringLiteral("/tmp/") + folder.repeated(8) + file);
+}
+
 void tst_QtDialogs::errorBoxFitsTheScreen()
 {
-    // A huge number pasted into a field reaches the error box; its OK button must be reachable.
-    const QString digits(20000, u'9');
+    QFETCH(QString, message);
     QRect box, ok;
-    QString caption;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not a valid integer")));
+    QString caption, text;
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("Cannot open|not a valid")));
     const bool shown = answerModal(
             [&](QWidget *dialog) {
                 caption = dialog->windowTitle();
-                box = dialog->frameGeometry();
+                // Qt gives a word too long for any line the screen's width on a small screen,
+                // its frame aside.
+                box = dialog->geometry();
                 auto *button = dialog->findChild<QPushButton *>();
                 ok = QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+                text = qobject_cast<QMessageBox *>(dialog)->text();
                 QTest::keyClick(dialog, Qt::Key_Return);
             },
-            [&] {
-                Application::runHandler(nullptr, [&] {
-                    throw ConvertError(
-                            QStringLiteral("'%1' is not a valid integer value").arg(digits));
-                });
-            });
+            [&] { Application::runHandler(nullptr, [&] { throw FileError(message); }); });
     QVERIFY(shown);
     QCOMPARE(caption, QStringLiteral("Tintora - version 1.0"));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY2(box.width() <= screen.width(), qPrintable(QString::number(box.width())));
     QVERIFY(screen.contains(ok));
+    // What the box says, and so what is copied from it, is the message: too long a message
+    // loses its middle to an ellipsis, and nothing else is put into it.
+    QCOMPARE(text, Text::elideMiddle(message, Application::kMaxMessageLength) + u'.');
 }
 
 void tst_QtDialogs::fileDialogFollowsTheRequest()

@@ -15,31 +15,6 @@
 
 namespace Tintora {
 
-namespace {
-
-// The box wraps its text at spaces only: a long run without one (a pasted number, a path) would
-// make it wider than the screen. Such runs get invisible break opportunities (zero-width
-// spaces) every few dozen characters.
-QString withBreaks(const QString &text)
-{
-    constexpr int kLongestRun = 40;
-    QString broken;
-    broken.reserve(text.size() + text.size() / kLongestRun);
-    int run = 0;
-    for (const QChar c : text) {
-        if (c.isSpace()) {
-            run = 0;
-        } else if (++run > kLongestRun && !c.isLowSurrogate()) {
-            broken += QChar(0x200B);
-            run = 1;
-        }
-        broken += c;
-    }
-    return broken;
-}
-
-} // namespace
-
 QtDialogs::QtDialogs() = default;
 
 QtDialogs::~QtDialogs()
@@ -118,7 +93,9 @@ void QtDialogs::error(QWidget *parent, const QString &text)
     box.setObjectName(QStringLiteral("ErrorBox"));
     box.setIcon(QMessageBox::Critical);
     box.setWindowTitle(Application::title());
-    box.setText(withBreaks(text));
+    // As it is, so that the text copied from the box is what it says (a path names the file):
+    // the box wraps a word too long for it where it must.
+    box.setText(text);
     QPushButton *ok =
             box.addButton(QCoreApplication::translate("QtDialogs", "OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
