@@ -216,6 +216,8 @@ Dialogs::Answer UserSimulator::message(QWidget *, const QString &, Type, Buttons
     if (buttons == Buttons::RestoreDiscardLater)
         return m_choices.oneIn(3) ? Answer::Restore
                                   : (m_choices.oneIn(2) ? Answer::Discard : Answer::Later);
+    if (buttons == Buttons::YesNoCancel && m_choices.oneIn(3))
+        return Answer::Cancel;
     return m_choices.oneIn(2) ? Answer::Yes : Answer::No;
 }
 

@@ -42,7 +42,9 @@ Dialogs::Answer ScriptedDialogs::message(QWidget *, const QString &text, Type ty
         return Answer::Ok;
     if (answers.isEmpty()) {
         unexpected.append(text);
-        return buttons == Buttons::RestoreDiscardLater ? Answer::Later : Answer::No;
+        if (buttons == Buttons::RestoreDiscardLater)
+            return Answer::Later;
+        return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
     }
     return answers.dequeue();
 }

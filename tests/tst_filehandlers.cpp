@@ -163,26 +163,42 @@ void tst_FileHandlers::failedLoadChangesNothing()
 
 void tst_FileHandlers::questionBeforeLoadingNewList_data()
 {
-    QTest::addColumn<bool>("saveIt");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("saveAs"); // the save dialog's answer: "" none, "-" cancelled
+    QTest::addColumn<bool>("goesOn");    // the open dialog comes
     QTest::addColumn<bool>("stillModified");
-    QTest::newRow("yes, saved") << true << false;
-    QTest::newRow("no") << false << true;
+    QTest::newRow("yes, saved") << int(Answer::Yes) << "kept.clr" << true << false;
+    QTest::newRow("no") << int(Answer::No) << "" << true << true;
+    QTest::newRow("cancel") << int(Answer::Cancel) << "" << false << true;
+    QTest::newRow("yes, save dialog cancelled") << int(Answer::Yes) << "-" << false << true;
+    QTest::newRow("yes, save fails")
+            << int(Answer::Yes) << "no/such/folder/kept.clr" << false << true;
 }
 
 void tst_FileHandlers::questionBeforeLoadingNewList()
 {
-    QFETCH(bool, saveIt);
+    QFETCH(int, answer);
+    QFETCH(QString, saveAs);
+    QFETCH(bool, goesOn);
     QFETCH(bool, stillModified);
     f.addEntry(QStringLiteral("Sky"), QStringLiteral("#87CEEB"));
-    f.dialogs.answers.enqueue(saveIt ? Answer::Yes : Answer::No);
-    if (saveIt)
-        f.dialogs.files.enqueue(path(QStringLiteral("kept.clr")));
-    f.dialogs.files.enqueue(std::nullopt); // then the open dialog is cancelled
-    f.form->Open1Click();
+    f.dialogs.answers.enqueue(Answer(answer));
+    QStringList dialogs;
+    if (!saveAs.isEmpty()) {
+        f.dialogs.files.enqueue(saveAs == u"-" ? std::nullopt
+                                               : std::optional<QString>(path(saveAs)));
+        dialogs.append(QStringLiteral("SaveDialog1"));
+    }
+    if (goesOn)
+        dialogs.append(QStringLiteral("OpenDialog1"));
+    f.dialogs.files.enqueue(std::nullopt); // the open dialog, if it comes, is cancelled
+    f.child<QAction>("Open1")->trigger();
     QCOMPARE(questions(), QStringList({"Save current color list to new file?"}));
     QCOMPARE(f.dialogs.messages[0].type, Dialogs::Type::Confirmation);
-    QCOMPARE(f.dialogs.messages[0].buttons, Dialogs::Buttons::YesNo);
-    QCOMPARE(QFile::exists(path(QStringLiteral("kept.hex"))), saveIt);
+    QCOMPARE(f.dialogs.messages[0].buttons, Dialogs::Buttons::YesNoCancel);
+    QCOMPARE(f.dialogs.fileDialogs, dialogs);
+    QCOMPARE(QFile::exists(path(QStringLiteral("kept.hex"))), saveAs == u"kept.clr");
+    QCOMPARE(f.dialogs.errors.size(), saveAs.startsWith(u"no/") ? 1 : 0);
     QCOMPARE(model()->list().names(), QStringList({"Sky"}));
     QCOMPARE(f.form->listModified(), stillModified);
     QVERIFY(f.dialogs.unexpected.isEmpty());
@@ -192,8 +208,18 @@ void tst_FileHandlers::questionBeforeLoadingChangedFile()
 {
     loadPair(QStringLiteral("colors"), "Sky\r\n", "#87CEEB\r\n\r\n");
     f.addEntry(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
-    loadPair(QStringLiteral("other"), "Red\r\n", "#FF0000\r\n\r\n"); // answered No: not saved
+    f.dialogs.answers.enqueue(Answer::Cancel); // nothing saved, nothing loaded
+    loadPair(QStringLiteral("other"), "Red\r\n", "#FF0000\r\n\r\n");
+    QCOMPARE(f.dialogs.fileDialogs, QStringList({"OpenDialog1"})); // the first load's
+    QCOMPARE(bytesOf(path(QStringLiteral("colors.clr"))), QByteArray("Sky\r\n"));
+    QCOMPARE(model()->list().names(), QStringList({"Sky", "Sea"}));
+    QVERIFY(f.form->listModified());
+
+    f.dialogs.clear();
+    f.dialogs.answers.enqueue(Answer::No); // not saved
+    loadPair(QStringLiteral("other"), "Red\r\n", "#FF0000\r\n\r\n");
     QCOMPARE(questions(), QStringList({"Save changes to current file?"}));
+    QCOMPARE(f.dialogs.messages[0].buttons, Dialogs::Buttons::YesNoCancel);
     QCOMPARE(bytesOf(path(QStringLiteral("colors.clr"))), QByteArray("Sky\r\n"));
     QCOMPARE(model()->list().names(), QStringList({"Red"}));
     QVERIFY(!f.form->listModified());
@@ -207,6 +233,7 @@ void tst_FileHandlers::questionBeforeLoadingChangedFile()
     QCOMPARE(bytesOf(path(QStringLiteral("other.clr"))), QByteArray("Red\r\nGreen\r\n"));
     QCOMPARE(bytesOf(path(QStringLiteral("other.hex"))), QByteArray("#FF0000\r\n#00FF00\r\n\r\n"));
     QVERIFY(!f.form->listModified());
+    VERIFY_NO_SURPRISES(f.dialogs);
 }
 
 void tst_FileHandlers::noQuestionWhenListsAreDisabled()
@@ -223,34 +250,38 @@ void tst_FileHandlers::noQuestionWhenListsAreDisabled()
 void tst_FileHandlers::questionsBeforeClosing_data()
 {
     QTest::addColumn<bool>("fromFile");
-    QTest::addColumn<bool>("answerYes");
-    QTest::newRow("new list, No") << false << false;
-    QTest::newRow("new list, Yes") << false << true;
-    QTest::newRow("loaded file, No") << true << false;
-    QTest::newRow("loaded file, Yes") << true << true;
+    QTest::addColumn<int>("answer");
+    QTest::newRow("new list, No") << false << int(Answer::No);
+    QTest::newRow("new list, Yes") << false << int(Answer::Yes);
+    QTest::newRow("new list, Cancel") << false << int(Answer::Cancel);
+    QTest::newRow("loaded file, No") << true << int(Answer::No);
+    QTest::newRow("loaded file, Yes") << true << int(Answer::Yes);
+    QTest::newRow("loaded file, Cancel") << true << int(Answer::Cancel);
 }
 
 void tst_FileHandlers::questionsBeforeClosing()
 {
     QFETCH(bool, fromFile);
-    QFETCH(bool, answerYes);
+    QFETCH(int, answer);
     if (fromFile)
         loadPair(QStringLiteral("colors"), "Sky\r\n", "#87CEEB\r\n\r\n");
     f.addEntry(QStringLiteral("Sea"), QStringLiteral("#2E8B57"));
     f.dialogs.clear();
-    f.dialogs.answers.enqueue(answerYes ? Answer::Yes : Answer::No);
-    if (answerYes && !fromFile)
+    f.dialogs.answers.enqueue(Answer(answer));
+    if (answer == int(Answer::Yes) && !fromFile)
         f.dialogs.files.enqueue(path(QStringLiteral("new.clr")));
 
     QTest::keyClick(f.form.get(), Qt::Key_X, Qt::ControlModifier); // Exit
-    QVERIFY(!f.form->isVisible());
+    QCOMPARE(f.form->isVisible(), answer == int(Answer::Cancel));
     QCOMPARE(questions(),
              QStringList({fromFile ? "Save changes to current file?"
                                    : "Save current color list to file?"}));
+    QCOMPARE(f.dialogs.messages[0].buttons, Dialogs::Buttons::YesNoCancel);
     const QString saved = path(fromFile ? QStringLiteral("colors.clr") : QStringLiteral("new.clr"));
     const QByteArray expected = fromFile ? "Sky\r\nSea\r\n" : "Sea\r\n";
-    QCOMPARE(bytesOf(saved) == expected, answerYes);
-    QVERIFY(f.dialogs.unexpected.isEmpty());
+    QCOMPARE(bytesOf(saved) == expected, answer == int(Answer::Yes));
+    QCOMPARE(f.form->listModified(), answer != int(Answer::Yes));
+    VERIFY_NO_SURPRISES(f.dialogs);
 }
 
 void tst_FileHandlers::failedSaveWhileClosingKeepsWindowOpen()

@@ -293,8 +293,14 @@ void tst_Keyboard::contrastCheckerOpensWithCtrlKAndClosesWithEsc()
     QTest::keyClick(focused(), Qt::Key_K, Qt::ControlModifier);
     auto *checker = f.form->findChild<ContrastChecker *>();
     QVERIFY(checker && checker->isVisible());
-    checker->activateWindow();
+    // The keys go to the checker at once, and again when it is open behind the main window.
     QTRY_COMPARE(QApplication::activeWindow(), checker);
+    QVERIFY(focused() && focused()->window() == checker);
+    f.form->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), f.form.get());
+    QTest::keyClick(focused(), Qt::Key_K, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::activeWindow(), checker);
+    QVERIFY(focused() && focused()->window() == checker);
     // Its controls are reached by Tab; a strip moves with the arrows; a button runs with Space.
     QSet<QString> reached;
     QWidget *start = nullptr;
@@ -327,6 +333,9 @@ void tst_Keyboard::contrastCheckerOpensWithCtrlKAndClosesWithEsc()
 
     QTest::keyClick(focused(), Qt::Key_Escape);
     QVERIFY(!checker->isVisible());
+    // The main window has the keys back.
+    QTRY_COMPARE(QApplication::activeWindow(), f.form.get());
+    QVERIFY(focused() && focused()->window() == f.form.get());
 }
 
 void tst_Keyboard::helpOpensWithF1AndClosesWithEsc()

@@ -28,6 +28,7 @@ private slots:
     void opensWhatItIsGiven();
     void failuresGiveTheCommandsErrorBox_data();
     void failuresGiveTheCommandsErrorBox();
+    void asksBeforeAnotherFileReplacesAChangedList_data();
     void asksBeforeAnotherFileReplacesAChangedList();
 
 private:
@@ -134,14 +135,25 @@ void tst_OpenFiles::failuresGiveTheCommandsErrorBox()
     QVERIFY(f.form->isVisible());
 }
 
+void tst_OpenFiles::asksBeforeAnotherFileReplacesAChangedList_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("listOpens");
+    QTest::newRow("No") << int(Answer::No) << true;
+    QTest::newRow("Cancel keeps the palette") << int(Answer::Cancel) << false;
+}
+
 void tst_OpenFiles::asksBeforeAnotherFileReplacesAChangedList()
 {
+    QFETCH(int, answer);
+    QFETCH(bool, listOpens);
     // The imported palette is a changed list without a file: the list after it asks first.
-    f.dialogs.answers.enqueue(Answer::No);
+    f.dialogs.answers.enqueue(Answer(answer));
     f.form->openFiles({path("sea.gpl"), path("list.clr")});
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(f.dialogs.messages.constFirst().type, Dialogs::Type::Confirmation);
-    QVERIFY(f.form->hasFile());
+    QCOMPARE(f.form->hasFile(), listOpens);
+    QCOMPARE(f.form->listModified(), !listOpens);
     QVERIFY(f.dialogs.errors.isEmpty());
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Import Palette... and Export Palette... in the main window: the questions before an
 // import, what the imported list is afterwards (changed, without a list file), failures that
-// change nothing, and exports in the chosen filter's format.
+// change nothing, and exports in the format that the typed extension or the chosen filter names.
 #include "app/combobox.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
@@ -169,44 +169,68 @@ void tst_PaletteHandlers::importedListIsSavedUnderANewName()
 void tst_PaletteHandlers::importAsksTheQuestionsOfLoadList_data()
 {
     QTest::addColumn<QString>("before"); // "new", "loaded" or "disabled"
-    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("saveAs"); // the save dialog's answer: "" none, "-" cancelled
     QTest::addColumn<QString>("question");
-    QTest::newRow("new list, No") << "new" << false << "Save current color list to new file?";
-    QTest::newRow("new list, Yes") << "new" << true << "Save current color list to new file?";
-    QTest::newRow("changed file, No") << "loaded" << false << "Save changes to current file?";
-    QTest::newRow("changed file, Yes") << "loaded" << true << "Save changes to current file?";
-    QTest::newRow("new list, lists off") << "disabled" << false << "";
+    QTest::addColumn<bool>("imports");
+    const QString toNewFile = QStringLiteral("Save current color list to new file?");
+    const QString changes = QStringLiteral("Save changes to current file?");
+    QTest::newRow("new list, No") << "new" << int(Answer::No) << "" << toNewFile << true;
+    QTest::newRow("new list, Yes") << "new" << int(Answer::Yes) << "saved.clr" << toNewFile << true;
+    QTest::newRow("new list, Cancel") << "new" << int(Answer::Cancel) << "" << toNewFile << false;
+    QTest::newRow("new list, Yes, save dialog cancelled")
+            << "new" << int(Answer::Yes) << "-" << toNewFile << false;
+    QTest::newRow("changed file, No") << "loaded" << int(Answer::No) << "" << changes << true;
+    QTest::newRow("changed file, Yes") << "loaded" << int(Answer::Yes) << "" << changes << true;
+    QTest::newRow("changed file, Cancel")
+            << "loaded" << int(Answer::Cancel) << "" << changes << false;
+    QTest::newRow("new list, lists off") << "disabled" << int(Answer::No) << ""
+                                         << "" << true;
 }
 
 void tst_PaletteHandlers::importAsksTheQuestionsOfLoadList()
 {
     QFETCH(QString, before);
-    QFETCH(bool, answerYes);
+    QFETCH(int, answer);
+    QFETCH(QString, saveAs);
     QFETCH(QString, question);
+    QFETCH(bool, imports);
     if (before == QLatin1String("loaded"))
         loadPair(QStringLiteral("colors"), "Sky\r\n", "#87CEEB\r\n\r\n");
     f.addEntry(QStringLiteral("Sand"), QStringLiteral("#F4A460"));
     if (before == QLatin1String("disabled"))
         f.action("EnableLists1")->trigger();
+    const QStringList state = windowState();
     f.dialogs.clear();
     if (!question.isEmpty())
-        f.dialogs.answers.enqueue(answerYes ? Answer::Yes : Answer::No);
-    if (answerYes && before == QLatin1String("new"))
-        f.dialogs.files.enqueue(path(QStringLiteral("saved.clr")));
+        f.dialogs.answers.enqueue(Answer(answer));
+    if (!saveAs.isEmpty())
+        f.dialogs.files.enqueue(saveAs == u"-" ? std::nullopt
+                                               : std::optional<QString>(path(saveAs)));
     write(path(QStringLiteral("sea.gpl")), kGimp);
-    import(path(QStringLiteral("sea.gpl")));
+    if (imports) {
+        import(path(QStringLiteral("sea.gpl")));
+    } else {
+        f.action("Import1")->trigger();
+        QVERIFY(!f.dialogs.fileDialogs.contains(QStringLiteral("ImportDialog1")));
+        QCOMPARE(windowState(), state);
+    }
 
     VERIFY_NO_SURPRISES(f.dialogs);
     QCOMPARE(questions(), question.isEmpty() ? QStringList() : QStringList {question});
+    if (!question.isEmpty())
+        QCOMPARE(f.dialogs.messages.constFirst().buttons, Dialogs::Buttons::YesNoCancel);
     const QString saved = before == QLatin1String("loaded") ? QStringLiteral("colors.clr")
                                                             : QStringLiteral("saved.clr");
-    if (answerYes)
+    if (answer == int(Answer::Yes) && saveAs != u"-")
         QVERIFY(bytesOf(path(saved)).endsWith("Sand\r\n"));
     else
         QVERIFY(!bytesOf(path(saved)).contains("Sand"));
-    QCOMPARE(listEntries().size(), 3);
-    QVERIFY(f.form->listModified());
-    QVERIFY(!f.form->hasFile());
+    if (imports) {
+        QCOMPARE(listEntries().size(), 3);
+        QVERIFY(f.form->listModified());
+        QVERIFY(!f.form->hasFile());
+    }
 }
 
 void tst_PaletteHandlers::failedImportChangesNothing_data()
@@ -271,27 +295,44 @@ void tst_PaletteHandlers::exportWritesTheChosenFormat_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("format"); // the filter of the format written
     QTest::newRow("GIMP, extension added") << "GIMP"
                                            << "out"
-                                           << "out.gpl";
+                                           << "out.gpl"
+                                           << "GIMP";
     QTest::newRow("LibreOffice") << "LibreOffice"
                                  << "out"
-                                 << "out.soc";
+                                 << "out.soc"
+                                 << "LibreOffice";
     QTest::newRow("Adobe") << "Adobe"
                            << "out"
-                           << "out.ase";
+                           << "out.ase"
+                           << "Adobe";
     QTest::newRow("CSS") << "CSS"
                          << "out."
-                         << "out.css";
+                         << "out.css"
+                         << "CSS";
     QTest::newRow("JSON") << "JSON"
                           << "out"
-                          << "out.json";
+                          << "out.json"
+                          << "JSON";
     QTest::newRow("Paint.NET") << "Paint.NET"
                                << "out"
-                               << "out.txt";
-    QTest::newRow("typed extension kept") << "JSON"
-                                          << "out.palette"
-                                          << "out.palette";
+                               << "out.txt"
+                               << "Paint.NET";
+    // A known extension that the user typed names the format, whatever the filter.
+    QTest::newRow("typed .soc under GIMP") << "GIMP"
+                                           << "out.soc"
+                                           << "out.soc"
+                                           << "LibreOffice";
+    QTest::newRow("typed .GPL under JSON") << "JSON"
+                                           << "out.GPL"
+                                           << "out.GPL"
+                                           << "GIMP";
+    QTest::newRow("typed unknown extension") << "JSON"
+                                             << "out.palette"
+                                             << "out.palette.json"
+                                             << "JSON";
 }
 
 void tst_PaletteHandlers::exportWritesTheChosenFormat()
@@ -299,6 +340,7 @@ void tst_PaletteHandlers::exportWritesTheChosenFormat()
     QFETCH(QString, filter);
     QFETCH(QString, typed);
     QFETCH(QString, written);
+    QFETCH(QString, format);
     loadPair(QStringLiteral("colors"), "Sky\r\n", "#87CEEB\r\n\r\n");
     f.addEntry(QStringLiteral("Café <&>"), QStringLiteral("#2E8B57"));
     const QStringList before = windowState();
@@ -313,8 +355,10 @@ void tst_PaletteHandlers::exportWritesTheChosenFormat()
     QCOMPARE(f.dialogs.fileRequests.constFirst().mode, FileRequest::Mode::Save);
     QCOMPARE(f.dialogs.fileRequests.constFirst().filters, filters);
     QCOMPARE(QDir(m_dir->path()).entryList({QStringLiteral("out*")}), QStringList {written});
-    const auto format = PaletteFile::exportFormat(filterIndex(filters, qPrintable(filter)));
-    const Palette::Colors colors = PaletteFile::read(path(written), format);
+    const QByteArray bytes = bytesOf(path(written));
+    const auto inFormat = PaletteFile::exportFormat(filterIndex(filters, qPrintable(format)));
+    QCOMPARE(PaletteFile::formatOfContents(bytes), std::optional(inFormat));
+    const Palette::Colors colors = PaletteFile::decode(inFormat, bytes, path(written));
     QCOMPARE(Palette::hexes(colors.values), QStringList({"#87CEEB", "#2E8B57"}));
     // Exporting is not saving: flags, caption and list stay as they were.
     QCOMPARE(windowState(), before);

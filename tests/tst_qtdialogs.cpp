@@ -2,6 +2,7 @@
 // The real dialogs behind the seam, driven as a user drives them: keys and buttons.
 #include "app/application.h"
 #include "core/error.h"
+#include "core/text.h"
 #include "ui/qtdialogs.h"
 #include "ui/taboutbox.h"
 #include "ui/tform1.h"
@@ -37,6 +38,7 @@ private slots:
     void messageAnswers();
     void recoveryQuestionAnswers_data();
     void recoveryQuestionAnswers();
+    void errorBoxFitsTheScreen_data();
     void errorBoxFitsTheScreen();
     void fileDialogFollowsTheRequest();
     void colorChooserOpensOnTheColor();
@@ -93,53 +95,73 @@ bool tst_QtDialogs::answerModal(const std::function<void(QWidget *dialog)> &answ
 
 void tst_QtDialogs::messageAnswers_data()
 {
-    QTest::addColumn<bool>("question");
+    using Buttons = Dialogs::Buttons;
+    QTest::addColumn<int>("buttons");
     QTest::addColumn<QString>("press");
     QTest::addColumn<int>("expected");
-    QTest::newRow("question, Enter") << true << "Enter" << int(Answer::Yes);
-    QTest::newRow("question, Escape") << true << "Escape" << int(Answer::No);
-    QTest::newRow("question, Yes") << true << "&Yes" << int(Answer::Yes);
-    QTest::newRow("question, No") << true << "&No" << int(Answer::No);
-    QTest::newRow("question, Alt+N") << true << "Alt+N" << int(Answer::No);
-    QTest::newRow("warning, Enter") << false << "Enter" << int(Answer::Ok);
-    QTest::newRow("warning, Escape") << false << "Escape" << int(Answer::Ok);
+    QTest::newRow("question, Enter") << int(Buttons::YesNo) << "Enter" << int(Answer::Yes);
+    QTest::newRow("question, Escape") << int(Buttons::YesNo) << "Escape" << int(Answer::No);
+    QTest::newRow("question, Yes") << int(Buttons::YesNo) << "&Yes" << int(Answer::Yes);
+    QTest::newRow("question, No") << int(Buttons::YesNo) << "&No" << int(Answer::No);
+    QTest::newRow("question, Alt+N") << int(Buttons::YesNo) << "Alt+N" << int(Answer::No);
+    // The questions that offer to save before a list is lost: Escape and closing stop.
+    const int save = int(Buttons::YesNoCancel);
+    QTest::newRow("save question, Enter") << save << "Enter" << int(Answer::Yes);
+    QTest::newRow("save question, Escape") << save << "Escape" << int(Answer::Cancel);
+    QTest::newRow("save question, box closed") << save << "close" << int(Answer::Cancel);
+    QTest::newRow("save question, Yes") << save << "&Yes" << int(Answer::Yes);
+    QTest::newRow("save question, No") << save << "&No" << int(Answer::No);
+    QTest::newRow("save question, Alt+N") << save << "Alt+N" << int(Answer::No);
+    QTest::newRow("save question, Cancel") << save << "Cancel" << int(Answer::Cancel);
+    QTest::newRow("warning, Enter") << int(Buttons::Ok) << "Enter" << int(Answer::Ok);
+    QTest::newRow("warning, Escape") << int(Buttons::Ok) << "Escape" << int(Answer::Ok);
 }
 
 void tst_QtDialogs::messageAnswers()
 {
-    QFETCH(bool, question);
+    QFETCH(int, buttons);
     QFETCH(QString, press);
     QFETCH(int, expected);
+    const bool question = buttons != int(Dialogs::Buttons::Ok);
     QString title;
-    QStringList buttons;
+    QStringList texts;
     Answer answer = Answer::Ok;
     const bool shown = answerModal(
             [&](QWidget *dialog) {
                 title = dialog->windowTitle();
                 for (const QPushButton *button : dialog->findChildren<QPushButton *>())
-                    buttons.append(button->text());
+                    texts.append(button->text());
                 if (press == u"Enter")
                     QTest::keyClick(dialog, Qt::Key_Return);
                 else if (press == u"Escape")
                     QTest::keyClick(dialog, Qt::Key_Escape);
-                else if (press == u"Alt+N")
+                else if (press == u"Alt+N") {
                     QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
+                    // A button's letter clicks it a moment later, as it shows the press.
+                    QTRY_VERIFY(!dialog->isVisible());
+                } else if (press == u"close")
+                    dialog->close();
                 else
                     for (QPushButton *button : dialog->findChildren<QPushButton *>())
                         if (button->text() == press)
                             QTest::mouseClick(button, Qt::LeftButton);
             },
             [&] {
-                answer = m_dialogs.message(
-                        nullptr, QStringLiteral("Save changes to current file?"),
-                        question ? Dialogs::Type::Confirmation : Dialogs::Type::Warning,
-                        question ? Dialogs::Buttons::YesNo : Dialogs::Buttons::Ok);
+                answer = m_dialogs.message(nullptr, QStringLiteral("Save changes to current file?"),
+                                           question ? Dialogs::Type::Confirmation
+                                                    : Dialogs::Type::Warning,
+                                           Dialogs::Buttons(buttons));
             });
     QVERIFY(shown);
     QCOMPARE(int(answer), expected);
     QCOMPARE(title, question ? QStringLiteral("Confirm") : QStringLiteral("Warning"));
-    buttons.sort();
-    QCOMPARE(buttons, question ? QStringList({"&No", "&Yes"}) : QStringList({"OK"}));
+    texts.sort();
+    QStringList expectedTexts {"OK"};
+    if (question)
+        expectedTexts = {"&No", "&Yes"};
+    if (buttons == int(Dialogs::Buttons::YesNoCancel))
+        expectedTexts.append(QStringLiteral("Cancel"));
+    QCOMPARE(texts, expectedTexts);
 }
 
 void tst_QtDialogs::recoveryQuestionAnswers_data()
@@ -192,32 +214,48 @@ void tst_QtDialogs::recoveryQuestionAnswers()
                      {"DiscardButton=&Discard", "LaterButton=&Later", "RestoreButton=&Restore"}));
 }
 
+void tst_QtDialogs::errorBoxFitsTheScreen_data()
+{
+    QTest::addColumn<QString>("message");
+    const QString folder = QString(60, u'f') + u'/';
+    const QString file = QString(70, u'n') + QStringLiteral(".clr");
+    // A huge number pasted into a field reaches the error box; its OK button must be reachable.
+    QTest::newRow("huge number")
+            << QStringLiteral("'%1' is not a valid integer value").arg(QString(20000, u'9'));
+    // A path is quoted as it is, so that the text copied from the box names the file.
+    QTest::newRow("long names") << QStringLiteral("Cannot open \"%1\": No such file or directory")
+                                           .arg(QStringLiteral("/tmp/") + folder + file);
+    QTest::newRow("deep path") << QStringLiteral("Cannot open \"%1\": No such file or directory")
+                                          .arg(QStringLiteral("/tmp/") + folder.repeated(8) + file);
+}
+
 void tst_QtDialogs::errorBoxFitsTheScreen()
 {
-    // A huge number pasted into a field reaches the error box; its OK button must be reachable.
-    const QString digits(20000, u'9');
+    QFETCH(QString, message);
     QRect box, ok;
-    QString caption;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not a valid integer")));
+    QString caption, text;
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("Cannot open|not a valid")));
     const bool shown = answerModal(
             [&](QWidget *dialog) {
                 caption = dialog->windowTitle();
-                box = dialog->frameGeometry();
+                // Qt gives a word too long for any line the screen's width on a small screen,
+                // its frame aside.
+                box = dialog->geometry();
                 auto *button = dialog->findChild<QPushButton *>();
                 ok = QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+                text = qobject_cast<QMessageBox *>(dialog)->text();
                 QTest::keyClick(dialog, Qt::Key_Return);
             },
-            [&] {
-                Application::runHandler(nullptr, [&] {
-                    throw ConvertError(
-                            QStringLiteral("'%1' is not a valid integer value").arg(digits));
-                });
-            });
+            [&] { Application::runHandler(nullptr, [&] { throw FileError(message); }); });
     QVERIFY(shown);
     QCOMPARE(caption, QStringLiteral("Tintora - version 1.0"));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY2(box.width() <= screen.width(), qPrintable(QString::number(box.width())));
     QVERIFY(screen.contains(ok));
+    // What the box says, and so what is copied from it, is the message: too long a message
+    // loses its middle to an ellipsis, and nothing else is put into it.
+    QCOMPARE(text, Text::elideMiddle(message, Application::kMaxMessageLength) + u'.');
 }
 
 void tst_QtDialogs::fileDialogFollowsTheRequest()
@@ -261,7 +299,12 @@ void tst_QtDialogs::fileDialogFollowsTheRequest()
     QCOMPARE(folder, QDir(dir.path()).absolutePath());
     QVERIFY(saving);
 
-    // A typed name and Enter choose the file, with the default suffix added.
+    // A typed name and Enter choose the file, with the default suffix added. The completion
+    // that the name opens closes with the dialog: left open, it would take the next key.
+    {
+        QFile older(dir.filePath(QStringLiteral("colors-old.clr")));
+        QVERIFY(older.open(QIODevice::WriteOnly));
+    }
     QVERIFY(answerModal(
             [&](QWidget *dialog) {
                 auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
@@ -273,6 +316,13 @@ void tst_QtDialogs::fileDialogFollowsTheRequest()
     QVERIFY(choice);
     QCOMPARE(choice->path, QDir(dir.path()).absoluteFilePath(QStringLiteral("colors.clr")));
     QCOMPARE(choice->filter, 0);
+    QCoreApplication::processEvents();
+    QStringList shown;
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            shown.append(QString::fromLatin1(window->metaObject()->className()));
+    }
+    QCOMPARE(shown, QStringList());
 }
 
 void tst_QtDialogs::colorChooserOpensOnTheColor()

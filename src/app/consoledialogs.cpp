@@ -5,8 +5,19 @@ namespace Tintora {
 
 Dialogs::Answer ConsoleDialogs::message(QWidget *, const QString &, Type, Buttons buttons)
 {
-    // Nobody is there to answer: a question counts as declined.
-    return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    // Nobody is there to answer: a question counts as declined, and one that can stop what
+    // asked stops it, so that nothing is lost unasked.
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::No;
+    case Buttons::YesNoCancel:
+        return Answer::Cancel;
+    case Buttons::RestoreDiscardLater:
+        return Answer::Later;
+    }
+    return Answer::Ok;
 }
 
 void ConsoleDialogs::error(QWidget *, const QString &text)

@@ -47,14 +47,16 @@ class Dialogs
 {
 public:
     enum class Type { Warning, Confirmation };
-    enum class Buttons { Ok, YesNo, RestoreDiscardLater };
-    enum class Answer { Ok, Yes, No, Restore, Discard, Later };
+    enum class Buttons { Ok, YesNo, YesNoCancel, RestoreDiscardLater };
+    enum class Answer { Ok, Yes, No, Cancel, Restore, Discard, Later };
 
     virtual ~Dialogs() = default;
 
-    // A warning with OK ("Warning") or a question with Yes and No ("Confirm"). The question
-    // about a recovery copy has Restore, Discard and Later; Escape or closing the box is Later,
-    // which changes nothing.
+    // A warning with OK ("Warning") or a question with Yes and No ("Confirm"), where only Yes
+    // counts as consent. A question that offers to save before a list is lost has Cancel
+    // besides; Escape or closing the box is Cancel, which stops what asked. The question about
+    // a recovery copy has Restore, Discard and Later; Escape or closing the box is Later, which
+    // changes nothing.
     virtual Answer message(QWidget *parent, const QString &text, Type type, Buttons buttons) = 0;
 
     // The error box: text, the application title as caption, a stop icon and OK.

@@ -727,12 +727,13 @@ void ContrastChecker::copyReport()
 
 void ContrastChecker::open()
 {
-    if (isVisible()) {
-        raise();
-        return;
+    if (!isVisible()) {
+        placeBesideForm();
+        show();
     }
-    placeBesideForm();
-    show();
+    // Opening it is how the keyboard reaches it, also when it is open behind the main window.
+    raise();
+    activateWindow();
 }
 
 void ContrastChecker::placeBesideForm()
@@ -744,6 +745,8 @@ void ContrastChecker::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();
+        // The keys go back to where they came from.
+        m_commands.window()->activateWindow();
         return;
     }
     QWidget::keyPressEvent(event);

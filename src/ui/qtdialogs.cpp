@@ -5,38 +5,15 @@
 #include "app/qtcolor.h"
 #include "ui/taboutbox.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace Tintora {
-
-namespace {
-
-// The box wraps its text at spaces only: a long run without one (a pasted number, a path) would
-// make it wider than the screen. Such runs get invisible break opportunities (zero-width
-// spaces) every few dozen characters.
-QString withBreaks(const QString &text)
-{
-    constexpr int kLongestRun = 40;
-    QString broken;
-    broken.reserve(text.size() + text.size() / kLongestRun);
-    int run = 0;
-    for (const QChar c : text) {
-        if (c.isSpace()) {
-            run = 0;
-        } else if (++run > kLongestRun && !c.isLowSurrogate()) {
-            broken += QChar(0x200B);
-            run = 1;
-        }
-        broken += c;
-    }
-    return broken;
-}
-
-} // namespace
 
 QtDialogs::QtDialogs() = default;
 
@@ -89,9 +66,21 @@ Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, Type ty
     }
     QPushButton *yes =
             box.addButton(QCoreApplication::translate("QtDialogs", "&Yes"), QMessageBox::YesRole);
+    yes->setObjectName(QStringLiteral("YesButton"));
     QPushButton *no =
             box.addButton(QCoreApplication::translate("QtDialogs", "&No"), QMessageBox::NoRole);
+    no->setObjectName(QStringLiteral("NoButton"));
     box.setDefaultButton(yes);
+    if (buttons == Buttons::YesNoCancel) {
+        // Qt's own button, in the user's language with Qt's translations.
+        QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+        cancel->setObjectName(QStringLiteral("CancelButton"));
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == yes)
+            return Answer::Yes;
+        return box.clickedButton() == no ? Answer::No : Answer::Cancel;
+    }
     box.setEscapeButton(no);
     box.exec();
     // Only Yes counts as consent; closing the box any other way is No.
@@ -104,7 +93,9 @@ void QtDialogs::error(QWidget *parent, const QString &text)
     box.setObjectName(QStringLiteral("ErrorBox"));
     box.setIcon(QMessageBox::Critical);
     box.setWindowTitle(Application::title());
-    box.setText(withBreaks(text));
+    // As it is, so that the text copied from the box is what it says (a path names the file):
+    // the box wraps a word too long for it where it must.
+    box.setText(text);
     QPushButton *ok =
             box.addButton(QCoreApplication::translate("QtDialogs", "OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
@@ -146,7 +137,12 @@ std::optional<FileChoice> QtDialogs::chooseFile(QWidget *parent, const FileReque
     dialog->setDefaultSuffix(request.defaultSuffix);
     if (!request.folder.isEmpty())
         dialog->setDirectory(request.folder);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    const int result = dialog->exec();
+    // Enter chooses a typed name but leaves the name's completion open: it would stay on screen
+    // and take the next key from the main window.
+    for (QCompleter *completer : dialog->findChildren<QCompleter *>())
+        completer->popup()->hide();
+    if (result != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
     return FileChoice {
             dialog->selectedFiles().constFirst(),

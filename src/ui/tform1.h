@@ -41,6 +41,9 @@ class Shape;
 class StringGrid;
 class ContrastChecker;
 class FindBar;
+namespace ListRules {
+enum class SaveQuestion;
+}
 } // namespace Tintora
 
 // The main window. Its controls and handlers carry the names of the program's design. The
@@ -245,7 +248,10 @@ private:
     void loadList(const QString &path);
     void importPalette(const QString &path, int filter);
     // The question that offers to save unsaved changes before another list replaces this one.
-    void offerToSaveBeforeLoading();
+    // Returns whether the list may be replaced: not after Cancel or a cancelled save dialog.
+    bool offerToSaveBeforeLoading();
+    // Asks the question and saves on Yes; returns whether what asked may go on.
+    bool offerToSave(Tintora::ListRules::SaveQuestion question, const QString &text);
     void applyOuterSize();
     void describeForScreenReaders();
     void announceColors();

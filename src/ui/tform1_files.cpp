@@ -20,13 +20,6 @@ using ListRules::SaveQuestion;
 
 namespace {
 
-bool confirm(QWidget *parent, const QString &question)
-{
-    return Dialogs::instance().message(parent, question, Dialogs::Type::Confirmation,
-                                       Dialogs::Buttons::YesNo)
-            == Dialogs::Answer::Yes;
-}
-
 void savePair(const QString &path, const ColorListModel &model)
 {
     const WaitCursor wait;
@@ -60,23 +53,39 @@ void TForm1::saveToCurrentFile()
     emit listSaved();
 }
 
-void TForm1::offerToSaveBeforeLoading()
+bool TForm1::offerToSave(SaveQuestion question, const QString &text)
+{
+    const Dialogs::Answer answer = Dialogs::instance().message(
+            this, text, Dialogs::Type::Confirmation, Dialogs::Buttons::YesNoCancel);
+    if (answer == Dialogs::Answer::Cancel)
+        return false;
+    if (answer != Dialogs::Answer::Yes)
+        return true;
+    // A failed save throws, which stops what asked as well.
+    if (question == SaveQuestion::SaveChanges) {
+        saveToCurrentFile();
+        return true;
+    }
+    // Going on after a cancelled save dialog would lose the list the user just asked to keep.
+    if (!saveWithDialog())
+        return false;
+    setListModified(false);
+    return true;
+}
+
+bool TForm1::offerToSaveBeforeLoading()
 {
     // Unsaved changes stay marked until they are saved or the list is replaced.
     const SaveQuestion question =
             ListRules::questionBeforeLoading({m_listModified, m_hasFile, m_listsEnabled});
-    if (question != SaveQuestion::None
-        && confirm(this, ListRules::questionTextBeforeLoading(question))) {
-        if (question == SaveQuestion::SaveChanges)
-            saveToCurrentFile();
-        else if (saveWithDialog())
-            setListModified(false);
-    }
+    return question == SaveQuestion::None
+            || offerToSave(question, ListRules::questionTextBeforeLoading(question));
 }
 
 void TForm1::Open1Click()
 {
-    offerToSaveBeforeLoading();
+    if (!offerToSaveBeforeLoading())
+        return;
 
     const auto choice = Dialogs::instance().chooseFile(this, OpenDialog1());
     if (!choice)
@@ -104,18 +113,8 @@ void TForm1::loadList(const QString &path)
 
 void TForm1::FormCloseQuery(bool &canClose)
 {
-    canClose = true;
     const SaveQuestion question =
             ListRules::questionBeforeClosing({m_listModified, m_hasFile, m_listsEnabled});
-    if (question == SaveQuestion::None
-        || !confirm(this, ListRules::questionTextBeforeClosing(question)))
-        return;
-    if (question == SaveQuestion::SaveChanges) {
-        saveToCurrentFile();
-    } else {
-        // Closing on a cancelled save would lose the list the user just asked to keep.
-        canClose = saveWithDialog();
-        if (canClose)
-            setListModified(false);
-    }
+    canClose = question == SaveQuestion::None
+            || offerToSave(question, ListRules::questionTextBeforeClosing(question));
 }

@@ -12,7 +12,8 @@ void TForm1::openFiles(const QStringList &paths)
 {
     for (const OpenFiles::File &file : OpenFiles::plan(paths)) {
         Application::runHandler(this, [this, &file] {
-            offerToSaveBeforeLoading();
+            if (!offerToSaveBeforeLoading())
+                return;
             if (file.kind == OpenFiles::Kind::List)
                 loadList(file.path);
             else

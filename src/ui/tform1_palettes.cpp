@@ -40,7 +40,8 @@ FileRequest TForm1::ExportDialog1() const
 
 void TForm1::Import1Click()
 {
-    offerToSaveBeforeLoading();
+    if (!offerToSaveBeforeLoading())
+        return;
 
     const auto choice = Dialogs::instance().chooseFile(this, ImportDialog1());
     if (!choice)
@@ -72,12 +73,15 @@ void TForm1::Export1Click()
     const auto choice = Dialogs::instance().chooseFile(this, ExportDialog1());
     if (!choice)
         return;
-    const PaletteFile::Format format = PaletteFile::exportFormat(choice->filter);
+    // An extension the user typed that names a format decides it; any other name is the chosen
+    // filter's format and gets its extension.
     QString path = choice->path;
-    if (QFileInfo(path).suffix().isEmpty()) {
+    std::optional<PaletteFile::Format> format = PaletteFile::formatOfName(path);
+    if (!format) {
+        format = PaletteFile::exportFormat(choice->filter);
         if (!path.endsWith(u'.'))
             path += u'.';
-        path += PaletteFile::suffix(format);
+        path += PaletteFile::suffix(*format);
         // The dialog asked about replacing the name as typed, not about this one.
         if (QFileInfo::exists(path)
             && Dialogs::instance().message(
@@ -89,6 +93,6 @@ void TForm1::Export1Click()
             return;
     }
     const ColorList &list = m_list->list();
-    PaletteFile::write(path, format, list.names(), list.hexes());
+    PaletteFile::write(path, *format, list.names(), list.hexes());
     Memory::releaseAfterList(list.count());
 }
