@@ -16,6 +16,7 @@
 #include "ui/samples.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QTabWidget>
 
@@ -161,6 +162,8 @@ void formats(benchmark::internal::Benchmark *b)
 void BM_ImagePaletteDecode(benchmark::State &state)
 {
     const QString file = photoFile(int(state.range(0)));
+    state.SetLabel(
+            QStringLiteral("%1 MB").arg(QFileInfo(file).size() / 1e6, 0, 'f', 1).toStdString());
     for (auto _ : state) {
         const QImage image = ImagePalette::read(file);
         if (image.width() != 6000)
