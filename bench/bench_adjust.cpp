@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The color adjuster: one slider step with every groove of the window computed and painted
-// anew, the grooves alone, and the dominant colors of a 24-megapixel photograph.
+// anew, the grooves alone, and the dominant colors of a 24-megapixel photograph: clustered from
+// its pixels, and as File > Import Palette takes them from a JPEG or PNG file, decoding and
+// clustering apart and the whole command.
 #include "benchsupport.h"
 
+#include "app/imagepalette.h"
 #include "color/colorhistory.h"
 #include "color/colormodel.h"
 #include "color/dominantcolors.h"
+#include "lists/colorlistmodel.h"
 #include "ui/coloradjuster.h"
 #include "ui/colorcommands.h"
 #include "ui/grooveslider.h"
 #include "ui/samples.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QImage>
 #include <QTabWidget>
 
 #include <random>
@@ -130,5 +136,66 @@ void BM_DominantColors(benchmark::State &state)
         benchmark::DoNotOptimize(DominantColors::find(view, count));
 }
 BENCHMARK(BM_DominantColors)->ArgName("colors")->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond);
+
+// The photograph as a file: format 0 a JPEG of quality 90 (as cameras write them), 1 a PNG.
+QString photoFile(int format)
+{
+    static QString files[2];
+    QString &file = files[format];
+    if (file.isEmpty()) {
+        const std::vector<quint32> &pixels = photo();
+        const QImage image(reinterpret_cast<const uchar *>(pixels.data()), 6000, 4000, 6000 * 4,
+                           QImage::Format_RGB32);
+        file = Bench::scratchPath(format == 0 ? QStringLiteral("photo.jpg")
+                                              : QStringLiteral("photo.png"));
+        if (!image.save(file, format == 0 ? "JPG" : "PNG", format == 0 ? 90 : -1))
+            qFatal("cannot write the photograph");
+    }
+    return file;
+}
+
+void formats(benchmark::internal::Benchmark *b)
+{
+    b->ArgName("png")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+}
+
+void BM_ImagePaletteDecode(benchmark::State &state)
+{
+    const QString file = photoFile(int(state.range(0)));
+    state.SetLabel(
+            QStringLiteral("%1 MB").arg(QFileInfo(file).size() / 1e6, 0, 'f', 1).toStdString());
+    for (auto _ : state) {
+        const QImage image = ImagePalette::read(file);
+        if (image.width() != 6000)
+            qFatal("the photograph did not decode");
+    }
+}
+BENCHMARK(BM_ImagePaletteDecode)->Apply(formats);
+
+// The pixels as decoded, clustered into the 8 colors the question starts with, and named.
+void BM_ImagePaletteColors(benchmark::State &state)
+{
+    const QImage image = ImagePalette::read(photoFile(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ImagePalette::colors(image, QStringLiteral("photo.jpg"), 8));
+}
+BENCHMARK(BM_ImagePaletteColors)->Unit(benchmark::kMillisecond);
+
+// The photograph imported in the window as Import Palette imports it (here as named on the
+// command line, which skips only the file dialog), 8 colors, until the list is painted.
+void BM_ImagePaletteImport(benchmark::State &state)
+{
+    const QString file = photoFile(int(state.range(0)));
+    Bench::Window window;
+    Bench::resetPeak();
+    for (auto _ : state) {
+        window.form().openFiles({file});
+        Bench::Window::settle();
+    }
+    if (window.form().colorList()->list().count() != 8)
+        qFatal("the photograph gave no palette");
+    Bench::reportMemory(state);
+}
+BENCHMARK(BM_ImagePaletteImport)->Apply(formats);
 
 } // namespace

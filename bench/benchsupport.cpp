@@ -150,6 +150,11 @@ std::optional<Tintora::FileChoice> BenchDialogs::chooseFile(QWidget *, const Tin
     return Tintora::FileChoice {nextFile, 0};
 }
 
+std::optional<int> BenchDialogs::chooseNumber(QWidget *, const Tintora::NumberRequest &request)
+{
+    return request.value;
+}
+
 void BenchDialogs::about(QWidget *) { }
 
 BenchDialogs &dialogs()

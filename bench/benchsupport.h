@@ -39,9 +39,10 @@ QString writeList(const ListData &data, const QString &fileName);
 // A path in the run's temporary folder.
 QString scratchPath(const QString &fileName);
 
-// Answers the program's dialogs without showing them: file dialogs choose nextFile, questions
-// are answered No, and any error box ends the run (a benchmark must not measure failures),
-// unless expectErrors is set: then the error boxes are counted.
+// Answers the program's dialogs without showing them: file dialogs choose nextFile, a number is
+// the one the box opens with, questions are answered No, and any error box ends the run (a
+// benchmark must not measure failures), unless expectErrors is set: then the error boxes are
+// counted.
 class BenchDialogs : public Tintora::Dialogs
 {
 public:
@@ -54,6 +55,8 @@ public:
             QWidget *parent, const Tintora::ColorRequest &request) override;
     std::optional<Tintora::FileChoice> chooseFile(QWidget *parent,
                                                   const Tintora::FileRequest &request) override;
+    std::optional<int> chooseNumber(QWidget *parent,
+                                    const Tintora::NumberRequest &request) override;
     void about(QWidget *parent) override;
 };
 BenchDialogs &dialogs();

@@ -244,6 +244,13 @@ std::optional<Color::ColorValue> UserSimulator::chooseColor(QWidget *, const Col
     return Color::ColorValue(m_choices.below(1u << 24));
 }
 
+std::optional<int> UserSimulator::chooseNumber(QWidget *, const NumberRequest &request)
+{
+    if (m_choices.oneIn(4))
+        return std::nullopt;
+    return request.minimum + int(m_choices.below(quint32(request.maximum - request.minimum + 1)));
+}
+
 void UserSimulator::about(QWidget *) { }
 
 std::optional<FileChoice> UserSimulator::chooseFile(QWidget *, const FileRequest &request)

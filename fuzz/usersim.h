@@ -56,6 +56,8 @@ private:
             QWidget *parent, const Tintora::ColorRequest &request) override;
     std::optional<Tintora::FileChoice> chooseFile(QWidget *parent,
                                                   const Tintora::FileRequest &request) override;
+    std::optional<int> chooseNumber(QWidget *parent,
+                                    const Tintora::NumberRequest &request) override;
     void about(QWidget *parent) override;
 
     struct ListSnapshot

@@ -16,11 +16,13 @@ void ScriptedDialogs::clear()
     colors.clear();
     files.clear();
     fileFilters.clear();
+    numbers.clear();
     messages.clear();
     errors.clear();
     unexpected.clear();
     fileDialogs.clear();
     fileRequests.clear();
+    numberRequests.clear();
     colorDialogInitial.clear();
     aboutBoxes = 0;
 }
@@ -78,6 +80,16 @@ std::optional<FileChoice> ScriptedDialogs::chooseFile(QWidget *, const FileReque
     if (!path)
         return std::nullopt;
     return FileChoice {*path, filter};
+}
+
+std::optional<int> ScriptedDialogs::chooseNumber(QWidget *, const NumberRequest &request)
+{
+    numberRequests.append(request);
+    if (numbers.isEmpty()) {
+        unexpected.append(request.name);
+        return std::nullopt;
+    }
+    return numbers.dequeue();
 }
 
 void ScriptedDialogs::about(QWidget *)

@@ -27,6 +27,7 @@ public:
     QQueue<std::optional<Tintora::Color::ColorValue>> colors;
     QQueue<std::optional<QString>> files;
     QQueue<int> fileFilters; // the filter chosen with each file; the first when none is queued
+    QQueue<std::optional<int>> numbers;
 
     // Record.
     QList<Message> messages;
@@ -34,6 +35,7 @@ public:
     QStringList unexpected;
     QStringList fileDialogs; // the design name of each file dialog run
     QList<Tintora::FileRequest> fileRequests;
+    QList<Tintora::NumberRequest> numberRequests;
     QList<Tintora::Color::ColorValue> colorDialogInitial;
     int aboutBoxes = 0;
 
@@ -47,6 +49,8 @@ public:
             QWidget *parent, const Tintora::ColorRequest &request) override;
     std::optional<Tintora::FileChoice> chooseFile(QWidget *parent,
                                                   const Tintora::FileRequest &request) override;
+    std::optional<int> chooseNumber(QWidget *parent,
+                                    const Tintora::NumberRequest &request) override;
     void about(QWidget *parent) override;
 
 private:

@@ -42,6 +42,8 @@ private slots:
     void inPlaceEditMarksTheListChanged();
     void blankRowTakesNoTyping();
     void pastedLineBreaksBecomeSpaces();
+    void swatchesShowEntryColors_data();
+    void swatchesShowEntryColors();
 
 private:
     ComboBox *nameBox() const { return f.child<ComboBox>("ComboBox1"); }
@@ -354,3 +356,71 @@ void tst_ListHandlers::pastedLineBreaksBecomeSpaces()
 
 QTEST_MAIN(tst_ListHandlers)
 #include "tst_listhandlers.moc"
+
+void tst_ListHandlers::swatchesShowEntryColors_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("swatch"); // the color shown beside the value; empty for none
+    QTest::newRow("#RRGGBB") << "#FF8000"
+                             << "#FF8000";
+    QTest::newRow("lower case") << "#00ff80"
+                                << "#00FF80";
+    QTest::newRow("five digits") << "#12345"
+                                 << "";
+    QTest::newRow("a word") << "orange"
+                            << "";
+    QTest::newRow("a CSS color") << "rgb(255 128 0)"
+                                 << "";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void tst_ListHandlers::swatchesShowEntryColors()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, swatch);
+    f.addEntry(QStringLiteral("Entry"), QStringLiteral("#FFFFFF"));
+    f.addEntry(QStringLiteral("Other"), QStringLiteral("#000000"));
+    model()->setCell(1, 0, value);
+    f.click("ViewLstBtn");
+
+    // The color filling most of the square at the start of a cell, other than the cell's own;
+    // empty when no color fills as much as 4 x 4 pixels there.
+    const auto swatchAt = [](QAbstractItemView *view, const QModelIndex &index) {
+        const QImage shown = view->viewport()->grab().toImage();
+        const QRect cell = view->visualRect(index);
+        const QRgb background = shown.pixel(cell.left() + 1, cell.top() + 1);
+        QHash<QRgb, int> counts;
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            for (int x = cell.left(); x < cell.left() + cell.height() * 3 / 4; ++x) {
+                if (shown.pixel(x, y) != background)
+                    ++counts[shown.pixel(x, y)];
+            }
+        }
+        QRgb most = 0;
+        int count = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            if (it.value() > count) {
+                most = it.key();
+                count = it.value();
+            }
+        }
+        return count >= 16 ? QColor(most).name().toUpper() : QString();
+    };
+    auto *grid = f.child<StringGrid>("StringGrid1");
+    QCOMPARE(swatchAt(grid, model()->index(0, 1)), swatch);
+    QCOMPARE(swatchAt(grid, model()->index(1, 1)), QStringLiteral("#000000"));
+    QCOMPARE(swatchAt(grid, model()->index(2, 1)), QString()); // the blank row has none
+    nameBox()->showPopup();
+    QAbstractItemView *popup = nameBox()->view();
+    QVERIFY(QTest::qWaitForWindowExposed(popup->window()));
+    QCOMPARE(swatchAt(popup, popup->model()->index(0, 0)), swatch);
+    nameBox()->hidePopup();
+
+    // The window keeps its design: the table's place, columns and rows, the name box's place.
+    QCOMPARE(f.form->outerSize().width(), 558);
+    QCOMPARE(grid->geometry(), QRect(296, 0, 249, 329));
+    QCOMPARE(QList<int>({grid->columnWidth(0), grid->columnWidth(1), grid->uniformRowHeight()}),
+             QList<int>({145, 145, 22}));
+    QCOMPARE(nameBox()->geometry(), QRect(8, 291, 273, 24));
+}

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Import Palette... and Export Palette... in the main window: the questions before an
-// import, what the imported list is afterwards (changed, without a list file), failures that
-// change nothing, and exports in the format that the typed extension or the chosen filter names.
+// import, what the imported list is afterwards (changed, without a list file), images whose
+// dominant colors become the list, failures that change nothing, and exports in the format that
+// the typed extension or the chosen filter names.
 #include "app/combobox.h"
 #include "formfixture.h"
 #include "lists/colorlistmodel.h"
@@ -9,6 +10,8 @@
 #include "testfiles.h"
 
 #include <QAction>
+#include <QBuffer>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -33,6 +36,93 @@ int filterIndex(const QStringList &filters, const char *part)
     qFatal("no filter naming %s", part);
 }
 
+// Test pictures of 160 x 100 pixels: vertical bands of flat colors, each a multiple of 16 pixels
+// wide, so that a JPEG's 16 x 16 blocks are flat too.
+QImage picture(const QString &kind)
+{
+    QImage image(160, 100, QImage::Format_ARGB32);
+    const auto band = [&](int from, int width, QRgb color) {
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = from; x < from + width; ++x)
+                image.setPixel(x, y, color);
+        }
+    };
+    if (kind == u"half transparent") {
+        band(0, 48, 0xFF2255AA);
+        band(48, 32, 0xFFEEDD44);
+        band(80, 80, 0x40CC3322); // a quarter opaque: counts for nothing
+        return image;
+    }
+    band(0, 48, 0xFF2255AA);   // 30%
+    band(48, 16, 0xFF202020);  // 10%
+    band(64, 64, 0xFFCC3322);  // 40%
+    band(128, 32, 0xFFEEDD44); // 20%
+    if (kind == u"four bands and a dot")
+        image.setPixel(100, 50, 0xFFFFFFFF); // 1 of 16,000 pixels
+    else if (kind == u"transparent")
+        image.fill(0x10FFFFFF);
+    return image;
+}
+
+// A GIF of an image of at most 128 colors, left uncompressed: each pixel an 8-bit code of its
+// own, and a clear code often enough that the codes never grow wider.
+QByteArray gif(const QImage &image)
+{
+    QList<QRgb> colors;
+    QByteArray codes;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if ((y * image.width() + x) % 100 == 0)
+                codes.append(char(128)); // clear
+            const QRgb pixel = image.pixel(x, y);
+            if (!colors.contains(pixel))
+                colors.append(pixel);
+            codes.append(char(colors.indexOf(pixel)));
+        }
+    }
+    codes.append(char(129)); // end
+    QByteArray out("GIF89a");
+    const auto word = [&](int value) {
+        out.append(char(value & 255));
+        out.append(char(value >> 8));
+    };
+    word(image.width());
+    word(image.height());
+    out.append("\xF6\0\0", 3); // a global table of 128 colors of 8 bits a channel
+    for (int i = 0; i < 128; ++i) {
+        const QRgb color = colors.value(i);
+        out.append(char(qRed(color)));
+        out.append(char(qGreen(color)));
+        out.append(char(qBlue(color)));
+    }
+    out.append(',');
+    word(0);
+    word(0);
+    word(image.width());
+    word(image.height());
+    out.append('\0');
+    out.append(char(7)); // codes of 7 + 1 bits
+    for (qsizetype i = 0; i < codes.size(); i += 255) {
+        const qsizetype n = qMin<qsizetype>(255, codes.size() - i);
+        out.append(char(n));
+        out.append(codes.mid(i, n));
+    }
+    out.append("\0;", 2);
+    return out;
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    if (qstrcmp(format, "GIF") == 0)
+        return gif(image);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format, 100))
+        qFatal("cannot write a %s image", format);
+    return bytes;
+}
+
 } // namespace
 
 class tst_PaletteHandlers : public QObject
@@ -50,6 +140,9 @@ private slots:
     void failedImportChangesNothing_data();
     void failedImportChangesNothing();
     void importReadsTheChosenFiltersFormat();
+    void importTakesAnImagesDominantColors_data();
+    void importTakesAnImagesDominantColors();
+    void cancelledColorCountChangesNothing();
     void exportWritesTheChosenFormat_data();
     void exportWritesTheChosenFormat();
     void exportAsksBeforeReplacingTheNameItAdded();
@@ -246,6 +339,17 @@ void tst_PaletteHandlers::failedImportChangesNothing_data()
     QTest::newRow("garbage") << "noise.json" << QByteArray("\x7f\x45\x4c\x46\x02\x01\x01", 7)
                              << "line 1: a JSON palette is an array of colors";
     QTest::newRow("missing") << "gone.soc" << QByteArray() << "No such file or directory";
+    const QByteArray png = encoded(picture(QStringLiteral("four bands")), "PNG");
+    QTest::newRow("PNG cut short")
+            << "cut.png" << png.left(png.size() / 2) << "The image's data is damaged or cut short";
+    QTest::newRow("PNG cut in its header")
+            << "header.png" << png.left(20) << "The image's data is damaged or cut short";
+    QTest::newRow("text named .png") << "text.png" << QByteArray("Sky #87CEEB\n")
+                                     << "It is not a PNG, JPEG, BMP or GIF image";
+    QTest::newRow("missing image") << "gone.jpg" << QByteArray() << "No such file or directory";
+    QTest::newRow("no opaque pixel")
+            << "clear.png" << encoded(picture(QStringLiteral("transparent")), "PNG")
+            << "Every pixel of the image is transparent or nearly so";
 }
 
 void tst_PaletteHandlers::failedImportChangesNothing()
@@ -260,6 +364,7 @@ void tst_PaletteHandlers::failedImportChangesNothing()
     const QStringList before = windowState();
     f.dialogs.clear();
     f.dialogs.answers.enqueue(Answer::No); // "Save changes to current file?"
+    f.dialogs.numbers.enqueue(8);          // for an image that is only found damaged once decoded
     import(path(file));
 
     QCOMPARE(f.dialogs.errors.size(), 1);
@@ -288,6 +393,121 @@ void tst_PaletteHandlers::importReadsTheChosenFiltersFormat()
     QCOMPARE(listEntries(), QStringList {"#010203=#010203"});
     VERIFY_NO_SURPRISES(f.dialogs);
     QCOMPARE(questions(), QStringList(2, QStringLiteral("Save current color list to new file?")));
+}
+
+void tst_PaletteHandlers::importTakesAnImagesDominantColors_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("format"); // as QImage names it
+    QTest::addColumn<QString>("filter"); // a part of the filter's name
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("tolerance");        // in each channel, for JPEG
+    QTest::addColumn<QStringList>("expected"); // names after the file's, and values
+    const QStringList bands {"40%=#CC3322", "30%=#2255AA", "20%=#EEDD44", "10%=#202020"};
+    QTest::newRow("PNG, every palette") << "sunset.png"
+                                        << "PNG"
+                                        << "All palettes"
+                                        << "four bands" << 8 << 0 << bands;
+    QTest::newRow("PNG, a share under 1%")
+            << "dot.PNG"
+            << "PNG"
+            << "All palettes"
+            << "four bands and a dot" << 8 << 0 << (QStringList(bands) << "<1%=#FFFFFF");
+    QTest::newRow("BMP, the image filter") << "bands.bmp"
+                                           << "BMP"
+                                           << "Images"
+                                           << "four bands" << 8 << 0 << bands;
+    QTest::newRow("GIF, every file") << "bands.gif"
+                                     << "GIF"
+                                     << "All files"
+                                     << "four bands" << 64 << 0 << bands;
+    QTest::newRow("JPEG") << "photo.jpg"
+                          << "JPG"
+                          << "All palettes"
+                          << "four bands" << 4 << 3 << bands;
+    QTest::newRow("JPEG named .jpeg") << "photo.jpeg"
+                                      << "JPG"
+                                      << "Images"
+                                      << "four bands" << 4 << 3 << bands;
+    QTest::newRow("JPEG named .png, read as what it is") << "photo.png"
+                                                         << "JPG"
+                                                         << "All palettes"
+                                                         << "four bands" << 4 << 3 << bands;
+    QTest::newRow("PNG with no extension, by its signature") << "bands"
+                                                             << "PNG"
+                                                             << "All files"
+                                                             << "four bands" << 8 << 0 << bands;
+    QTest::newRow("transparent pixels count for nothing")
+            << "clear.png"
+            << "PNG"
+            << "All palettes"
+            << "half transparent" << 8 << 0 << QStringList {"60%=#2255AA", "40%=#EEDD44"};
+}
+
+void tst_PaletteHandlers::importTakesAnImagesDominantColors()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, format);
+    QFETCH(QString, filter);
+    QFETCH(QString, image);
+    QFETCH(int, count);
+    QFETCH(int, tolerance);
+    QFETCH(QStringList, expected);
+    write(path(file), encoded(picture(image), qPrintable(format)));
+    f.dialogs.numbers.enqueue(count);
+    const QStringList filters = PaletteFile::importFilters();
+    import(path(file), filterIndex(filters, qPrintable(filter)));
+    VERIFY_NO_SURPRISES(f.dialogs);
+
+    QVERIFY(filters.constFirst().contains(QStringLiteral("*.png *.jpg *.jpeg *.bmp *.gif")));
+    QVERIFY(filters.contains(QStringLiteral("Images (*.png *.jpg *.jpeg *.bmp *.gif)")));
+    QCOMPARE(f.dialogs.numberRequests.size(), 1);
+    const NumberRequest request = f.dialogs.numberRequests.constFirst();
+    QCOMPARE(request.name, QStringLiteral("ImageColorsBox"));
+    QCOMPARE(request.caption, QStringLiteral("Import Palette"));
+    QCOMPARE(request.label, QStringLiteral("Number of colors to take from \"%1\":").arg(file));
+    QCOMPARE(QList<int>({request.value, request.minimum, request.maximum}), QList<int>({8, 2, 64}));
+
+    // Largest share first, named after the file; JPEG's colors come back near.
+    const QStringList entries = listEntries();
+    QCOMPARE(entries.size(), expected.size());
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString want = file + u' ' + expected.at(i);
+        const QString name = entries.at(i).section(u'=', 0, 0);
+        const auto got = Palette::parseHex(entries.at(i).section(u'=', 1));
+        const auto wanted = Palette::parseHex(want.section(u'=', 1));
+        QVERIFY2(got && wanted, qPrintable(entries.at(i)));
+        const bool near = std::abs(Color::red(*got) - Color::red(*wanted)) <= tolerance
+                && std::abs(Color::green(*got) - Color::green(*wanted)) <= tolerance
+                && std::abs(Color::blue(*got) - Color::blue(*wanted)) <= tolerance;
+        QVERIFY2(name == want.section(u'=', 0, 0) && near,
+                 qPrintable(entries.join(u' ') + QStringLiteral(" against ") + want));
+    }
+    // As any import leaves the list: changed, belonging to no file.
+    QCOMPARE(windowState().constLast(),
+             QStringLiteral("modified 1, file 0 \"\", lists 1, save 1, title TRA v 1.0"));
+
+    // The same image gives the same list.
+    f.dialogs.answers.enqueue(Answer::No); // "Save current color list to new file?"
+    f.dialogs.numbers.enqueue(count);
+    import(path(file), filterIndex(filters, qPrintable(filter)));
+    VERIFY_NO_SURPRISES(f.dialogs);
+    QCOMPARE(listEntries(), entries);
+}
+
+void tst_PaletteHandlers::cancelledColorCountChangesNothing()
+{
+    f.addEntry(QStringLiteral("Sand"), QStringLiteral("#F4A460"));
+    write(path(QStringLiteral("bands.png")), encoded(picture(QStringLiteral("four bands")), "PNG"));
+    const QStringList before = windowState();
+    f.dialogs.clear();
+    f.dialogs.answers.enqueue(Answer::No); // "Save current color list to new file?"
+    f.dialogs.numbers.enqueue(std::nullopt);
+    import(path(QStringLiteral("bands.png")));
+    VERIFY_NO_SURPRISES(f.dialogs);
+    QCOMPARE(f.dialogs.numberRequests.size(), 1);
+    QCOMPARE(windowState(), before);
 }
 
 void tst_PaletteHandlers::exportWritesTheChosenFormat_data()

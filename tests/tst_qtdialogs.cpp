@@ -12,11 +12,13 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -42,6 +44,8 @@ private slots:
     void errorBoxFitsTheScreen();
     void fileDialogFollowsTheRequest();
     void colorChooserOpensOnTheColor();
+    void numberBoxAnswers_data();
+    void numberBoxAnswers();
     void showsAboutBox();
 
 private:
@@ -350,6 +354,70 @@ void tst_QtDialogs::colorChooserOpensOnTheColor()
             [&] { chosen = m_dialogs.chooseColor(&parent, request); }));
     QCOMPARE(name, QStringLiteral("ColorDialog1"));
     QCOMPARE(chosen, std::optional<Color::ColorValue>(request.initial));
+}
+
+void tst_QtDialogs::numberBoxAnswers_data()
+{
+    QTest::addColumn<QString>("typed"); // replaces the number shown; nothing typed keeps it
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<int>("expected"); // -1 for cancelled
+    QTest::newRow("Enter keeps the number shown") << ""
+                                                  << "Enter" << 8;
+    QTest::newRow("typed, then Enter") << "20"
+                                       << "Enter" << 20;
+    QTest::newRow("typed, then OK") << "64"
+                                    << "OK" << 64;
+    QTest::newRow("a number above 64 cannot be typed") << "65"
+                                                       << "OK" << 6;
+    QTest::newRow("Escape") << "20"
+                            << "Escape" << -1;
+    QTest::newRow("Cancel") << ""
+                            << "Cancel" << -1;
+}
+
+void tst_QtDialogs::numberBoxAnswers()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, press);
+    QFETCH(int, expected);
+    NumberRequest request;
+    request.name = QStringLiteral("ImageColorsBox");
+    request.caption = QStringLiteral("Import Palette");
+    request.label = QStringLiteral("Number of colors to take from \"sunset.png\":");
+    request.value = 8;
+    request.minimum = 2;
+    request.maximum = 64;
+    QWidget parent;
+    QString name, title, label;
+    QStringList range;
+    std::optional<int> chosen;
+    QVERIFY(answerModal(
+            [&](QWidget *dialog) {
+                name = dialog->objectName();
+                title = dialog->windowTitle();
+                label = qobject_cast<QInputDialog *>(dialog)->labelText();
+                auto *spin = dialog->findChild<QSpinBox *>();
+                range << QString::number(spin->minimum()) << QString::number(spin->maximum())
+                      << QString::number(spin->value());
+                if (!typed.isEmpty()) {
+                    spin->selectAll();
+                    QTest::keyClicks(spin, typed);
+                }
+                if (press == u"Enter")
+                    QTest::keyClick(spin, Qt::Key_Return);
+                else if (press == u"Escape")
+                    QTest::keyClick(spin, Qt::Key_Escape);
+                else
+                    for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                        if (button->text() == press)
+                            QTest::mouseClick(button, Qt::LeftButton);
+            },
+            [&] { chosen = m_dialogs.chooseNumber(&parent, request); }));
+    QCOMPARE(name, request.name);
+    QCOMPARE(title, request.caption);
+    QCOMPARE(label, request.label);
+    QCOMPARE(range, QStringList({"2", "64", "8"}));
+    QCOMPARE(chosen.value_or(-1), expected);
 }
 
 void tst_QtDialogs::showsAboutBox()

@@ -358,6 +358,30 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
     </message>
 </context>
 <context>
+    <name>ImagePalette</name>
+    <message>
+        <source>The image&apos;s data is damaged or cut short</source>
+        <translation>Die Bilddaten sind beschädigt oder unvollständig</translation>
+    </message>
+    <message>
+        <source>It is not a PNG, JPEG, BMP or GIF image</source>
+        <translation>Es ist kein PNG-, JPEG-, BMP- oder GIF-Bild</translation>
+    </message>
+    <message>
+        <source>The image has %1 x %2 pixels, more than the %3 million that colors are taken from</source>
+        <translation>Das Bild hat %1 x %2 Pixel, mehr als die %3 Millionen, aus denen Farben entnommen werden</translation>
+    </message>
+    <message>
+        <source>Every pixel of the image is transparent or nearly so: it has no colors to take</source>
+        <translation>Jedes Pixel des Bildes ist ganz oder fast durchsichtig: Es gibt keine Farben zu entnehmen</translation>
+    </message>
+    <message>
+        <source>%1 %2%</source>
+        <extracomment>A color taken from an image: the image&apos;s file name and the color&apos;s share, &quot;31&quot;</extracomment>
+        <translation>%1 %2 %</translation>
+    </message>
+</context>
+<context>
     <name>JsonPalette</name>
     <message>
         <source>a JSON palette is an array of colors, [ {&quot;name&quot;: ..., &quot;hex&quot;: &quot;#RRGGBB&quot;}, ... ]</source>
@@ -594,6 +618,10 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
         <source>Color %1 (&quot;%2&quot;) has the value &quot;%3&quot;, which is not a #RRGGBB color</source>
         <translation>Farbe %1 („%2“) hat den Wert „%3“, der keine #RRGGBB-Farbe ist</translation>
     </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -659,6 +687,10 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
     <message>
         <source>&amp;Later</source>
         <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1126,8 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
     <message>
         <source>&amp;Fractions</source>
         <translation>Bruch&amp;teile</translation>
+        <source>Number of colors to take from &quot;%1&quot;:</source>
+        <translation>Anzahl der Farben, die aus „%1“ entnommen werden:</translation>
     </message>
 </context>
 <context>

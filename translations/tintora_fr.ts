@@ -358,6 +358,30 @@ couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes 
     </message>
 </context>
 <context>
+    <name>ImagePalette</name>
+    <message>
+        <source>The image&apos;s data is damaged or cut short</source>
+        <translation>Les données de l’image sont endommagées ou incomplètes</translation>
+    </message>
+    <message>
+        <source>It is not a PNG, JPEG, BMP or GIF image</source>
+        <translation>Ce n’est pas une image PNG, JPEG, BMP ou GIF</translation>
+    </message>
+    <message>
+        <source>The image has %1 x %2 pixels, more than the %3 million that colors are taken from</source>
+        <translation>L’image a %1 x %2 pixels, plus que les %3 millions dont les couleurs sont tirées</translation>
+    </message>
+    <message>
+        <source>Every pixel of the image is transparent or nearly so: it has no colors to take</source>
+        <translation>Tous les pixels de l’image sont transparents ou presque&#xa0;: elle n’a aucune couleur à donner</translation>
+    </message>
+    <message>
+        <source>%1 %2%</source>
+        <extracomment>A color taken from an image: the image&apos;s file name and the color&apos;s share, &quot;31&quot;</extracomment>
+        <translation>%1 %2&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>JsonPalette</name>
     <message>
         <source>a JSON palette is an array of colors, [ {&quot;name&quot;: ..., &quot;hex&quot;: &quot;#RRGGBB&quot;}, ... ]</source>
@@ -594,6 +618,10 @@ couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes 
         <source>Color %1 (&quot;%2&quot;) has the value &quot;%3&quot;, which is not a #RRGGBB color</source>
         <translation>La couleur %1 («&#xa0;%2&#xa0;») a la valeur «&#xa0;%3&#xa0;», qui n&apos;est pas une couleur #RRGGBB</translation>
     </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -659,6 +687,10 @@ couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes 
     <message>
         <source>&amp;Later</source>
         <translation>&amp;Plus tard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1126,8 @@ couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes 
     <message>
         <source>&amp;Fractions</source>
         <translation>&amp;Fractions</translation>
+        <source>Number of colors to take from &quot;%1&quot;:</source>
+        <translation>Nombre de couleurs à tirer de «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
 </context>
 <context>

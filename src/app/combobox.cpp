@@ -2,7 +2,9 @@
 #include "app/combobox.h"
 
 #include "app/application.h"
+#include "app/swatchdelegate.h"
 #include "app/uniformtableview.h"
+#include "lists/colorlistmodel.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -24,6 +26,8 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent), m_popup(new UniformTabl
     m_popup->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_popup->setWordWrap(false);
     setView(m_popup);
+    // Each name with a swatch of its entry's color, where its model gives one.
+    m_popup->setItemDelegate(new SwatchDelegate(ColorListModel::kColorRole, 0, m_popup));
     // When the line edit loses focus, QComboBox looks the typed text up among the items and, if
     // it is there, selects it and reports it as activated: typing a name already in the list
     // and clicking "Add To List" would pick that entry (its color replacing the current one)

@@ -11,7 +11,8 @@ class UniformTableView;
 
 // Editable combo box: setting its text from code runs nothing; the click handler runs only for
 // an item the user chose, after the text has become that item's. Its drop-down lists its items
-// in a UniformTableView, which opens at once on a million.
+// in a UniformTableView, which opens at once on a million, each with a swatch of the color its
+// model gives under ColorListModel::kColorRole.
 class ComboBox : public QComboBox
 {
     Q_OBJECT

@@ -36,6 +36,11 @@ std::optional<FileChoice> ConsoleDialogs::chooseFile(QWidget *, const FileReques
     return std::nullopt;
 }
 
+std::optional<int> ConsoleDialogs::chooseNumber(QWidget *, const NumberRequest &)
+{
+    return std::nullopt;
+}
+
 void ConsoleDialogs::about(QWidget *) { }
 
 } // namespace Tintora

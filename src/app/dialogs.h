@@ -40,6 +40,17 @@ struct ColorRequest
     Color::ColorValue initial = 0;
 };
 
+// What a question for a whole number is asked: plain values, so that a test can answer it.
+struct NumberRequest
+{
+    QString name; // the box's design name, e.g. "ImageColorsBox"
+    QString caption;
+    QString label;
+    int value = 0; // what the box opens with
+    int minimum = 0;
+    int maximum = 0;
+};
+
 // Every modal dialog the program shows goes through here, so that tests can answer them. The
 // program installs the real Qt dialogs (QtDialogs) at start-up; tests install a scripted
 // implementation.
@@ -68,6 +79,10 @@ public:
 
     // An open or save dialog; the chosen file, or nothing when cancelled.
     virtual std::optional<FileChoice> chooseFile(QWidget *parent, const FileRequest &request) = 0;
+
+    // A small box asking for a whole number from minimum to maximum; the number, or nothing
+    // when cancelled.
+    virtual std::optional<int> chooseNumber(QWidget *parent, const NumberRequest &request) = 0;
 
     // The About box, shown modally.
     virtual void about(QWidget *parent) = 0;

@@ -551,6 +551,16 @@ QString ColorList::hex(qsizetype row) const
     return hexOf(seqOf(p.chunk, p.slot), m_chunks[size_t(p.chunk)].codes[size_t(p.slot)]);
 }
 
+std::optional<Color::ColorValue> ColorList::color(qsizetype row) const
+{
+    const Place p = placeOf(row);
+    const quint32 code = m_chunks[size_t(p.chunk)].codes[size_t(p.slot)];
+    if (!isCanonical(code))
+        return std::nullopt;
+    const quint32 rgb = code & kValueMask; // red first, as the text has it
+    return Color::pack(int(rgb >> 16), int((rgb >> 8) & 255), int(rgb & 255));
+}
+
 quint32 ColorList::encodeHex(quint32 seq, const QString &hex)
 {
     if (hex.isEmpty())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "color/color.h"
+
 #include <QByteArrayView>
 #include <QHash>
 #include <QString>
@@ -8,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Tintora {
@@ -41,6 +44,9 @@ public:
 
     QString name(qsizetype row) const;
     QString hex(qsizetype row) const;
+    // The entry's color when its value is "#RRGGBB" (either case), nothing for any other value;
+    // read from what the list keeps, without making the text.
+    std::optional<Color::ColorValue> color(qsizetype row) const;
     // The name as a view shows it: at most maxLength characters, a longer one cut short with an
     // ellipsis, decoded no further than that (a view shows a name of megabytes at once).
     QString shownName(qsizetype row, qsizetype maxLength) const;

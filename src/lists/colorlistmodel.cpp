@@ -17,6 +17,10 @@ QVariant ColorNamesModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole)
         return m_list->shownName(index.row(), ColorListModel::kShownLength);
+    if (role == ColorListModel::kColorRole) {
+        const std::optional<Color::ColorValue> color = m_list->color(index.row());
+        return color ? QVariant(uint(*color)) : QVariant();
+    }
     if (role == Qt::EditRole)
         return m_list->name(index.row());
     return {};
@@ -50,9 +54,15 @@ QVariant ColorListModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::EditRole)
         return cell(index.column(), index.row());
+    const qsizetype row = index.row();
+    if (role == kColorRole) {
+        if (index.column() != 1 || row >= m_list.count())
+            return {};
+        const std::optional<Color::ColorValue> color = m_list.color(row);
+        return color ? QVariant(uint(*color)) : QVariant();
+    }
     if (role != Qt::DisplayRole)
         return {};
-    const qsizetype row = index.row();
     if (index.column() == 0 && row < m_list.count())
         return m_list.shownName(row, kShownLength);
     return Text::elideEnd(cell(index.column(), row), kShownLength);

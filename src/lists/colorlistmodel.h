@@ -9,7 +9,8 @@
 namespace Tintora {
 
 // The names of a color list, one item per entry: the name box's items. The drop-down shows a
-// long name cut short (DisplayRole); the box itself takes the whole name (EditRole).
+// long name cut short (DisplayRole); the box itself takes the whole name (EditRole). Each item
+// gives its entry's color under ColorListModel::kColorRole.
 class ColorNamesModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -32,6 +33,10 @@ class ColorListModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
+    // An entry's color, for the views' swatches: its Color::ColorValue (as uint) in the value
+    // column when the value is "#RRGGBB", nothing for any other value and for the blank row.
+    static constexpr int kColorRole = Qt::UserRole;
+
     explicit ColorListModel(QObject *parent = nullptr);
 
     const ColorList &list() const { return m_list; }

@@ -106,13 +106,58 @@ static_assert(
         }(),
         "every row stands in the place of its format");
 
+using namespace std::string_view_literals;
+
+constexpr ImageKind kImageKinds[] = {
+        {"png", {"png", nullptr}, "\x89PNG\r\n\x1a\n"sv},
+        {"jpeg", {"jpg", "jpeg"}, "\xFF\xD8\xFF"sv},
+        {"bmp", {"bmp", nullptr}, "BM"sv},
+        {"gif", {"gif", nullptr}, "GIF8"sv},
+};
+
+QStringList imagePatterns()
+{
+    QStringList patterns;
+    for (const ImageKind &kind : kImageKinds) {
+        for (const char *suffix : kind.suffixes) {
+            if (suffix)
+                patterns.append(QStringLiteral("*.") + QLatin1String(suffix));
+        }
+    }
+    return patterns;
+}
+
+bool isImageName(const QString &path)
+{
+    const QString extension = QFileInfo(path).suffix().toLower();
+    for (const ImageKind &kind : kImageKinds) {
+        for (const char *suffix : kind.suffixes) {
+            if (suffix && extension == QLatin1String(suffix))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool startsAsImage(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return false; // the palette reader says what is wrong with it
+    return imageKindOfContents(file.read(16)) != nullptr;
+}
+
 QString allPalettesFilter()
 {
     QStringList patterns;
     for (const FormatInfo &row : kFormatTable)
         patterns.append(QStringLiteral("*.") + QLatin1String(row.suffix));
+    patterns.append(imagePatterns());
     return QCoreApplication::translate("PaletteFile", "All palettes (%1)").arg(patterns.join(u' '));
 }
+
+// The filters after the formats' own.
+constexpr int kImageFilter = int(kFormatCount) + 1;
 
 } // namespace
 
@@ -141,6 +186,7 @@ QStringList importFilters()
     QStringList filters {allPalettesFilter()};
     for (const FormatInfo &row : kFormatTable)
         filters.append(filter(row.format));
+    filters.append(imageFilter());
     filters.append(QCoreApplication::translate("PaletteFile", "All files (*)"));
     return filters;
 }
@@ -163,6 +209,59 @@ QStringList exportFilters()
 Format exportFormat(int index)
 {
     return Format(qBound(0, index, int(kFormatCount) - 1));
+}
+
+std::span<const ImageKind> imageKinds()
+{
+    return kImageKinds;
+}
+
+const ImageKind *imageKind(QByteArrayView format)
+{
+    for (const ImageKind &kind : kImageKinds) {
+        if (format == QByteArrayView(kind.format))
+            return &kind;
+    }
+    return nullptr;
+}
+
+const ImageKind *imageKindOfContents(QByteArrayView head)
+{
+    for (const ImageKind &kind : kImageKinds) {
+        if (head.startsWith(QByteArrayView(kind.signature.data(), kind.signature.size())))
+            return &kind;
+    }
+    return nullptr;
+}
+
+QString imageFilter()
+{
+    return QCoreApplication::translate("PaletteFile", "Images (%1)")
+            .arg(imagePatterns().join(u' '));
+}
+
+bool importsImage(const QString &path, int filter)
+{
+    if (filter == kImageFilter)
+        return true;
+    if (importFormat(filter))
+        return false;
+    if (isImageName(path))
+        return true;
+    return !formatOfName(path) && startsAsImage(path);
+}
+
+void openForReading(QFile &file)
+{
+    const QString path = file.fileName();
+    const QFileInfo info(path);
+    if (info.isDir())
+        failOpen(path, QCoreApplication::translate("PaletteFile", "It is a folder"));
+    // A device may never end (/dev/zero) and a pipe may never get a writer.
+    if (info.exists() && !info.isFile())
+        failOpen(path, QCoreApplication::translate("PaletteFile", "It is not a regular file"));
+    if (!file.open(QIODevice::ReadOnly))
+        failOpen(path, file.errorString());
 }
 
 std::optional<Format> formatOfName(const QString &path)
@@ -201,15 +300,8 @@ QByteArray encode(Format format, const Palette::Colors &colors, const QString &t
 
 Palette::Colors read(const QString &path, std::optional<Format> format)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
-        failOpen(path, QCoreApplication::translate("PaletteFile", "It is a folder"));
-    // A device may never end (/dev/zero) and a pipe may never get a writer.
-    if (info.exists() && !info.isFile())
-        failOpen(path, QCoreApplication::translate("PaletteFile", "It is not a regular file"));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        failOpen(path, file.errorString());
+    openForReading(file);
     const QString tooLarge =
             QCoreApplication::translate("PaletteFile",
                                         "The file is larger than %1 MB, too large for a palette")

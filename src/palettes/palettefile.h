@@ -3,10 +3,14 @@
 
 #include "palettes/palette.h"
 
+#include <QByteArrayView>
 #include <QStringList>
 
 #include <optional>
 #include <span>
+#include <string_view>
+
+class QFile;
 
 // Palettes of other programs as files: which formats there are, which one a file is in, and
 // reading and writing a whole file. Each format is one row of one table, its reader and writer
@@ -50,7 +54,8 @@ const FormatInfo &info(Format format);
 QString filter(Format format);
 QString suffix(Format format);
 
-// The import dialog's filters: every palette, then each format, then all files.
+// The import dialog's filters: every palette and image, then each format, then images, then all
+// files.
 QStringList importFilters();
 // The format an import filter stands for; nothing for the filters of several formats.
 std::optional<Format> importFormat(int index);
@@ -62,6 +67,31 @@ Format exportFormat(int index);
 std::optional<Format> formatOfName(const QString &path);
 // The format the first bytes of a file show, for names that say nothing.
 std::optional<Format> formatOfContents(const QByteArray &bytes);
+
+// Images: an import takes their dominant colors as a palette. Which files are images is known
+// here; decoding them is the toolkit layer's (app/imagepalette.h).
+struct ImageKind
+{
+    const char *format;         // Qt's name of the image format, "png"
+    const char *suffixes[2];    // "jpg", "jpeg"; nullptr after the last
+    std::string_view signature; // the first bytes of every such file
+};
+std::span<const ImageKind> imageKinds();
+// The kind whose format Qt names so; nullptr for any other.
+const ImageKind *imageKind(QByteArrayView format);
+// The kind whose signature the first bytes of a file show; nullptr for none.
+const ImageKind *imageKindOfContents(QByteArrayView head);
+// "Images (*.png *.jpg *.jpeg *.bmp *.gif)"
+QString imageFilter();
+// Whether an import with that filter takes the file as an image: always with the image filter,
+// never with a palette format's; with every palette or every file when the extension is an
+// image's, or, for a name that names no format at all, when the first bytes are an image's.
+bool importsImage(const QString &path, int filter);
+
+// Opens the file for reading as an import reads it, refusing a folder and anything that is not a
+// regular file (a device may never end, a pipe may never get a writer). Throws FileError
+// "Cannot open "path": reason".
+void openForReading(QFile &file);
 
 // Reads the whole file: in the given format, or when there is none in the format its name
 // names, or else its contents show. Throws FileError naming the file, the line or byte offset

@@ -10,6 +10,7 @@
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -147,6 +148,22 @@ std::optional<FileChoice> QtDialogs::chooseFile(QWidget *parent, const FileReque
     return FileChoice {
             dialog->selectedFiles().constFirst(),
             int(qMax(qsizetype(0), request.filters.indexOf(dialog->selectedNameFilter())))};
+}
+
+std::optional<int> QtDialogs::chooseNumber(QWidget *parent, const NumberRequest &request)
+{
+    QInputDialog box(parent);
+    box.setObjectName(request.name);
+    box.setWindowTitle(request.caption);
+    box.setLabelText(request.label);
+    box.setInputMode(QInputDialog::IntInput);
+    box.setIntRange(request.minimum, request.maximum);
+    box.setIntValue(request.value);
+    box.setOkButtonText(QCoreApplication::translate("QtDialogs", "OK"));
+    box.setCancelButtonText(QCoreApplication::translate("QtDialogs", "Cancel"));
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.intValue();
 }
 
 void QtDialogs::about(QWidget *)

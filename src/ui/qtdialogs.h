@@ -25,6 +25,7 @@ public:
     std::optional<Color::ColorValue> chooseColor(QWidget *parent,
                                                  const ColorRequest &request) override;
     std::optional<FileChoice> chooseFile(QWidget *parent, const FileRequest &request) override;
+    std::optional<int> chooseNumber(QWidget *parent, const NumberRequest &request) override;
     void about(QWidget *parent) override;
 
 private:

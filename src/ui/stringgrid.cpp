@@ -2,25 +2,29 @@
 #include "ui/stringgrid.h"
 
 #include "app/application.h"
+#include "app/swatchdelegate.h"
+#include "lists/colorlistmodel.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
 
 namespace Tintora {
 
 namespace {
 
-// Draws the grid's lines between columns only; rows run on without lines between them.
-class ColumnLineDelegate : public QStyledItemDelegate
+// Draws the grid's lines between columns only; rows run on without lines between them. The
+// value column (1) shows a swatch of each entry's color beside its value.
+class ColumnLineDelegate : public SwatchDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit ColumnLineDelegate(QObject *parent)
+        : SwatchDelegate(ColorListModel::kColorRole, 1, parent)
+    { }
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override
     {
-        QStyledItemDelegate::paint(painter, option, index);
+        SwatchDelegate::paint(painter, option, index);
         painter->save();
         painter->setPen(option.palette.color(QPalette::Mid));
         painter->drawLine(option.rect.topRight(), option.rect.bottomRight());

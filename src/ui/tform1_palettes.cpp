@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's palettes of other programs: "Import Palette..." replaces the list with the
-// colors of a palette file, "Export Palette..." writes the list as one. The formats themselves
-// are in palettes/palettefile.h.
+// colors of a palette file, or with the dominant colors of an image, "Export Palette..." writes
+// the list as one. The formats themselves are in palettes/palettefile.h, images in
+// app/imagepalette.h.
 #include "ui/tform1.h"
 
 #include "app/combobox.h"
 #include "app/dialogs.h"
+#include "app/imagepalette.h"
+#include "app/waitcursor.h"
+#include "color/dominantcolors.h"
 #include "core/memory.h"
 #include "lists/colorlistmodel.h"
 #include "palettes/palettefile.h"
@@ -15,6 +19,30 @@
 #include <QFileInfo>
 
 using namespace Tintora;
+
+namespace {
+
+// The image's dominant colors, as many as the user asks for; nothing when they cancel. A file
+// that is no image is refused before the question, a damaged one once it is decoded.
+std::optional<Palette::Colors> imagePalette(QWidget *parent, const QString &path)
+{
+    ImagePalette::check(path);
+    NumberRequest request;
+    request.name = QStringLiteral("ImageColorsBox");
+    request.caption = TForm1::tr("Import Palette");
+    request.label = TForm1::tr("Number of colors to take from \"%1\":")
+                            .arg(QDir::toNativeSeparators(QFileInfo(path).fileName()));
+    request.value = DominantColors::kDefaultCount;
+    request.minimum = DominantColors::kMinimumCount;
+    request.maximum = DominantColors::kMaximumCount;
+    const std::optional<int> count = Dialogs::instance().chooseNumber(parent, request);
+    if (!count)
+        return std::nullopt;
+    const WaitCursor wait;
+    return ImagePalette::colors(ImagePalette::read(path), path, *count);
+}
+
+} // namespace
 
 FileRequest TForm1::ImportDialog1() const
 {
@@ -52,7 +80,15 @@ void TForm1::Import1Click()
 void TForm1::importPalette(const QString &path, int filter)
 {
     // The file is read in full before anything changes: a failed import changes nothing.
-    Palette::Colors colors = PaletteFile::read(path, PaletteFile::importFormat(filter));
+    Palette::Colors colors;
+    if (PaletteFile::importsImage(path, filter)) {
+        std::optional<Palette::Colors> image = imagePalette(this, path);
+        if (!image)
+            return;
+        colors = std::move(*image);
+    } else {
+        colors = PaletteFile::read(path, PaletteFile::importFormat(filter));
+    }
 
     Save1->setEnabled(true);
     setListsEnabled(true);
