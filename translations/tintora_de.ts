@@ -1126,6 +1126,8 @@ Ohne Optionen öffnet es sein Fenster und lädt die genannten Dateien: Farbliste
     <message>
         <source>&amp;Fractions</source>
         <translation>Bruch&amp;teile</translation>
+    </message>
+    <message>
         <source>Number of colors to take from &quot;%1&quot;:</source>
         <translation>Anzahl der Farben, die aus „%1“ entnommen werden:</translation>
     </message>

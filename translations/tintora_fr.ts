@@ -1126,6 +1126,8 @@ couleurs (.clr avec son .hex) comme «&#xa0;Charger une liste&#xa0;», palettes 
     <message>
         <source>&amp;Fractions</source>
         <translation>&amp;Fractions</translation>
+    </message>
+    <message>
         <source>Number of colors to take from &quot;%1&quot;:</source>
         <translation>Nombre de couleurs à tirer de «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
