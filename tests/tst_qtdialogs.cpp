@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -231,13 +232,17 @@ void tst_QtDialogs::errorBoxFitsTheScreen_data()
                                            .arg(QStringLiteral("/tmp/") + folder + file);
     QTest::newRow("deep path") << QStringLiteral("Cannot open \"%1\": No such file or directory")
                                           .arg(QStringLiteral("/tmp/") + folder.repeated(8) + file);
+    // Shown as typed, not as formatting.
+    QTest::newRow("markup in a name")
+            << QStringLiteral("Cannot open \"/tmp/<b>bold</b> &amp; <br>.clr\": Permission denied");
 }
 
 void tst_QtDialogs::errorBoxFitsTheScreen()
 {
     QFETCH(QString, message);
     QRect box, ok;
-    QString caption, text;
+    QString caption, text, copied;
+    bool plain = false;
     QTest::ignoreMessage(QtWarningMsg,
                          QRegularExpression(QStringLiteral("Cannot open|not a valid")));
     const bool shown = answerModal(
@@ -248,7 +253,12 @@ void tst_QtDialogs::errorBoxFitsTheScreen()
                 box = dialog->geometry();
                 auto *button = dialog->findChild<QPushButton *>();
                 ok = QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
-                text = qobject_cast<QMessageBox *>(dialog)->text();
+                auto *messageBox = qobject_cast<QMessageBox *>(dialog);
+                text = messageBox->text();
+                plain = messageBox->textFormat() == Qt::PlainText;
+                QGuiApplication::clipboard()->clear();
+                QTest::keyClick(dialog, Qt::Key_C, Qt::ControlModifier);
+                copied = QGuiApplication::clipboard()->text();
                 QTest::keyClick(dialog, Qt::Key_Return);
             },
             [&] { Application::runHandler(nullptr, [&] { throw FileError(message); }); });
@@ -260,6 +270,8 @@ void tst_QtDialogs::errorBoxFitsTheScreen()
     // What the box says, and so what is copied from it, is the message: too long a message
     // loses its middle to an ellipsis, and nothing else is put into it.
     QCOMPARE(text, Text::elideMiddle(message, Application::kMaxMessageLength) + u'.');
+    QVERIFY(plain);
+    QCOMPARE(copied, text);
 }
 
 void tst_QtDialogs::fileDialogFollowsTheRequest()

@@ -6,13 +6,16 @@
 #include "ui/taboutbox.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace Tintora {
 
@@ -25,11 +28,26 @@ QtDialogs::~QtDialogs()
         delete dialog;
 }
 
+namespace {
+
+// The text as it is: a file name with "<b>" or "&amp;" in it is shown as typed, not as
+// formatting. Ctrl+C copies it, as message boxes do elsewhere.
+void setPlainText(QMessageBox &box, const QString &text)
+{
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    auto *copy = new QShortcut(QKeySequence::Copy, &box);
+    QObject::connect(copy, &QShortcut::activated, &box,
+                     [text] { QGuiApplication::clipboard()->setText(text); });
+}
+
+} // namespace
+
 Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, Type type, Buttons buttons)
 {
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("MessageDialog"));
-    box.setText(text);
+    setPlainText(box, text);
     if (type == Type::Warning) {
         box.setIcon(QMessageBox::Warning);
         box.setWindowTitle(QCoreApplication::translate("QtDialogs", "Warning"));
@@ -96,7 +114,7 @@ void QtDialogs::error(QWidget *parent, const QString &text)
     box.setWindowTitle(Application::title());
     // As it is, so that the text copied from the box is what it says (a path names the file):
     // the box wraps a word too long for it where it must.
-    box.setText(text);
+    setPlainText(box, text);
     QPushButton *ok =
             box.addButton(QCoreApplication::translate("QtDialogs", "OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
