@@ -39,14 +39,41 @@ await() {
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+# One server starts at a time, and the session goes on only once it takes clients: on a busy
+# machine, sessions started side by side now and then got a display that their window manager
+# could not open.
+exec 9>"${TMPDIR:-/tmp}/tintora-run-x11.lock"
+flock 9
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" 9>&- &
 pids+=($!)
 await "$tmp/display" Xvfb
 export DISPLAY=":$(head -n1 "$tmp/display")"
+# Xvfb names its display a moment before it takes clients on a busy machine.
+ready=0
+for _ in $(seq 100); do
+    if xprop -root >/dev/null 2>&1; then
+        ready=1
+        break
+    fi
+    sleep 0.1
+done
+flock -u 9
+exec 9>&-
+if [ "$ready" = 0 ]; then
+    echo "run-x11.sh: Xvfb takes no clients on $DISPLAY" >&2
+    cat "$tmp/xvfb.log" >&2
+    exit 1
+fi
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR="$tmp/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Settings, state and caches of their own, for the program and the window manager alike: two
+# sessions side by side must not meet in the user's folders.
+for kind in CONFIG STATE CACHE; do
+    export "XDG_${kind}_HOME=$tmp/${kind,,}"
+    mkdir -p "$tmp/${kind,,}"
+done
 
 if [ "$dbus" = 1 ]; then
     dbus-daemon --session --nofork --nopidfile --print-address=4 4>"$tmp/bus" &
@@ -60,19 +87,29 @@ else
 fi
 
 if [ "$wm" = 1 ]; then
-    openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
-    pids+=($!)
     # A loaded machine may take a while to start it; the tests that need it must not run early.
+    # Now and then openbox cannot open a display that other clients reach: it is started again.
+    openbox --sm-disable >>"$tmp/openbox.log" 2>&1 &
+    wm_pid=$!
+    pids+=("$wm_pid")
+    starts=1
     started=0
     for _ in $(seq 300); do
         if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
             started=1
             break
         fi
+        if ! kill -0 "$wm_pid" 2>/dev/null && [ "$starts" -lt 5 ]; then
+            openbox --sm-disable >>"$tmp/openbox.log" 2>&1 &
+            wm_pid=$!
+            pids+=("$wm_pid")
+            starts=$((starts + 1))
+        fi
         sleep 0.1
     done
     if [ "$started" = 0 ]; then
         echo "run-x11.sh: openbox did not start" >&2
+        cat "$tmp/openbox.log" >&2
         exit 1
     fi
 fi
