@@ -68,7 +68,7 @@ void BM_RecoveryLongestPause(benchmark::State &state)
 {
     Bench::Window window;
     window.load(Bench::listFile(state.range(0)));
-    RecoveryKeeper keeper(window.form(), folder());
+    RecoveryKeeper keeper(window.form().recoverableList(), folder());
     keeper.setDelay(0);
     ColorListModel *model = window.form().colorList();
     double longest = 0;
@@ -106,7 +106,7 @@ void BM_RecoveryOfferNothing(benchmark::State &state)
 {
     Bench::Window window(false);
     QDir(folder()).removeRecursively();
-    RecoveryKeeper keeper(window.form(), folder());
+    RecoveryKeeper keeper(window.form().recoverableList(), folder());
     for (auto _ : state)
         keeper.offerRecovery();
 }
@@ -139,7 +139,7 @@ void offerCopy(benchmark::State &state, bool restore)
         state.PauseTiming();
         RecoveryCopy::write(path, list, QString(), QDateTime::currentDateTimeUtc());
         auto window = std::make_unique<Bench::Window>(false);
-        auto keeper = std::make_unique<RecoveryKeeper>(window->form(), folder());
+        auto keeper = std::make_unique<RecoveryKeeper>(window->form().recoverableList(), folder());
         state.ResumeTiming();
         keeper->offerRecovery();
         Bench::Window::settle();
