@@ -3,6 +3,7 @@
 
 #include "color/colorspace.h"
 #include "core/convert.h"
+#include "core/vectorstate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -1442,6 +1443,7 @@ std::array<Decimal, 3> shortestFractions(ColorValue color)
 
 QString format(ColorValue color, Form form)
 {
+    VectorState::clearUpper();
     const int r = Color::red(color);
     const int g = Color::green(color);
     const int b = Color::blue(color);
@@ -1547,6 +1549,7 @@ std::optional<ColorValue> parseCssColor(QStringView text)
 
 std::optional<ColorValue> parseColor(QStringView text)
 {
+    VectorState::clearUpper();
     if (const auto css = parseCssColor(text))
         return css;
     text = text.trimmed();
