@@ -141,6 +141,9 @@ void tst_QtDialogs::messageAnswers()
                 else if (press == u"Escape")
                     QTest::keyClick(dialog, Qt::Key_Escape);
                 else if (press == u"Alt+N") {
+                    // A button's letter is a shortcut of the active window.
+                    dialog->activateWindow();
+                    QVERIFY(QTest::qWaitForWindowActive(dialog));
                     QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
                     // A button's letter clicks it a moment later, as it shows the press.
                     QTRY_VERIFY(!dialog->isVisible());

@@ -13,9 +13,9 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace Tintora {
 
@@ -30,15 +30,38 @@ QtDialogs::~QtDialogs()
 
 namespace {
 
+// Copies a box's text on Ctrl+C, wherever in the box the key was pressed (a key its buttons do
+// not take comes to the box itself).
+class CopyOnCopyKey : public QObject
+{
+public:
+    CopyOnCopyKey(QMessageBox &box, QString text) : QObject(&box), m_text(std::move(text))
+    {
+        box.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(m_text);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QString m_text;
+};
+
 // The text as it is: a file name with "<b>" or "&amp;" in it is shown as typed, not as
 // formatting. Ctrl+C copies it, as message boxes do elsewhere.
 void setPlainText(QMessageBox &box, const QString &text)
 {
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
-    auto *copy = new QShortcut(QKeySequence::Copy, &box);
-    QObject::connect(copy, &QShortcut::activated, &box,
-                     [text] { QGuiApplication::clipboard()->setText(text); });
+    new CopyOnCopyKey(box, text);
 }
 
 } // namespace
