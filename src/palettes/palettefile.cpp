@@ -228,7 +228,8 @@ const ImageKind *imageKind(QByteArrayView format)
 const ImageKind *imageKindOfContents(QByteArrayView head)
 {
     for (const ImageKind &kind : kImageKinds) {
-        if (head.startsWith(QByteArrayView(kind.signature.data(), kind.signature.size())))
+        if (head.startsWith(
+                    QByteArrayView(kind.signature.data(), qsizetype(kind.signature.size()))))
             return &kind;
     }
     return nullptr;
