@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "color/assessment.h"
 
+#include "core/vectorstate.h"
+
 namespace Tintora::Contrast {
 
 namespace {
@@ -52,6 +54,7 @@ QString fontSizesText(double lc, const QLocale &locale)
 Assessment assess(ColorValue background, ColorValue sample1, ColorValue sample2,
                   const QLocale &locale)
 {
+    VectorState::clearUpper();
     const std::array<ColorValue, 2> texts {sample1, sample2};
     Assessment assessment;
     assessment.locale = locale;

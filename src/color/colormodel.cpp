@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "color/colormodel.h"
 
+#include "core/vectorstate.h"
+
 #include <QtGlobal>
 
 #include <algorithm>
@@ -242,6 +244,7 @@ double normalized(const Channel &channel, double value)
 
 Groove groove(Model model, const Position &position, int channel, int samples)
 {
+    VectorState::clearUpper();
     samples = std::max(samples, 2);
     const ModelRow &r = row(model);
     const Channel &c = r.channels[size_t(channel)];

@@ -2,6 +2,7 @@
 #include "color/contrast.h"
 
 #include "core/convert.h"
+#include "core/vectorstate.h"
 
 #include <QCoreApplication>
 #include <QtGlobal>
@@ -458,6 +459,7 @@ std::optional<ColorValue> nearestOnLine(ColorValue from, const Accepts &accepts)
 
 std::optional<ColorValue> fixTextColor(ColorValue text, ColorValue background, double minimum)
 {
+    VectorState::clearUpper();
     const double backgroundLuminance = relativeLuminance(background);
     const auto reaches = [&](ColorValue candidate) {
         const double l = relativeLuminance(candidate);
@@ -480,6 +482,7 @@ std::optional<ColorValue> fixTextColor(ColorValue text, ColorValue background, L
 std::optional<ColorValue> fixBackgroundColor(ColorValue background,
                                              std::span<const ColorValue> texts, double minimum)
 {
+    VectorState::clearUpper();
     std::vector<double> textLuminances;
     textLuminances.reserve(texts.size());
     for (ColorValue text : texts)

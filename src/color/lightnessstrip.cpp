@@ -2,6 +2,7 @@
 #include "color/lightnessstrip.h"
 
 #include "color/contrast.h"
+#include "core/vectorstate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,7 @@ namespace Tintora::Contrast {
 
 LightnessStrip::LightnessStrip(ColorValue hueOf, int cells) : m_hueOf(hueOf)
 {
+    VectorState::clearUpper();
     cells = std::max(cells, 2);
     m_colors.reserve(size_t(cells));
     m_luminances.reserve(size_t(cells));
