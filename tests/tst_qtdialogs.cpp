@@ -59,6 +59,34 @@ private:
     Dialogs *m_previous = nullptr;
 };
 
+namespace {
+
+// Answers a message box as a user does: "Enter", "Escape", "Alt+N", "close", or a click on the
+// button with that text.
+void answerBox(QWidget *dialog, const QString &press)
+{
+    if (press == u"Enter") {
+        QTest::keyClick(dialog, Qt::Key_Return);
+    } else if (press == u"Escape") {
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    } else if (press == u"Alt+N") {
+        // A button's letter is a shortcut of the active window.
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
+        // A button's letter clicks it a moment later, as it shows the press.
+        QTRY_VERIFY(!dialog->isVisible());
+    } else if (press == u"close") {
+        dialog->close();
+    } else {
+        for (QPushButton *button : dialog->findChildren<QPushButton *>())
+            if (button->text() == press)
+                QTest::mouseClick(button, Qt::LeftButton);
+    }
+}
+
+} // namespace
+
 void tst_QtDialogs::initTestCase()
 {
     Application::setTitle(QStringLiteral("Tintora - version 1.0"));
@@ -136,23 +164,7 @@ void tst_QtDialogs::messageAnswers()
                 title = dialog->windowTitle();
                 for (const QPushButton *button : dialog->findChildren<QPushButton *>())
                     texts.append(button->text());
-                if (press == u"Enter")
-                    QTest::keyClick(dialog, Qt::Key_Return);
-                else if (press == u"Escape")
-                    QTest::keyClick(dialog, Qt::Key_Escape);
-                else if (press == u"Alt+N") {
-                    // A button's letter is a shortcut of the active window.
-                    dialog->activateWindow();
-                    QVERIFY(QTest::qWaitForWindowActive(dialog));
-                    QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
-                    // A button's letter clicks it a moment later, as it shows the press.
-                    QTRY_VERIFY(!dialog->isVisible());
-                } else if (press == u"close")
-                    dialog->close();
-                else
-                    for (QPushButton *button : dialog->findChildren<QPushButton *>())
-                        if (button->text() == press)
-                            QTest::mouseClick(button, Qt::LeftButton);
+                answerBox(dialog, press);
             },
             [&] {
                 answer = m_dialogs.message(nullptr, QStringLiteral("Save changes to current file?"),
@@ -196,17 +208,7 @@ void tst_QtDialogs::recoveryQuestionAnswers()
                 title = dialog->windowTitle();
                 for (const QPushButton *button : dialog->findChildren<QPushButton *>())
                     buttons.append(button->objectName() + u'=' + button->text());
-                if (press == u"Enter")
-                    QTest::keyClick(dialog, Qt::Key_Return);
-                else if (press == u"Escape")
-                    QTest::keyClick(dialog, Qt::Key_Escape);
-                else if (press == u"close")
-                    dialog->close();
-
-                else
-                    for (QPushButton *button : dialog->findChildren<QPushButton *>())
-                        if (button->text() == press)
-                            QTest::mouseClick(button, Qt::LeftButton);
+                answerBox(dialog, press);
             },
             [&] {
                 answer = m_dialogs.message(nullptr, QStringLiteral("Restore it?"),
