@@ -12,7 +12,8 @@ class UniformTableView;
 // Editable combo box: setting its text from code runs nothing; the click handler runs only for
 // an item the user chose, after the text has become that item's. Its drop-down lists its items
 // in a UniformTableView, which opens at once on a million, each with a swatch of the color its
-// model gives under ColorListModel::kColorRole.
+// model gives under ColorListModel::kColorRole. The view is made when the drop-down first opens:
+// until then view() is Qt's own list.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
@@ -24,7 +25,8 @@ public:
     Handler onClick;
 
 private:
-    UniformTableView *m_popup;
+    UniformTableView *popupView();
+    UniformTableView *m_popup = nullptr;
 };
 
 } // namespace Tintora
