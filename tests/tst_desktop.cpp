@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the program tells the desktop about itself, and what it expects of each window system.
 #include "app/desktop.h"
+#include "app/fontwarmup.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTest>
@@ -16,6 +19,8 @@ private slots:
     void integrateNamesTheDesktopFileAndIcon();
     void windowSystemAbilities_data();
     void windowSystemAbilities();
+    void fontWarmUpEndsWhereverItIsLeft_data();
+    void fontWarmUpEndsWhereverItIsLeft();
 };
 
 void tst_Desktop::iconHasAPictureDrawnForEverySize()
@@ -60,6 +65,33 @@ void tst_Desktop::windowSystemAbilities()
     QCOMPARE(Desktop::isWayland(platform), wayland);
     QCOMPARE(Desktop::canKeepAbove(platform), !wayland);
     QCOMPARE(Desktop::canPlaceWindows(platform), !wayland);
+}
+
+void tst_Desktop::fontWarmUpEndsWhereverItIsLeft_data()
+{
+    QTest::addColumn<int>("starts");   // how often it is told the application exists
+    QTest::addColumn<int>("finishes"); // how often it is told to finish before it goes
+    QTest::newRow("told of the application, then finished") << 1 << 1;
+    QTest::newRow("finished without the application") << 0 << 1;
+    QTest::newRow("left without a word") << 0 << 0;
+    QTest::newRow("told of the application, then left") << 1 << 0;
+    QTest::newRow("everything twice") << 2 << 2;
+}
+
+void tst_Desktop::fontWarmUpEndsWhereverItIsLeft()
+{
+    QFETCH(int, starts);
+    QFETCH(int, finishes);
+    {
+        FontWarmUp fonts;
+        for (int i = 0; i < starts; ++i)
+            fonts.applicationStarted();
+        // Text is measured while the thread may still be filling the database.
+        QVERIFY(QFontMetrics(QFont(QStringLiteral("Times New Roman"))).height() > 0);
+        for (int i = 0; i < finishes; ++i)
+            fonts.finish();
+    } // a thread still waiting for the application must not hold its owner here
+    QVERIFY(!QFontDatabase::families().isEmpty());
 }
 
 QTEST_MAIN(tst_Desktop)

@@ -2,12 +2,14 @@
 // Start-up. The arguments decide first what is asked: --convert, --contrast, --help and
 // --version print their text on a QCoreApplication and need no window system at all; --pick
 // picks one color without the main window; anything else opens the main window with the files
-// named. Then the user's language, the application's title and help file, the real dialogs,
+// named. The fonts' set-up starts loading on a thread of its own before the window system is
+// reached. Then the user's language, the application's title and help file, the real dialogs,
 // and the event loop until the main window closes.
 #include "app/application.h"
 #include "app/background.h"
 #include "app/desktop.h"
 #include "app/dialogs.h"
+#include "app/fontwarmup.h"
 #include "app/textrun.h"
 #include "app/translations.h"
 #include "cli/commandline.h"
@@ -19,6 +21,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <QTimer>
 
 using namespace Tintora;
@@ -46,7 +49,11 @@ int main(int argc, char **argv)
     if (request.mode == CommandLine::Mode::Pick && request.copy)
         Background::split();
 
+    FontWarmUp fonts; // beside the window system's start and what follows
     QApplication app(argc, argv);
+    fonts.applicationStarted();
+    const auto fontsLoaded =
+            qScopeGuard([&fonts] { fonts.finish(); }); // before the application goes
     // Before the first window, whose texts are translated as it is built.
     Translations::install();
     Application::setTitle(QCoreApplication::translate("main", "Tintora - version 1.0"));
