@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb-shm0-dev libfontconfig-dev qt6-wayland libgl-dev fonts-liberation fonts-dejavu-core qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-translations-l10n)
 case "${1:-}" in
-test) packages+=(clang libclang-rt-14-dev clang-format clang-tidy xvfb xauth x11-utils openbox at-spi2-core
+test) packages+=(clang libclang-rt-14-dev lld clang-format clang-tidy xvfb xauth x11-utils openbox at-spi2-core
                  dbus-daemon weston desktop-file-utils appstream shared-mime-info man-db dpkg-dev
                  lintian file) ;;
 bench) packages+=(libbenchmark-dev xvfb xauth x11-utils) ;;
