@@ -11,6 +11,7 @@
 #    include <xcb/xcb.h>
 
 #    include <cstdlib>
+#    include <vector>
 #endif
 
 namespace Tintora::SharedMemoryGrab {
@@ -88,21 +89,36 @@ xcb_connection_t *connection()
     return x11 ? x11->connection() : nullptr;
 }
 
+struct ServerShm
+{
+    bool present = false;
+    bool sharedPixmaps = false; // pixmaps whose pixels are a segment's
+};
+
 // The server takes shared memory only when it runs on this machine and has the extension; asked
 // once, as the answer holds for the connection's life.
-bool serverHasShm(xcb_connection_t *connection)
+const ServerShm &serverShm(xcb_connection_t *connection)
 {
-    static const bool has = [connection] {
+    static const ServerShm shm = [connection] {
+        ServerShm answer;
         const xcb_query_extension_reply_t *extension =
                 xcb_get_extension_data(connection, &xcb_shm_id);
         if (!extension || !extension->present)
-            return false;
+            return answer;
         xcb_shm_query_version_reply_t *version =
                 xcb_shm_query_version_reply(connection, xcb_shm_query_version(connection), nullptr);
+        answer.present = version != nullptr;
+        answer.sharedPixmaps = version && version->shared_pixmaps
+                && version->pixmap_format == XCB_IMAGE_FORMAT_Z_PIXMAP;
         std::free(version);
-        return version != nullptr;
+        return answer;
     }();
-    return has;
+    return shm;
+}
+
+bool serverHasShm(xcb_connection_t *connection)
+{
+    return serverShm(connection).present;
 }
 
 // Whether the root's pixels are 0x00RRGGBB words in this machine's byte order, as
@@ -173,7 +189,60 @@ QImage grabRoot(xcb_connection_t *connection, const xcb_screen_t *root, const QR
                   QImage::Format_RGB32, segmentFreed, segment->address);
 }
 
+// The kept segment a picture lives in, if it is one of ours still.
+const Segment *segmentOf(const QImage &picture)
+{
+    for (const Segment &segment : segments()) {
+        if (segment.inUse && segment.address == picture.constBits()
+            && segment.size == size_t(picture.sizeInBytes()))
+            return &segment;
+    }
+    return nullptr;
+}
+
 } // namespace
+
+bool showAsBackground(unsigned long window, const QImage &picture, Pixmap way)
+{
+    xcb_connection_t *x11 = connection();
+    const Segment *segment = segmentOf(picture);
+    if (!x11 || !segment || xcb_connection_has_error(x11))
+        return false;
+    const xcb_screen_t *root = xcb_setup_roots_iterator(xcb_get_setup(x11)).data;
+    const auto width = uint16_t(picture.width());
+    const auto height = uint16_t(picture.height());
+    const xcb_pixmap_t pixmap = xcb_generate_id(x11);
+    std::vector<xcb_void_cookie_t> steps;
+    if (way == Pixmap::SharedWhereItCan && serverShm(x11).sharedPixmaps) {
+        // The pixmap's pixels are the segment's: nothing is copied at all.
+        steps.push_back(xcb_shm_create_pixmap_checked(x11, pixmap, root->root, width, height,
+                                                      root->root_depth, segment->server, 0));
+    } else {
+        // The server copies the segment into a pixmap of its own, still nothing in the program.
+        const xcb_gcontext_t gc = xcb_generate_id(x11);
+        steps.push_back(xcb_create_pixmap_checked(x11, root->root_depth, pixmap, root->root, width,
+                                                  height));
+        steps.push_back(xcb_create_gc_checked(x11, gc, pixmap, 0, nullptr));
+        steps.push_back(xcb_shm_put_image_checked(
+                x11, pixmap, gc, width, height, 0, 0, width, height, 0, 0, root->root_depth,
+                XCB_IMAGE_FORMAT_Z_PIXMAP, 0, segment->server, 0));
+        steps.push_back(xcb_free_gc_checked(x11, gc));
+    }
+    const uint32_t background = pixmap;
+    steps.push_back(xcb_change_window_attributes_checked(x11, xcb_window_t(window),
+                                                         XCB_CW_BACK_PIXMAP, &background));
+    // The window holds on to the pixmap for as long as it needs it.
+    xcb_free_pixmap(x11, pixmap);
+    // One round trip: once the last step is answered, the others are too.
+    bool done = true;
+    for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+        if (xcb_generic_error_t *error = xcb_request_check(x11, *step)) {
+            std::free(error);
+            done = false;
+        }
+    }
+    return done;
+}
 
 QImage grab(QScreen *screen)
 {
@@ -203,6 +272,11 @@ bool lastGrabWasShared()
 }
 
 #else
+
+bool showAsBackground(unsigned long, const QImage &, Pixmap)
+{
+    return false;
+}
 
 QImage grab(QScreen *)
 {

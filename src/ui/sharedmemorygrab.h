@@ -16,6 +16,18 @@ namespace Tintora::SharedMemoryGrab {
 // ordinary way.
 QImage grab(QScreen *screen);
 
+enum class Pixmap {
+    SharedWhereItCan, // the segment's own memory, where the server shares pixmaps
+    Copied,           // a copy the server makes (tests take this way too; Xvfb shares)
+};
+
+// Makes a picture that grab() gave the background of an X window, so that the server paints
+// it there itself and the program copies none of its pixels. False where that cannot be done
+// (not X11, the picture not one of grab()'s, the window's depth not the screen's); the window
+// is then as it was.
+bool showAsBackground(unsigned long window, const QImage &picture,
+                      Pixmap way = Pixmap::SharedWhereItCan);
+
 // Whether the last grab went through shared memory (for tests and benchmarks).
 bool lastGrabWasShared();
 

@@ -3,16 +3,19 @@
 # Runs a command on an X server of its own (Xvfb), with a window manager (openbox) and a private
 # D-Bus session when asked, and stops them all when the command ends. Tests that need a real X
 # server run through this; it needs no display and no session bus of its own.
-#   run-x11.sh [--wm] [--dbus] [--screen WxHxD] -- command [args...]
+# --no-shm leaves out the server's shared memory (MIT-SHM), as a remote server has none.
+#   run-x11.sh [--wm] [--dbus] [--no-shm] [--screen WxHxD] -- command [args...]
 set -euo pipefail
 
 wm=0
 dbus=0
 screen=1280x1024x24
+extensions=()
 while [ $# -gt 0 ]; do
     case "$1" in
     --wm) wm=1 ;;
     --dbus) dbus=1 ;;
+    --no-shm) extensions+=(-extension MIT-SHM) ;;
     --screen) shift; screen=$1 ;;
     --) shift; break ;;
     *) break ;;
@@ -44,7 +47,7 @@ await() {
 # could not open.
 exec 9>"${TMPDIR:-/tmp}/tintora-run-x11.lock"
 flock 9
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" 9>&- &
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "${extensions[@]}" 3>"$tmp/display" 2>"$tmp/xvfb.log" 9>&- &
 pids+=($!)
 await "$tmp/display" Xvfb
 export DISPLAY=":$(head -n1 "$tmp/display")"
