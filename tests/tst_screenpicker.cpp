@@ -81,6 +81,36 @@ Color::ColorValue valueOf(const QString &hex)
     return Color::pack(c.red, c.green, c.blue);
 }
 
+// Where two pictures of the screen differ in their colors (the top byte is the server's and
+// unread), leaving out the pixels of skip: empty where they agree.
+QString firstDifference(const QImage &got, const QImage &want, const QRegion &skip = {})
+{
+    if (got.size() != want.size())
+        return QStringLiteral("the sizes differ");
+    int differing = 0;
+    QString first;
+    for (int y = 0; y < got.height(); ++y) {
+        const auto *a = reinterpret_cast<const quint32 *>(got.constScanLine(y));
+        const auto *b = reinterpret_cast<const quint32 *>(want.constScanLine(y));
+        for (int x = 0; x < got.width(); ++x) {
+            if (!((a[x] ^ b[x]) & 0xFFFFFFu) || skip.contains(QPoint(x, y)))
+                continue;
+            if (!differing++)
+                first = QStringLiteral("pixel %1,%2 is %3, not %4")
+                                .arg(x)
+                                .arg(y)
+                                .arg(a[x] & 0xFFFFFFu, 6, 16, QLatin1Char('0'))
+                                .arg(b[x] & 0xFFFFFFu, 6, 16, QLatin1Char('0'));
+        }
+    }
+    return differing ? QStringLiteral("%1 pixels differ; %2").arg(differing).arg(first) : QString();
+}
+
+QImage screenNow(QScreen *screen)
+{
+    return screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
 
 class tst_ScreenPicker : public QObject
@@ -96,6 +126,9 @@ private slots:
     void nudgesByDevicePixels();
     void clickPicksWhereTheLoupeIs();
     void readsTheFrozenPicture();
+    void screenShowsTheFrozenPicture();
+    void serverPaintsThePictureEitherWay_data();
+    void serverPaintsThePictureEitherWay();
     void sharedMemoryPictureIsQtsPicture();
     void keptPictureOutlivesTheNextGrab();
     void cancelChangesNothing_data();
@@ -118,6 +151,7 @@ private:
 
     FormFixture f;
     std::unique_ptr<PatternWindow> m_pattern;
+    bool m_shared = true; // whether the X server has shared memory (MIT-SHM)
 };
 
 void tst_ScreenPicker::initTestCase()
@@ -126,6 +160,8 @@ void tst_ScreenPicker::initTestCase()
     qunsetenv("WAYLAND_DISPLAY");
     qputenv("XDG_SESSION_TYPE", "x11");
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    // The run on a server without it says so (tests/CMakeLists.txt).
+    m_shared = !qEnvironmentVariableIsSet("TINTORA_TEST_NO_SHM");
 }
 
 void tst_ScreenPicker::init()
@@ -292,43 +328,86 @@ void tst_ScreenPicker::readsTheFrozenPicture()
     QVERIFY(hex() != QStringLiteral("#000000"));
 }
 
+void tst_ScreenPicker::screenShowsTheFrozenPicture()
+{
+    // What is on the screen during a pick is the frozen picture to the last pixel, also around
+    // the lens in the loupe's window, at every ratio; and the lens shows the crosshair's pixel.
+    PickerOverlay *overlay = startPick(QPoint(120, 80));
+    QVERIFY(overlay);
+    QTRY_VERIFY(overlay->crosshair().has_value());
+    QTRY_VERIFY(overlay->loupeWindow()->isVisible());
+    QCOMPARE(overlay->paintedByServer(), m_shared);
+    m_pattern->blackOut();
+    QTest::qWait(100);
+    const QImage shown = screenNow(overlay->screen());
+    const QString difference = firstDifference(shown, overlay->picture(), overlay->loupeShape());
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    const QPoint cell = overlay->crosshairCell().center();
+    const QRgb centre = shown.pixel(cell);
+    QCOMPARE(hexOf(Color::pack(qRed(centre), qGreen(centre), qBlue(centre))), overlay->hexText());
+    QTest::keyClick(overlay, Qt::Key_Escape);
+}
+
+void tst_ScreenPicker::serverPaintsThePictureEitherWay_data()
+{
+    QTest::addColumn<bool>("sharedPixmap");
+    QTest::newRow("the segment's own pixels") << true;
+    QTest::newRow("a copy the server makes") << false;
+}
+
+void tst_ScreenPicker::serverPaintsThePictureEitherWay()
+{
+    QFETCH(bool, sharedPixmap);
+    QScreen *screen = m_pattern->screen();
+    const QImage picture = SharedMemoryGrab::grab(screen);
+    if (!m_shared)
+        QSKIP("this X server has no shared memory");
+    // A window of Qt's that nothing paints: what shows in it is the server's doing alone.
+    QWindow window(screen);
+    window.setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    window.setGeometry(screen->geometry());
+    const auto way = sharedPixmap ? SharedMemoryGrab::Pixmap::SharedWhereItCan
+                                  : SharedMemoryGrab::Pixmap::Copied;
+    QVERIFY(!SharedMemoryGrab::showAsBackground(window.winId(), picture.copy(), way));
+    QVERIFY(SharedMemoryGrab::showAsBackground(window.winId(), picture, way));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    m_pattern->blackOut();
+    QTest::qWait(50);
+    const QString difference = firstDifference(screenNow(screen), picture);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
 void tst_ScreenPicker::sharedMemoryPictureIsQtsPicture()
 {
-    // Xvfb has MIT-SHM, so a pick takes its picture through it.
     PickerOverlay *overlay = startPick(QPoint(60, 40));
     QVERIFY(overlay);
-    QVERIFY(SharedMemoryGrab::lastGrabWasShared());
+    QCOMPARE(SharedMemoryGrab::lastGrabWasShared(), m_shared);
     QScreen *screen = overlay->screen();
     QTest::keyClick(overlay, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QTest::qWait(100); // the overlay leaves the screen
 
     // The picture must be the one Qt's own grab gives, pixel for pixel and at the same ratio,
-    // also at fractional ratios.
+    // also at fractional ratios; without shared memory there is none, and Qt's grab is taken.
     const QImage shared = SharedMemoryGrab::grab(screen);
-    const QPixmap pixmap = screen->grabWindow(0);
-    const QImage expected = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shared.format(), QImage::Format_RGB32);
-    QCOMPARE(shared.size(), expected.size());
-    QCOMPARE(shared.devicePixelRatio(), pixmap.devicePixelRatio());
-    // The pattern and everything else on the screen; the top byte is the server's and unread.
-    for (int y = 0; y < shared.height(); ++y) {
-        const auto *got = reinterpret_cast<const quint32 *>(shared.constScanLine(y));
-        const auto *want = reinterpret_cast<const quint32 *>(expected.constScanLine(y));
-        for (int x = 0; x < shared.width(); ++x) {
-            if ((got[x] & 0xFFFFFFu) != (want[x] & 0xFFFFFFu))
-                QFAIL(qPrintable(QStringLiteral("pixel %1,%2 is %3, not %4")
-                                         .arg(x)
-                                         .arg(y)
-                                         .arg(got[x] & 0xFFFFFFu, 6, 16, QLatin1Char('0'))
-                                         .arg(want[x] & 0xFFFFFFu, 6, 16, QLatin1Char('0'))));
-        }
+    if (!m_shared) {
+        QVERIFY(shared.isNull());
+        return;
     }
+    const QPixmap pixmap = screen->grabWindow(0);
+    QCOMPARE(shared.format(), QImage::Format_RGB32);
+    QCOMPARE(shared.devicePixelRatio(), pixmap.devicePixelRatio());
+    const QString difference =
+            firstDifference(shared, pixmap.toImage().convertToFormat(QImage::Format_RGB32));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 void tst_ScreenPicker::keptPictureOutlivesTheNextGrab()
 {
     // The memory of a picture is taken again by a later grab only once the picture is gone.
+    if (!m_shared)
+        QSKIP("this X server has no shared memory");
     QScreen *screen = m_pattern->screen();
     const QImage first = SharedMemoryGrab::grab(screen);
     QVERIFY(SharedMemoryGrab::lastGrabWasShared());

@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/qtcolor.h"
 #include "ui/accessibility.h"
+#include "ui/sharedmemorygrab.h"
 
 #include <QFontDatabase>
 #include <QMouseEvent>
@@ -75,13 +76,64 @@ void frame(QPainter &painter, const QRect &rect, int thickness, const QColor &co
 
 } // namespace
 
+// The loupe's window: the overlay's device pixels under it, the picture and the loupe over it,
+// exactly as the overlay would show them there.
+class LoupeWindow : public QWidget
+{
+public:
+    explicit LoupeWindow(PickerOverlay *overlay)
+        : QWidget(overlay,
+                  Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+                          | Qt::X11BypassWindowManagerHint | Qt::WindowTransparentForInput
+                          | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint),
+          m_overlay(overlay)
+    {
+        setObjectName(QStringLiteral("PickerLoupe"));
+        setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted
+        setAttribute(Qt::WA_NoSystemBackground);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+
+    // Puts the window over at least the overlay's device pixels in wanted.
+    void cover(const QRect &wanted)
+    {
+        const qreal r = m_overlay->ratio();
+        const QRect logical =
+                QRectF(wanted.x() / r, wanted.y() / r, wanted.width() / r, wanted.height() / r)
+                        .toAlignedRect();
+        // Qt puts a window's logical corner, counted from its screen's, at that times the ratio,
+        // rounded; the overlay's device pixels are counted from the same corner.
+        m_device = QRect(QPoint(qRound(logical.x() * r), qRound(logical.y() * r)),
+                         QPoint(qRound((logical.right() + 1) * r) - 1,
+                                qRound((logical.bottom() + 1) * r) - 1));
+        setGeometry(logical.translated(m_overlay->geometry().topLeft()));
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const qreal r = m_overlay->ratio();
+        painter.scale(1 / r, 1 / r); // device pixels, those of the overlay from here on
+        painter.translate(-m_device.topLeft());
+        m_overlay->drawPicture(painter, m_device);
+        m_overlay->drawLoupe(painter);
+    }
+
+private:
+    PickerOverlay *m_overlay;
+    QRect m_device; // the overlay's device pixels that the window shows
+};
+
 PickerOverlay::PickerOverlay(QScreen *screen, const QImage &picture, QWidget *reportTo)
     : QWidget(nullptr,
               Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
                       | Qt::X11BypassWindowManagerHint | Qt::NoDropShadowWindowHint),
       m_picture(readsAsArgb(picture.format()) ? picture
                                               : picture.convertToFormat(QImage::Format_RGB32)),
-      m_reportTo(reportTo)
+      m_reportTo(reportTo),
+      m_loupeWindow(new LoupeWindow(this))
 {
     setObjectName(QStringLiteral("PickerOverlay"));
     setWindowTitle(tr("Pick From Screen"));
@@ -98,6 +150,11 @@ PickerOverlay::PickerOverlay(QScreen *screen, const QImage &picture, QWidget *re
     m_labelFont.setPixelSize(toDevice(kLabelFontSize, ratio())); // drawn in device pixels
     m_labelFont.setBold(true);
     Accessibility::describePickerOverlay(this, QString());
+    // At 4K the picture is 32 MB: copied into the window's backing store and put to the server,
+    // it was most of the time a pick took to show.
+    m_serverPainted = SharedMemoryGrab::showAsBackground(winId(), m_picture);
+    if (m_serverPainted)
+        setAttribute(Qt::WA_PaintOnScreen); // no backing store: Qt paints nothing of it
 }
 
 PickerOverlay::~PickerOverlay() = default;
@@ -107,26 +164,44 @@ Loupe::Picture PickerOverlay::pixels() const
     return Loupe::Picture {m_picture.constBits(), m_picture.size(), m_picture.bytesPerLine()};
 }
 
+QWidget *PickerOverlay::loupeWindow() const
+{
+    return m_loupeWindow;
+}
+
 void PickerOverlay::setCrosshair(std::optional<QPoint> pixel, int zoom)
 {
-    if (m_crosshair)
-        update(dirtyRect());
     m_crosshair = pixel;
     m_zoom = zoom;
-    if (!pixel)
-        return;
-    const Loupe::Layout layout = Loupe::layout(zoom, ratio());
-    if (layout != m_layout || m_loupe.isNull()) {
-        m_layout = layout;
-        m_loupe = QImage(layout.side, layout.side, QImage::Format_RGB32);
+    if (pixel) {
+        const Loupe::Layout layout = Loupe::layout(zoom, ratio());
+        if (layout != m_layout || m_loupe.isNull()) {
+            m_layout = layout;
+            m_loupe = QImage(layout.side, layout.side, QImage::Format_RGB32);
+        }
+        Loupe::magnify(pixels(), *pixel, m_layout, m_loupe.bits(), m_loupe.bytesPerLine(),
+                       kOutside);
+        shadeGrid(m_loupe, m_layout);
+        const Color::ColorValue color = Loupe::colorAt(pixels(), *pixel);
+        m_color = toQColor(color);
+        m_hexText = Color::buildHex(color);
+        Accessibility::describePickerOverlay(this, m_hexText);
     }
-    Loupe::magnify(pixels(), *pixel, m_layout, m_loupe.bits(), m_loupe.bytesPerLine(), kOutside);
-    shadeGrid(m_loupe, m_layout);
-    const Color::ColorValue color = Loupe::colorAt(pixels(), *pixel);
-    m_color = toQColor(color);
-    m_hexText = Color::buildHex(color);
-    Accessibility::describePickerOverlay(this, m_hexText);
-    update(dirtyRect());
+    placeLoupe();
+}
+
+void PickerOverlay::placeLoupe()
+{
+    if (!m_crosshair || !isVisible()) {
+        m_loupeWindow->hide();
+        return;
+    }
+    const int rim = toDevice(2, ratio()); // the lens's antialiased edge
+    m_loupeWindow->cover(deviceBox().adjusted(-rim, -rim, rim, rim));
+    if (!m_loupeWindow->isVisible()) {
+        m_loupeWindow->show();
+        m_loupeWindow->raise();
+    }
 }
 
 QRect PickerOverlay::deviceBox() const
@@ -139,6 +214,14 @@ QRect PickerOverlay::deviceBox() const
     return Loupe::place(*m_crosshair, box, m_picture.rect(), toDevice(kPointerGap, r));
 }
 
+QRect PickerOverlay::labelBox() const
+{
+    const QRect box = deviceBox();
+    const qreal r = ratio();
+    return {box.left(), box.top() + m_layout.side + toDevice(kLabelGap, r), box.width(),
+            toDevice(kLabelHeight, r)};
+}
+
 QRect PickerOverlay::loupeBox() const
 {
     const QRect box = deviceBox();
@@ -146,46 +229,77 @@ QRect PickerOverlay::loupeBox() const
     return QRectF(box.x() / r, box.y() / r, box.width() / r, box.height() / r).toAlignedRect();
 }
 
-QRect PickerOverlay::dirtyRect() const
+QRegion PickerOverlay::loupeShape() const
 {
-    return loupeBox().adjusted(-2, -2, 2, 2); // the antialiased rim
+    if (!m_crosshair)
+        return {};
+    const int rim = 2 * toDevice(1, ratio()) + 1;
+    const QRect lens(deviceBox().topLeft(), QSize(m_layout.side, m_layout.side));
+    return QRegion(lens.adjusted(-rim, -rim, rim, rim), QRegion::Ellipse)
+            + QRegion(labelBox().adjusted(-1, -1, 1, 1));
+}
+
+QRect PickerOverlay::crosshairCell() const
+{
+    return m_crosshair ? Loupe::centreCell(m_layout).translated(deviceBox().topLeft()) : QRect();
+}
+
+void PickerOverlay::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    placeLoupe();
+}
+
+void PickerOverlay::hideEvent(QHideEvent *event)
+{
+    m_loupeWindow->hide();
+    QWidget::hideEvent(event);
+}
+
+QPaintEngine *PickerOverlay::paintEngine() const
+{
+    return nullptr; // painted by the server or, through the backing store, by paintEvent
 }
 
 void PickerOverlay::paintEvent(QPaintEvent *event)
 {
+    if (m_serverPainted)
+        return;
     QPainter painter(this);
-    // A copy, not a blend: the picture is opaque, and copying the first full-screen paint
-    // costs a third less.
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
     const qreal r = ratio();
-    const QRect whole = m_picture.rect();
+    painter.scale(1 / r, 1 / r);
     for (const QRect &area : event->region()) {
         // The picture is drawn pixel for pixel: each logical area is its device pixels.
-        const QRect source = QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r)
-                                     .toAlignedRect()
-                & whole;
-        const QRectF target(source.x() / r, source.y() / r, source.width() / r,
-                            source.height() / r);
-        if (!target.contains(area))
-            painter.fillRect(area, Qt::black); // past the picture's last pixel
-        if (!source.isEmpty())
-            painter.drawImage(target, m_picture, source);
+        drawPicture(painter,
+                    QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r)
+                            .toAlignedRect());
     }
-    if (m_crosshair) {
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        drawLoupe(painter);
-    }
+}
+
+void PickerOverlay::drawPicture(QPainter &painter, const QRect &area) const
+{
+    // A copy, not a blend: the picture is opaque.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const QRect inside = area & m_picture.rect();
+    if (inside != area)
+        painter.fillRect(area, Qt::black); // past the picture's last pixel
+    // Into a rectangle, pixel for pixel: drawn at a point, the picture would be shrunk by its
+    // device pixel ratio.
+    if (!inside.isEmpty())
+        painter.drawImage(QRectF(inside), m_picture, QRectF(inside));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void PickerOverlay::drawLoupe(QPainter &painter) const
 {
+    if (!m_crosshair)
+        return;
     const qreal r = ratio();
     const int line = toDevice(1, r);
     const QRect box = deviceBox();
     const QRect lens(box.topLeft(), QSize(m_layout.side, m_layout.side));
 
     painter.save();
-    painter.scale(1 / r, 1 / r); // device pixels from here on: the cells fall on whole pixels
     painter.setRenderHint(QPainter::Antialiasing);
 
     painter.setPen(Qt::NoPen);
@@ -201,13 +315,12 @@ void PickerOverlay::drawLoupe(QPainter &painter) const
 
     // The pixel under the crosshair, outlined in white and black so that it shows on any color.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const QRect cell = Loupe::centreCell(m_layout).translated(lens.topLeft());
+    const QRect cell = crosshairCell();
     frame(painter, cell, line, Qt::white);
     frame(painter, cell.adjusted(-line, -line, line, line), line, Qt::black);
 
     // The hex value under the loupe, beside a swatch of the color.
-    const QRect label(box.left(), lens.bottom() + 1 + toDevice(kLabelGap, r), box.width(),
-                      toDevice(kLabelHeight, r));
+    const QRect label = labelBox();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(20, 20, 20, 230));

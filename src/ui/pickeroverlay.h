@@ -14,9 +14,15 @@ class QScreen;
 
 namespace Tintora {
 
+class LoupeWindow;
+
 // One screen's frozen picture, shown over the whole screen, with the loupe beside the pixel
 // under the crosshair. It only shows and reports; the screen picker decides what the user's
 // moves, clicks and keys do, also across several screens.
+//
+// Where the picture came through the X server's shared memory, the server paints it as the
+// window's background and the program paints none of it. The loupe has a small window of its
+// own, so that a move of the pointer repaints the loupe and nothing of the picture.
 class PickerOverlay : public QWidget
 {
     Q_OBJECT
@@ -36,7 +42,15 @@ public:
     void setCrosshair(std::optional<QPoint> pixel, int zoom);
     // Where the loupe and its hex label are drawn, in the overlay's logical pixels.
     QRect loupeBox() const;
+    // The device pixels of the lens and of its label, to the last pixel of their rims.
+    QRegion loupeShape() const;
+    // The device pixels of the lens's cell that shows the crosshair's pixel.
+    QRect crosshairCell() const;
     QString hexText() const { return m_hexText; }
+    // Whether the X server paints the picture, not the program.
+    bool paintedByServer() const { return m_serverPainted; }
+    // The loupe's window (for tests and benchmarks).
+    QWidget *loupeWindow() const;
 
 signals:
     void pointerMoved(QPointF position);
@@ -46,7 +60,10 @@ signals:
     void keyPressed(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
+    QPaintEngine *paintEngine() const override;
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -54,9 +71,14 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    friend class LoupeWindow;
+
     void report(const std::function<void()> &handler);
     QRect deviceBox() const;
-    QRect dirtyRect() const;
+    QRect labelBox() const;
+    void placeLoupe();
+    // Both paint in the overlay's device pixels: the picture's pixels in area, and the loupe.
+    void drawPicture(QPainter &painter, const QRect &area) const;
     void drawLoupe(QPainter &painter) const;
 
     QImage m_picture;
@@ -69,6 +91,8 @@ private:
     QColor m_color;
     QFont m_labelFont;
     int m_wheelRemainder = 0;
+    bool m_serverPainted = false;
+    LoupeWindow *m_loupeWindow;
 };
 
 } // namespace Tintora
