@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the program tells the desktop about itself, and what it expects of each window system.
 #include "app/desktop.h"
-#include "app/fontwarmup.h"
+#include "app/warmup.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -19,8 +19,8 @@ private slots:
     void integrateNamesTheDesktopFileAndIcon();
     void windowSystemAbilities_data();
     void windowSystemAbilities();
-    void fontWarmUpEndsWhereverItIsLeft_data();
-    void fontWarmUpEndsWhereverItIsLeft();
+    void warmUpEndsWhereverItIsLeft_data();
+    void warmUpEndsWhereverItIsLeft();
 };
 
 void tst_Desktop::iconHasAPictureDrawnForEverySize()
@@ -67,7 +67,7 @@ void tst_Desktop::windowSystemAbilities()
     QCOMPARE(Desktop::canPlaceWindows(platform), !wayland);
 }
 
-void tst_Desktop::fontWarmUpEndsWhereverItIsLeft_data()
+void tst_Desktop::warmUpEndsWhereverItIsLeft_data()
 {
     QTest::addColumn<int>("starts");   // how often it is told the application exists
     QTest::addColumn<int>("finishes"); // how often it is told to finish before it goes
@@ -78,18 +78,19 @@ void tst_Desktop::fontWarmUpEndsWhereverItIsLeft_data()
     QTest::newRow("everything twice") << 2 << 2;
 }
 
-void tst_Desktop::fontWarmUpEndsWhereverItIsLeft()
+void tst_Desktop::warmUpEndsWhereverItIsLeft()
 {
     QFETCH(int, starts);
     QFETCH(int, finishes);
     {
-        FontWarmUp fonts;
+        WarmUp warmUp;
         for (int i = 0; i < starts; ++i)
-            fonts.applicationStarted();
-        // Text is measured while the thread may still be filling the database.
+            warmUp.applicationStarted();
+        // Text is measured and the icon made while the thread may still be at them.
         QVERIFY(QFontMetrics(QFont(QStringLiteral("Times New Roman"))).height() > 0);
+        QCOMPARE(Desktop::icon().availableSizes().size(), Desktop::iconSizes().size());
         for (int i = 0; i < finishes; ++i)
-            fonts.finish();
+            warmUp.finish();
     } // a thread still waiting for the application must not hold its owner here
     QVERIFY(!QFontDatabase::families().isEmpty());
 }

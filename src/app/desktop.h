@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
+#include <QList>
 #include <QString>
 
 // How the program presents itself to the desktop it runs on, and what that desktop lets it do
@@ -17,6 +19,9 @@ inline constexpr char kApplicationId[] = "org.tintora.Tintora";
 // (title bar, task switcher) picks a picture drawn for that size instead of a scaled one. The
 // installed icon theme has 256 and 512 pixels too, for docks and menus.
 QIcon icon();
+// Its pictures, decoded once and kept; any thread may ask for them (the start's warm-up thread
+// does, app/warmup.h).
+const QList<QImage> &iconPictures();
 // The sizes icon() has, in pixels.
 QList<int> iconSizes();
 

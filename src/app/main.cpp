@@ -2,16 +2,16 @@
 // Start-up. The arguments decide first what is asked: --convert, --contrast, --help and
 // --version print their text on a QCoreApplication and need no window system at all; --pick
 // picks one color without the main window; anything else opens the main window with the files
-// named. The fonts' set-up starts loading on a thread of its own before the window system is
-// reached. Then the user's language, the application's title and help file, the real dialogs,
-// and the event loop until the main window closes.
+// named. The fonts' set-up and the icon start loading on a thread of its own before the window
+// system is reached. Then the user's language, the application's title and help file, the real
+// dialogs, and the event loop until the main window closes.
 #include "app/application.h"
 #include "app/background.h"
 #include "app/desktop.h"
 #include "app/dialogs.h"
-#include "app/fontwarmup.h"
 #include "app/textrun.h"
 #include "app/translations.h"
+#include "app/warmup.h"
 #include "cli/commandline.h"
 #include "lists/recoverycopy.h"
 #include "ui/pickcommand.h"
@@ -49,19 +49,19 @@ int main(int argc, char **argv)
     if (request.mode == CommandLine::Mode::Pick && request.copy)
         Background::split();
 
-    FontWarmUp fonts; // beside the window system's start and what follows
+    WarmUp warmUp; // beside the window system's start and what follows
     QApplication app(argc, argv);
-    fonts.applicationStarted();
-    const auto fontsLoaded =
-            qScopeGuard([&fonts] { fonts.finish(); }); // before the application goes
+    warmUp.applicationStarted();
+    const auto warmedUp =
+            qScopeGuard([&warmUp] { warmUp.finish(); }); // before the application goes
     // Before the first window, whose texts are translated as it is built.
     Translations::install();
     Application::setTitle(QCoreApplication::translate("main", "Tintora - version 1.0"));
     Application::setHelpFile(QStringLiteral("tra32r10.HLP"));
-    Desktop::integrate();
 
     int exitCode = 0;
     if (request.mode == CommandLine::Mode::Pick) {
+        Desktop::integrate();
         PickCommand pick(request.form, request.copy);
         pick.start();
         exitCode = QApplication::exec();
@@ -71,6 +71,7 @@ int main(int argc, char **argv)
         TForm1 form;
         // Gone before the window, at a normal end, taking this program's recovery copy with it.
         RecoveryKeeper recovery(form.recoverableList(), RecoveryCopy::folder());
+        Desktop::integrate(); // once the warm-up thread has had time to decode the icon
         form.show();
         // Once the window is up, the copies an ended program left behind are offered, then the
         // files named are opened.

@@ -110,11 +110,6 @@ TForm1::TForm1(QWidget *parent, int pixelsPerInch)
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(systemFont(13));
     setToolTipDuration(-1);
-    // The program's icon, set for every window at start; a window made without it (the tests')
-    // reads it itself. Decoding it again would cost the window's start a tenth of its own work.
-    if (QGuiApplication::windowIcon().isNull())
-        setWindowIcon(Desktop::icon());
-
     buildLayout();
     buildMenu();
     setListsEnabled(false);
@@ -480,6 +475,10 @@ void TForm1::setFullListOpen(bool open)
 
 void TForm1::showEvent(QShowEvent *event)
 {
+    // The program's icon is every window's, set just before this one first shows; a window
+    // shown without it (the tests') takes it itself.
+    if (windowIcon().isNull())
+        setWindowIcon(Desktop::icon());
     QMainWindow::showEvent(event);
     applyOuterSize();
     // The window manager puts its frame around the window a moment after it shows, and tells

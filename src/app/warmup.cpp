@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/fontwarmup.h"
+#include "app/warmup.h"
+
+#include "app/desktop.h"
 
 #include <QFontDatabase>
 
@@ -11,7 +13,7 @@
 
 namespace Tintora {
 
-FontWarmUp::FontWarmUp() noexcept
+WarmUp::WarmUp() noexcept
 {
     try {
         m_thread = std::thread([this] { run(); });
@@ -20,12 +22,12 @@ FontWarmUp::FontWarmUp() noexcept
     }
 }
 
-FontWarmUp::~FontWarmUp()
+WarmUp::~WarmUp()
 {
     finish();
 }
 
-void FontWarmUp::applicationStarted() noexcept
+void WarmUp::applicationStarted() noexcept
 {
     {
         const std::lock_guard lock(m_mutex);
@@ -35,7 +37,7 @@ void FontWarmUp::applicationStarted() noexcept
     m_changed.notify_one();
 }
 
-void FontWarmUp::finish() noexcept
+void WarmUp::finish() noexcept
 {
     {
         const std::lock_guard lock(m_mutex);
@@ -47,7 +49,7 @@ void FontWarmUp::finish() noexcept
         m_thread.join();
 }
 
-void FontWarmUp::run() noexcept
+void WarmUp::run() noexcept
 {
     try {
 #ifdef TINTORA_HAVE_FONTCONFIG
@@ -60,6 +62,7 @@ void FontWarmUp::run() noexcept
         if (m_next == Next::FontDatabase) {
             lock.unlock();
             QFontDatabase::families(); // fills the whole database, under Qt's own lock
+            Desktop::iconPictures();
         }
     } catch (...) {
         // Whatever failed here, Qt does again on the main thread when it needs it.
