@@ -335,7 +335,8 @@ void tst_ScreenPicker::screenShowsTheFrozenPicture()
     PickerOverlay *overlay = startPick(QPoint(120, 80));
     QVERIFY(overlay);
     QTRY_VERIFY(overlay->crosshair().has_value());
-    QTRY_VERIFY(overlay->loupeWindow()->isVisible());
+    // Painted as it is exposed: what it shows is on its way to the server once it is.
+    QVERIFY(QTest::qWaitForWindowExposed(overlay->loupeWindow()));
     QCOMPARE(overlay->paintedByServer(), m_shared);
     m_pattern->blackOut();
     QTest::qWait(100);
