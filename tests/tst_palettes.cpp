@@ -759,7 +759,8 @@ void tst_Palettes::roundTripsThroughFilesByteForByte()
                              "Twin",
                              "Twin",
                              "#123456",
-                             "'"};
+                             "'",
+                             QChar(0xFEFF) + QStringLiteral("after a zero-width space")};
     QStringList hexes;
     for (qsizetype i = 0; i < names.size(); ++i)
         hexes.append(Color::buildHex(Color::ColorValue(0x10305 * quint32(i + 1) * 997 & 0xFFFFFF)));
@@ -990,6 +991,8 @@ void tst_Palettes::plainColorTablesReadAsTheXmlReaderReadsThem_data()
             << true;
     QTest::newRow("comments") << table("<!-- one --><draw:color draw:color=\"#010101\"/><!---->")
                               << true;
+    QTest::newRow("a name that opens with U+FEFF")
+            << table("<draw:color draw:name=\"\xef\xbb\xbfsky\" draw:color=\"#87ceeb\"/>") << true;
     // Left to the XML reader: it either reads them too or says what is wrong.
     QTest::newRow("duplicate attribute")
             << table("<draw:color draw:color=\"#010203\" draw:color=\"#030201\"/>") << false;

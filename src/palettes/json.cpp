@@ -195,6 +195,9 @@ void appendString(QByteArray &out, const QString &text)
             out += escape;
         } else if (u < 0x80) {
             out += char(u);
+        } else if (u == 0xFEFF) {
+            // Qt's reader drops a U+FEFF that opens a text in quotes; escaped, it keeps it.
+            out += "\\uFEFF";
         } else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
             out += QStringView(text).mid(i, 2).toUtf8();
             ++i;

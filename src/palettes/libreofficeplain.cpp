@@ -280,17 +280,19 @@ private:
         }
     }
 
-    // An attribute value with its character and entity references resolved.
+    // An attribute value with its character and entity references resolved. Decoded as the XML
+    // reader decodes it: a U+FEFF at the start of a value is the value's (QString::fromUtf8
+    // would drop it).
     static QString text(QByteArrayView raw)
     {
         if (!raw.contains('&'))
-            return QString::fromUtf8(raw);
+            return Utf8::decode(raw);
         QString out;
         qsizetype plain = 0;
         for (qsizetype i = 0; i < raw.size(); ++i) {
             if (raw[i] != '&')
                 continue;
-            out += QString::fromUtf8(raw.sliced(plain, i - plain));
+            out += Utf8::decode(raw.sliced(plain, i - plain));
             const qsizetype semicolon = raw.indexOf(';', i);
             if (semicolon < 0)
                 throw NotPlain {};
@@ -299,7 +301,7 @@ private:
             i = semicolon;
             plain = semicolon + 1;
         }
-        out += QString::fromUtf8(raw.sliced(plain));
+        out += Utf8::decode(raw.sliced(plain));
         return out;
     }
 
