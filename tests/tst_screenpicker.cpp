@@ -359,10 +359,10 @@ void tst_ScreenPicker::serverPaintsThePictureEitherWay_data()
 void tst_ScreenPicker::serverPaintsThePictureEitherWay()
 {
     QFETCH(bool, sharedPixmap);
-    QScreen *screen = m_pattern->screen();
-    const QImage picture = SharedMemoryGrab::grab(screen);
     if (!m_shared)
         QSKIP("this X server has no shared memory");
+    QScreen *screen = m_pattern->screen();
+    const QImage picture = SharedMemoryGrab::grab(screen);
     // A window of Qt's that nothing paints: what shows in it is the server's doing alone.
     QWindow window(screen);
     window.setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
