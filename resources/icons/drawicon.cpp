@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's icon: three light discs, red, green and blue, that add up to white where
 // they meet, on a dark rounded tile. Writes the icon theme's set: a PNG at every size the
-// desktop asks for and the scalable SVG. Not part of the build; the files it writes are
-// committed. Regenerate with:
+// desktop asks for and the scalable SVG; and beside the theme, for the sizes built into the
+// program for its windows, the same pixels undecoded (window/SIZE.rgba: rows of R, G, B, A
+// bytes, not premultiplied), which the program shows without decoding a PNG as it starts. Not
+// part of the build; the files it writes are committed. Regenerate with:
 //   g++ -std=c++20 -fPIC drawicon.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/drawicon
-//   QT_QPA_PLATFORM=offscreen /tmp/drawicon resources/icons/hicolor
+//   QT_QPA_PLATFORM=offscreen /tmp/drawicon resources/icons
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -186,13 +188,25 @@ QString drawSvg()
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    const QDir icons(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    const QDir out(icons.filePath(QStringLiteral("hicolor")));
     const QString name = QStringLiteral("org.tintora.Tintora");
-    bool ok = true;
+    bool ok = icons.mkpath(QStringLiteral("window"));
     for (int size : {16, 24, 32, 48, 64, 128, 256, 512}) {
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+        const QImage image = drawIcon(size);
         ok = ok && out.mkpath(folder)
-                && drawIcon(size).save(out.filePath(folder + QLatin1Char('/') + name + ".png"));
+                && image.save(out.filePath(folder + QLatin1Char('/') + name + ".png"));
+        if (size > 128)
+            continue;
+        // The pixels the PNG decodes to: unpremultiplied as it is saved, then in bytes.
+        const QImage rgba = image.convertToFormat(QImage::Format_ARGB32)
+                                    .convertToFormat(QImage::Format_RGBA8888);
+        QFile raw(icons.filePath(QStringLiteral("window/%1.rgba").arg(size)));
+        ok = ok && raw.open(QIODevice::WriteOnly);
+        for (int y = 0; ok && y < size; ++y)
+            ok = raw.write(reinterpret_cast<const char *>(rgba.constScanLine(y)), size * 4)
+                    == size * 4;
     }
     QFile svg(out.filePath(QStringLiteral("scalable/apps/") + name + ".svg"));
     ok = ok && out.mkpath(QStringLiteral("scalable/apps")) && svg.open(QIODevice::WriteOnly)

@@ -19,8 +19,7 @@ inline constexpr char kApplicationId[] = "org.tintora.Tintora";
 // (title bar, task switcher) picks a picture drawn for that size instead of a scaled one. The
 // installed icon theme has 256 and 512 pixels too, for docks and menus.
 QIcon icon();
-// Its pictures, decoded once and kept; any thread may ask for them (the start's warm-up thread
-// does, app/warmup.h).
+// Its pictures, made once and kept; any thread may ask for them.
 const QList<QImage> &iconPictures();
 // The sizes icon() has, in pixels.
 QList<int> iconSizes();

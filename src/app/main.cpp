@@ -2,9 +2,9 @@
 // Start-up. The arguments decide first what is asked: --convert, --contrast, --help and
 // --version print their text on a QCoreApplication and need no window system at all; --pick
 // picks one color without the main window; anything else opens the main window with the files
-// named. The fonts' set-up and the icon start loading on a thread of its own before the window
-// system is reached. Then the user's language, the application's title and help file, the real
-// dialogs, and the event loop until the main window closes.
+// named. The fonts' set-up starts on a thread of its own before the window system is reached.
+// Then the user's language, the application's title and help file, the real dialogs, and the
+// event loop until the main window closes.
 #include "app/application.h"
 #include "app/background.h"
 #include "app/desktop.h"
@@ -71,7 +71,7 @@ int main(int argc, char **argv)
         TForm1 form;
         // Gone before the window, at a normal end, taking this program's recovery copy with it.
         RecoveryKeeper recovery(form.recoverableList(), RecoveryCopy::folder());
-        Desktop::integrate(); // once the warm-up thread has had time to decode the icon
+        Desktop::integrate();
         form.show();
         // Once the window is up, the copies an ended program left behind are offered, then the
         // files named are opened.

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/warmup.h"
 
-#include "app/desktop.h"
-
 #include <QFontDatabase>
 
 #ifdef TINTORA_HAVE_FONTCONFIG
@@ -62,7 +60,6 @@ void WarmUp::run() noexcept
         if (m_next == Next::FontDatabase) {
             lock.unlock();
             QFontDatabase::families(); // fills the whole database, under Qt's own lock
-            Desktop::iconPictures();
         }
     } catch (...) {
         // Whatever failed here, Qt does again on the main thread when it needs it.

@@ -12,11 +12,9 @@ namespace Tintora {
 // and cache it has, and Qt then lists every installed font in its font database: together the
 // largest single step before the main window shows. The first part needs nothing of Qt and runs
 // while the platform plugin loads; the second needs the application object and runs while the
-// translations load and the window starts to be built; then the icon's pictures are decoded
-// while the window is built (Desktop::iconPictures()). Qt's font database is guarded by its own
-// lock and the pictures by theirs: whatever the window needs and is not done yet, it waits for
-// there, and nothing is loaded twice. Without the font library at build time the first part is
-// left to Qt.
+// translations load and the window starts to be built. Qt's font database is guarded by its
+// own lock: if the window needs it before it is done, it waits for it there, and nothing is
+// loaded twice. Without the font library at build time the first part is left to Qt.
 class WarmUp
 {
 public:
@@ -25,7 +23,7 @@ public:
     WarmUp(const WarmUp &) = delete;
     WarmUp &operator=(const WarmUp &) = delete;
 
-    // The application object exists: the thread goes on to Qt's font database and the icon.
+    // The application object exists: the thread goes on to Qt's font database.
     // finish() must be called before the application object is destroyed.
     void applicationStarted() noexcept;
     // Returns once the thread is done; a thread still waiting for the application does nothing
