@@ -39,6 +39,8 @@ diff -u <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type 
     || fail "the installed files differ from the expected list (- expected, + installed)"
 
 file -b "$prefix/bin/tintora" | grep -q ', stripped' || fail "the installed program is not stripped"
+cmake -DPROGRAM="$prefix/bin/tintora" -P tests/check_search_path.cmake \
+    || fail "the installed program has a library search path of its own"
 
 echo "== desktop-file-validate"
 # Hints are advice only; Tintora belongs to both Graphics and Development on purpose.
