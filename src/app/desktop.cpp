@@ -31,8 +31,8 @@ const QList<QImage> &iconPictures()
                 made.append(QImage(file.data(), size, size, size * 4, QImage::Format_RGBA8888));
             } else {
                 const QByteArray pixels = file.uncompressedData();
-                made.append(QImage(reinterpret_cast<const uchar *>(pixels.constData()), size,
-                                   size, size * 4, QImage::Format_RGBA8888)
+                made.append(QImage(reinterpret_cast<const uchar *>(pixels.constData()), size, size,
+                                   size * 4, QImage::Format_RGBA8888)
                                     .copy());
             }
         }
