@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QScrollBar>
-#include <QStringListModel>
 #include <QTableView>
 
 namespace Tintora {
@@ -45,8 +44,6 @@ private:
     int fullyVisibleRows() const;
     void rowsChanged();
 
-    // What the vertical header is given instead of the model, so that it keeps no sections.
-    QStringListModel m_noRows;
     bool m_firstColumnFillsWidth = false;
 };
 
