@@ -188,7 +188,6 @@ private:
     void setColors(const QString &background, const QString &sample1, const QString &sample2);
 
     FormFixture f;
-    QStyle *m_originalStyle = nullptr;
 };
 
 void tst_Themes::initTestCase()

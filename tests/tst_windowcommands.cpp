@@ -28,15 +28,6 @@ using namespace Tintora;
 
 namespace {
 
-QWidget *topLevel(const char *name)
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String(name))
-            return widget;
-    }
-    return nullptr;
-}
-
 // Lets closed windows that release themselves go.
 void releaseClosed()
 {
