@@ -20,17 +20,15 @@ class RowlessHeader : public QHeaderView
 public:
     explicit RowlessHeader(QWidget *parent) : QHeaderView(Qt::Vertical, parent)
     {
-        QHeaderView::setModel(&m_noRows);
+        // A child, so that it outlives the header's own teardown, which disconnects from it.
+        QHeaderView::setModel(new QStringListModel(this));
     }
     void setModel(QAbstractItemModel *) override { }
     void setSelectionModel(QItemSelectionModel *selectionModel) override
     {
-        if (selectionModel && selectionModel->model() == &m_noRows)
+        if (selectionModel && selectionModel->model() == model())
             QHeaderView::setSelectionModel(selectionModel);
     }
-
-private:
-    QStringListModel m_noRows;
 };
 
 } // namespace
