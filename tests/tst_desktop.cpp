@@ -31,6 +31,8 @@ void tst_Desktop::iconHasAPictureDrawnForEverySize()
         // A picture of exactly that size, not a neighbour scaled to fit: each file is there.
         const QImage image = icon.pixmap(QSize(size, size), 1.0).toImage();
         QCOMPARE(image.size(), QSize(size, size));
+        // As stored, unpremultiplied: the X11 window icon is made of them without a conversion.
+        QCOMPARE(image.format(), QImage::Format_ARGB32);
         // The drawing itself: the discs' white in the centre, the tile's rounded corners clear.
         QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
         QVERIFY(qGray(image.pixel(size / 2, size / 2)) > 200);

@@ -2,7 +2,7 @@
 // Draws the program's icon: three light discs, red, green and blue, that add up to white where
 // they meet, on a dark rounded tile. Writes the icon theme's set: a PNG at every size the
 // desktop asks for and the scalable SVG; and beside the theme, for the sizes built into the
-// program for its windows, the same pixels undecoded (window/SIZE.rgba: rows of R, G, B, A
+// program for its windows, the same pixels undecoded (window/SIZE.bgra: rows of B, G, R, A
 // bytes, not premultiplied), which the program shows without decoding a PNG as it starts. Not
 // part of the build; the files it writes are committed. Regenerate with:
 //   g++ -std=c++20 -fPIC drawicon.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/drawicon
@@ -199,14 +199,20 @@ int main(int argc, char **argv)
                 && image.save(out.filePath(folder + QLatin1Char('/') + name + ".png"));
         if (size > 128)
             continue;
-        // The pixels the PNG decodes to: unpremultiplied as it is saved, then in bytes.
-        const QImage rgba = image.convertToFormat(QImage::Format_ARGB32)
-                                    .convertToFormat(QImage::Format_RGBA8888);
-        QFile raw(icons.filePath(QStringLiteral("window/%1.rgba").arg(size)));
+        // The pixels the PNG decodes to, unpremultiplied as it is saved, in the bytes a 32-bit
+        // ARGB pixel has on a little-endian machine: what the window system's icon is made of.
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+        QFile raw(icons.filePath(QStringLiteral("window/%1.bgra").arg(size)));
         ok = ok && raw.open(QIODevice::WriteOnly);
-        for (int y = 0; ok && y < size; ++y)
-            ok = raw.write(reinterpret_cast<const char *>(rgba.constScanLine(y)), size * 4)
-                    == size * 4;
+        for (int y = 0; ok && y < size; ++y) {
+            QByteArray row;
+            for (int x = 0; x < size; ++x) {
+                const QRgb pixel = argb.pixel(x, y);
+                row.append(char(qBlue(pixel))).append(char(qGreen(pixel)));
+                row.append(char(qRed(pixel))).append(char(qAlpha(pixel)));
+            }
+            ok = raw.write(row) == row.size();
+        }
     }
     QFile svg(out.filePath(QStringLiteral("scalable/apps/") + name + ".svg"));
     ok = ok && out.mkpath(QStringLiteral("scalable/apps")) && svg.open(QIODevice::WriteOnly)
