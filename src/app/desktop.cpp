@@ -21,24 +21,20 @@ const QList<QImage> &iconPictures()
         // rows of B, G, R, A bytes, not premultiplied), so that the window needs no installed
         // theme and the start no PNG decoder: decoding the six PNGs was 0.7 ms of the start's
         // work. Those bytes are a 32-bit ARGB picture on a little-endian machine, which is what
-        // the X11 window icon is made of, so nothing converts them on the way there. Stored
-        // without compression, each picture is read where it lies in the program.
+        // the X11 window icon is made of, so nothing converts them on the way there. The build
+        // stores them without compression, and each picture is read where it lies in the
+        // program.
         QList<QImage> made;
         for (int size : iconSizes()) {
             const QResource file(QStringLiteral(":/icons/window/%1.bgra").arg(size));
-            const qsizetype bytes = qsizetype(size) * size * 4;
-            if (!file.isValid() || file.uncompressedSize() != bytes)
+            if (!file.isValid() || file.compressionAlgorithm() != QResource::NoCompression
+                || file.size() != qint64(size) * size * 4)
                 continue;
-            const bool inPlace = file.compressionAlgorithm() == QResource::NoCompression;
-            const QByteArray unpacked = inPlace ? QByteArray() : file.uncompressedData();
-            const uchar *data =
-                    inPlace ? file.data() : reinterpret_cast<const uchar *>(unpacked.constData());
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-            const QImage picture(data, size, size, size * 4, QImage::Format_ARGB32);
-            made.append(inPlace ? picture : picture.copy());
+            made.append(QImage(file.data(), size, size, size * 4, QImage::Format_ARGB32));
 #else
             // Read as R, G, B, A, which has red and blue the wrong way round, and put right.
-            made.append(QImage(data, size, size, size * 4, QImage::Format_RGBA8888)
+            made.append(QImage(file.data(), size, size, size * 4, QImage::Format_RGBA8888)
                                 .rgbSwapped()
                                 .convertToFormat(QImage::Format_ARGB32));
 #endif
