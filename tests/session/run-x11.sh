@@ -48,7 +48,8 @@ await() {
 exec 9>"${TMPDIR:-/tmp}/tintora-run-x11.lock"
 flock 9
 Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "${extensions[@]}" 3>"$tmp/display" 2>"$tmp/xvfb.log" 9>&- &
-pids+=($!)
+xvfb_pid=$!
+pids+=("$xvfb_pid")
 await "$tmp/display" Xvfb
 export DISPLAY=":$(head -n1 "$tmp/display")"
 # Xvfb names its display a moment before it takes clients on a busy machine.
@@ -119,4 +120,14 @@ fi
 
 status=0
 "$@" || status=$?
+if [ "$status" != 0 ]; then
+    # Now and then a program in a session could not connect to its display: say whether the
+    # server was still there and what it said.
+    if kill -0 "$xvfb_pid" 2>/dev/null; then
+        echo "run-x11.sh: the command failed; Xvfb on $DISPLAY is still running" >&2
+    else
+        echo "run-x11.sh: the command failed; Xvfb on $DISPLAY had ended" >&2
+    fi
+    tail -n 20 "$tmp/xvfb.log" >&2
+fi
 exit "$status"
