@@ -17,6 +17,7 @@
 #include <QWindow>
 #include <QtMath>
 
+#include <algorithm>
 #include <utility>
 
 namespace Tintora {
@@ -27,6 +28,9 @@ namespace {
 // overlay is on the screen, which takes a moment after it is shown.
 constexpr int kKeyboardInterval = 10;
 constexpr int kKeyboardTries = 200;
+// The nudges whose pointer moves are still told apart from the user's: more than a held key
+// sends before the X server answers.
+constexpr qsizetype kWarpsRemembered = 32;
 
 bool onX11()
 {
@@ -173,14 +177,17 @@ void ScreenPicker::takeKeyboard()
 
 void ScreenPicker::pointerMoved(PickerOverlay *overlay, QPointF position)
 {
-    if (m_warpedTo) {
-        // The pointer's own move to where a nudge sent it: the nudge was finer than the pointer
-        // can be placed at some ratios, so the crosshair stays on the nudged pixel.
-        const bool echo = (overlay->mapToGlobal(position) - *m_warpedTo).manhattanLength() < 1.0;
-        m_warpedTo.reset();
-        if (echo)
-            return;
-    }
+    // The pointer's own move to where a nudge sent it: the nudge was finer than the pointer can
+    // be placed at some ratios, so the crosshair stays on the nudged pixel. Nudges in quick
+    // succession (a key held down, a busy machine) may each be answered late, after the next
+    // nudge, or only the last of them at all; any move that is not one of them is the user's.
+    const QPointF global = overlay->mapToGlobal(position);
+    const bool echo = std::any_of(m_warpedTo.cbegin(), m_warpedTo.cend(), [&](QPointF target) {
+        return (global - target).manhattanLength() < 1.0;
+    });
+    if (echo)
+        return;
+    m_warpedTo.clear();
     moveCrosshair(overlay,
                   Loupe::pixelUnder(position, overlay->ratio(), overlay->picture().size()));
 }
@@ -265,7 +272,10 @@ void ScreenPicker::nudge(QPoint step)
     // from the nudged pixel.
     const QPointF centre = m_current->mapToGlobal(Loupe::centreOf(m_pixel, m_current->ratio()));
     const QPoint target(qFloor(centre.x()), qFloor(centre.y())); // in the pixel at ratio 1
-    m_warpedTo = QPointF(target);
+    // Where no pointer move ever answers (Wayland), the list stays short.
+    if (m_warpedTo.size() == kWarpsRemembered)
+        m_warpedTo.removeFirst();
+    m_warpedTo.append(QPointF(target));
     QCursor::setPos(m_current->screen(), target);
 }
 
@@ -281,7 +291,7 @@ void ScreenPicker::finish(std::optional<Color::ColorValue> color)
     }
     m_current = nullptr;
     m_pressed = Qt::NoButton;
-    m_warpedTo.reset();
+    m_warpedTo.clear();
     activateWindow();
     if (color && onPicked)
         onPicked(*color);

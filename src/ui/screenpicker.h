@@ -68,7 +68,8 @@ private:
     QPoint m_pixel;
     int m_zoom;
     Qt::MouseButton m_pressed = Qt::NoButton; // pressed on an overlay, so its release counts
-    std::optional<QPointF> m_warpedTo; // where a nudge sent the pointer, in global coordinates
+    // Where the nudges since the pointer last moved by itself sent it, in global coordinates.
+    QList<QPointF> m_warpedTo;
     QTimer m_keyboardTimer;
     int m_keyboardTries = 0;
     PortalColorPicker *m_portal = nullptr;
