@@ -17,11 +17,10 @@ void FormFixture::create(int pixelsPerInch, bool activate)
     dialogs.clear();
     form = std::make_unique<TForm1>(nullptr, pixelsPerInch);
     form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     if (activate) {
-        form->activateWindow();
+        activateAsTheUser(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    } else {
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "scripteddialogs.h"
 #include "ui/tform1.h"
+#include "windowactivation.h"
 
 #include <QTest>
 
