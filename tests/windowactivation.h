@@ -3,8 +3,8 @@
 
 class QWidget;
 
-// Gives a window on the screen the keys as the user does, by a click in the taskbar: the window
-// manager hands them over, which it may refuse a program's own request for
-// (QWidget::activateWindow) that carries the time of the last input from the window system, as the
-// tests' simulated input leaves that time behind. On other platforms, the program's request.
+// Gives a window on the screen the keys as the user does with a click in the taskbar, which the
+// window manager always follows. A program's own request (QWidget::activateWindow) carries the
+// time of the last input Qt saw; simulated input leaves that time behind, and the window manager
+// may turn the request down. Without a window manager, or off X11, the program's request.
 void activateAsTheUser(QWidget *window);

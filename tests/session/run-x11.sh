@@ -43,7 +43,7 @@ await() {
 }
 
 # An X server resets itself whenever its last client leaves, and a client that connects while
-# it does is turned away ("unable to open display"): under load a tenth of the connections made
+# it does is turned away ("unable to open display"): under load one in twelve connections made
 # one after another failed so. The checks below leave as clients, and a test may start the
 # program more than once, so the server never resets (-noreset).
 # One server starts at a time, and the session goes on only once it takes clients.
